@@ -1,0 +1,63 @@
+#pragma once
+
+#include "escrecords.h"
+#include "settingsview.h"
+
+#include <vector>
+
+namespace orvesc {
+
+// What get_Config collected: the lists it would send that have no selection. PROGRAM sends
+// nothing while this is not empty, since such a list would become a code of another setting.
+struct CollectResult
+{
+    std::vector<SettingList> unselected;
+    bool complete() const { return unselected.empty(); }
+};
+
+// The procedures of the main window that work on the setting lists: filling them per model,
+// showing and collecting codes, and the interlock rules of their handlers. Form1 forwards its
+// list handlers here; tests drive the same code over in-memory lists.
+class SettingsForm
+{
+public:
+    SettingsForm(SettingsView &view, EscRecords &records);
+
+    // Sets the lists' click and change handlers to the handlers below (for use without Form1,
+    // whose own handlers forward here).
+    void connectHandlers();
+
+    // Filling the lists.
+    void ini_Lists();
+    void list_Batt();
+    void list_LVC();
+    void lvc_Ni();
+    void list_Freq();
+    void list_RPM();
+    void list_Timing();
+    void list_ACCN();
+
+    // Model name and factory codes into LESCType and EscConfig.
+    void show_Type();
+    // EscConfig to selections; reports the settings that it could not show in one message.
+    void show_Config();
+    // Selections to NewConfig.
+    CollectResult get_Config();
+
+    // Handlers of the setting lists.
+    void cmbBrake_Click();
+    void cmbBatt_Click();
+    void cmbLVC_Click();
+    void cmbLVCAction_Click();
+    void cmbSoftStart_Click();
+    void cmbRPM_Click();
+    void cmbFrequency_Change();
+    void cmbReverse_Change();
+    void cmbTiming_Change();
+
+private:
+    SettingsView &m_view;
+    EscRecords &m_records;
+};
+
+} // namespace orvesc

@@ -1,0 +1,11 @@
+# orvesc_add_test(<name> SOURCES <files...> LIBS <targets...> [GUI])
+# Builds one QtTest executable and registers it with CTest. GUI tests run on the offscreen platform.
+function(orvesc_add_test name)
+    cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    set_target_properties(${name} PROPERTIES AUTOMOC ON)
+    target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS})
+    add_test(NAME ${name} COMMAND ${name})
+    set(env "QT_QPA_PLATFORM=offscreen")
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 120)
+endfunction()

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <stdexcept>
+
+namespace orvesc {
+
+// A failure of the serial component: a number and a description that names the port and the
+// cause in words a hobbyist understands.
+class SerialError : public std::runtime_error
+{
+public:
+    SerialError(int number, const QString &description)
+        : std::runtime_error(description.toStdString()), m_number(number), m_description(description)
+    {
+    }
+    int number() const { return m_number; }
+    QString description() const { return m_description; }
+
+private:
+    int m_number;
+    QString m_description;
+};
+
+// The window's serial component, MSComm1: a stateful port object whose properties keep their
+// values across exchanges. Failing operations throw SerialError.
+class SerialPort
+{
+public:
+    virtual ~SerialPort() = default;
+
+    // COMn; set only while the port is closed.
+    virtual void setCommPort(int number) = 0;
+    virtual int commPort() const = 0;
+    // Line settings such as "19200,N,8,1".
+    virtual void setSettings(const QString &settings) = 0;
+    // 0: a read takes everything waiting; 1: at most one byte.
+    virtual void setInputLen(int length) = 0;
+    // 1: byte mode.
+    virtual void setInputMode(int mode) = 0;
+    // Opening a missing or busy port throws; closing a closed port does nothing.
+    virtual void setPortOpen(bool open) = 0;
+    virtual bool portOpen() const = 0;
+    // Sends the bytes at once, in order.
+    virtual void output(const QByteArray &bytes) = 0;
+    // Takes bytes per InputLen; never waits; empty when nothing is waiting.
+    virtual QByteArray input() = 0;
+    virtual int inBufferCount() const = 0;
+};
+
+} // namespace orvesc
