@@ -3,6 +3,8 @@
 #include "escrecords.h"
 #include "settingsview.h"
 
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace orvesc {
@@ -24,7 +26,8 @@ public:
     SettingsForm(SettingsView &view, EscRecords &records);
 
     // Sets the lists' click and change handlers to the handlers below (for use without Form1,
-    // whose own handlers forward here).
+    // whose own handlers forward here). The handlers refer to this object, which must outlive
+    // them.
     void connectHandlers();
 
     // Filling the lists.
@@ -56,6 +59,23 @@ public:
     void cmbTiming_Change();
 
 private:
+    // A setting the ESC reported with a code that its list cannot show.
+    struct UnshownSetting
+    {
+        SettingList list;
+        int code;
+    };
+
+    ChoiceList &list(SettingList which) { return m_view.list(which); }
+    // The common fill steps: optionally clear, append entries 0..lastIndex, preselect (-1: none).
+    void fill(SettingList which, std::string_view optionList, int lastIndex, bool clearFirst,
+              int preselect);
+    // Selects the entry that shows `code`, or none when no entry does (noted in `unshown`).
+    void showCode(SettingList which, int code, bool nickel, std::vector<UnshownSetting> &unshown);
+    // The common end of the rules that RPM control cannot stand: tell the user if it was on, then
+    // switch it off.
+    void switchRpmOff(const char *message);
+
     SettingsView &m_view;
     EscRecords &m_records;
 };
