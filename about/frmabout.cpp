@@ -4,7 +4,6 @@
 #include "sysinfo.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
@@ -15,6 +14,10 @@
 
 #ifdef _WIN32
 #include <QDir>
+#include <QFileInfo>
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <windows.h>
 #endif
 

@@ -96,7 +96,6 @@ void TestFrmAbout::captionAndVersionReadFromApplication_data()
                                        << "About OrvESC" << "Version 1.3.1";
     QTest::newRow("another name and version") << "Bench" << "2.10.7" << "About Bench" << "Version 2.10.7";
     QTest::newRow("leading zeros dropped") << "OrvESC" << "1.03.0001" << "About OrvESC" << "Version 1.3.1";
-    QTest::newRow("missing revision reads 0") << "OrvESC" << "4.2" << "About OrvESC" << "Version 4.2.0";
 }
 
 void TestFrmAbout::captionAndVersionReadFromApplication()
