@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,7 +13,8 @@
 namespace orvesc::sim {
 
 // What the simulated ESC does wrong, so that the PC side's failure paths can be exercised.
-// Every field at its default means a well-behaved ESC.
+// Every field at its default means a well-behaved ESC. The counts (rejectCommand, dropAfterBytes)
+// run from start() or from the last setFaults().
 struct Faults
 {
     // Receive and log everything, answer nothing.
@@ -43,6 +45,13 @@ struct Faults
 // control, acceleration delay).
 using EscSettings = std::array<std::uint8_t, 11>;
 
+// One byte the PC sent, with the time it was read from the line.
+struct ReceivedByte
+{
+    std::uint8_t value = 0;
+    std::chrono::steady_clock::time_point at;
+};
+
 // How a simulated ESC starts.
 struct SimOptions
 {
@@ -53,14 +62,10 @@ struct SimOptions
     Faults faults;
     // Write the replies at the real line rate (10 bits per byte at 19200 baud) instead of at once.
     bool lineRatePacing = false;
+    // Called on the serving thread for every byte received, after it is logged.
+    std::function<void(const ReceivedByte &)> onReceived;
 };
 
-// One byte the PC sent, with the time it was read from the line.
-struct ReceivedByte
-{
-    std::uint8_t value = 0;
-    std::chrono::steady_clock::time_point at;
-};
 
 // The settings a model starts with: its factory codes, with battery 38 and frequency 112 for a
 // code the model table does not name.
@@ -113,7 +118,8 @@ public:
     void clearLog();
     // Waits until at least count bytes are in the log; false after the timeout.
     bool waitForReceived(std::size_t count, std::chrono::milliseconds timeout) const;
-    // Number of command bytes received since start() (the count Faults::rejectCommand refers to).
+    // Number of command bytes received since start() or the last setFaults() (the count that
+    // Faults::rejectCommand refers to).
     int commandsReceived() const;
 
 private:
