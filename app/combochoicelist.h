@@ -1,0 +1,37 @@
+#pragma once
+
+#include "choicelist.h"
+
+#include <QMetaObject>
+
+class QComboBox;
+
+namespace orvesc {
+
+// One setting list of the window for the catalogue: an editable combo box whose selection changes
+// by the user raise the click notification and whose typing raises the change notification.
+// Changes made through this interface raise only what ChoiceList promises.
+class ComboChoiceList : public ChoiceList
+{
+public:
+    explicit ComboChoiceList(QComboBox *combo);
+    ~ComboChoiceList() override;
+    ComboChoiceList(const ComboChoiceList &) = delete;
+    ComboChoiceList &operator=(const ComboChoiceList &) = delete;
+
+    void clear() override;
+    void append(const std::string &entry) override;
+    int count() const override;
+    std::string entry(int index) const override;
+    int selectedIndex() const override;
+    bool select(int index) override;
+
+    QComboBox *combo() const { return m_combo; }
+
+private:
+    QComboBox *m_combo;
+    QMetaObject::Connection m_indexChanged;
+    QMetaObject::Connection m_textEdited;
+};
+
+} // namespace orvesc

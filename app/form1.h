@@ -1,0 +1,151 @@
+#pragma once
+
+#include "combochoicelist.h"
+#include "escrecords.h"
+#include "settingsform.h"
+#include "settingsview.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace orvesc {
+
+class EscExchanges;
+class Lamp;
+class Messenger;
+class PortMap;
+class SerialPort;
+class Waiter;
+class frmAbout;
+
+// The tool's main window: every control the user sees, the window-level state, and the Connect,
+// Program and Default runs that talk to the ESC.
+class Form1 : public QMainWindow, public SettingsView
+{
+    Q_OBJECT
+public:
+    // Runs on the machine's serial ports, with real message boxes.
+    explicit Form1(QWidget *parent = nullptr);
+    // Runs on the given serial component, port map, waiter and messenger, which must outlive the
+    // window (tests hand in simulators linked in a folder of their own).
+    Form1(SerialPort &port, const PortMap &portMap, Waiter &waiter, Messenger &messenger,
+          QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // SettingsView
+    ChoiceList &list(SettingList which) override;
+    void setFrequencyCaption(const std::string &caption) override;
+    void setModelName(const std::string &name) override;
+    void clearChecks() override;
+    Messenger &messenger() override;
+
+    const EscRecords &records() const { return m_records; }
+    const std::array<std::int16_t, 10> &comPorts() const { return ComPorts; }
+    // True while a Connect, Program or Default run is under way.
+    bool isBusy() const { return m_busy; }
+
+    void clear_Checks();
+    void unlock_Checks();
+    void lock_Lists();
+    void unlock_Lists();
+
+    void scan_COM();
+    std::int16_t Chk_ESC(std::int16_t List);
+    std::int16_t ini_COM();
+
+    // Handlers of the buttons and the menu.
+    void Connect_Click();
+    void Program_Click();
+    void CmdReset_Click();
+    void Close_Click();
+    void frm_Exit_Click();
+    void About_Click();
+
+    // Handlers of the setting lists; the catalogue's SettingsForm holds their rules.
+    void cmbBrake_Click();
+    void cmbBatt_Click();
+    void cmbLVC_Click();
+    void cmbLVCAction_Click();
+    void cmbSoftStart_Click();
+    void cmbRPM_Click();
+    void cmbFrequency_Change();
+    void cmbReverse_Change();
+    void cmbTiming_Change();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct SystemLink;
+    class RunGuard;
+    friend class RunGuard;
+
+    Form1(std::unique_ptr<SystemLink> system, QWidget *parent);
+
+    void buildControls();
+    void Form_Load();
+    void programRun();
+    void showNotFoundState();
+    void closePortQuietly();
+    bool runCancelled() const;
+    QString listCaption(SettingList which) const;
+    QCheckBox *checkBox(int index) const;
+
+    std::unique_ptr<SystemLink> m_system;
+    SerialPort &m_port;
+    const PortMap &m_portMap;
+    Waiter &m_waiter;
+    Messenger &m_messenger;
+    std::unique_ptr<EscExchanges> m_exchanges;
+
+    EscRecords m_records;
+    std::array<std::int16_t, 10> ComPorts{};
+    SettingsForm m_settings;
+
+    bool m_busy = false;
+    bool m_closePending = false;
+
+    QAction *frm_Exit = nullptr;
+    QAction *About = nullptr;
+    QComboBox *cmbCOM = nullptr;
+    QLabel *Picture1 = nullptr;
+    QGroupBox *Frame1 = nullptr;
+    QGroupBox *Frame2 = nullptr;
+    QGroupBox *Frame3 = nullptr;
+    QGroupBox *Frame4 = nullptr;
+    QGroupBox *Frame5 = nullptr;
+    QGroupBox *Frame6 = nullptr;
+    QGroupBox *Frame7 = nullptr;
+    QGroupBox *frBattery = nullptr;
+    QGroupBox *frACCN = nullptr;
+    QPushButton *Connect = nullptr;
+    QPushButton *Program = nullptr;
+    QPushButton *CmdReset = nullptr;
+    QPushButton *Close = nullptr;
+    Lamp *chkDetected = nullptr;
+    QLabel *LblDetected = nullptr;
+    QLabel *LESCType = nullptr;
+    QLabel *labFrequency = nullptr;
+    // In the order of SettingList.
+    std::array<QLabel *, SettingListCount> m_labels{};
+    std::array<QComboBox *, SettingListCount> m_combos{};
+    std::array<std::unique_ptr<ComboChoiceList>, SettingListCount> m_lists;
+    // chkBrake to chkRPM, in the order of NewConfig.
+    std::array<QCheckBox *, 9> m_checks{};
+
+    QPointer<frmAbout> m_about;
+};
+
+} // namespace orvesc

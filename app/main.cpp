@@ -1,0 +1,16 @@
+#include "form1.h"
+
+#include "orvescversion.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral(ORVESC_APP_NAME));
+    QApplication::setApplicationVersion(QStringLiteral(ORVESC_VERSION_STRING));
+
+    orvesc::Form1 window;
+    window.show();
+    return app.exec();
+}
