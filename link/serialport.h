@@ -7,6 +7,23 @@
 
 namespace orvesc {
 
+// The numbers a SerialError carries, so that callers can tell the kinds of failure apart.
+namespace serialerror {
+inline constexpr int CommandOutOfRange = 6;  // a setting code that does not fit in one byte
+inline constexpr int InvalidValue = 380;     // a property value the component cannot take
+inline constexpr int NoSuchPort = 8002;      // outside COM1..COM255, or no device has the number
+inline constexpr int PortAlreadyOpen = 8005;
+inline constexpr int PortInUse = 8010;       // held by another program
+inline constexpr int AccessDenied = 8011;    // this user may not open the device
+inline constexpr int NotSerialPort = 8013;   // the name leads to something that is not a port
+inline constexpr int SetupFailed = 8015;     // the line settings could not be applied
+inline constexpr int PortNotOpen = 8018;
+inline constexpr int ReadFailed = 8020;
+inline constexpr int WriteFailed = 8021;
+inline constexpr int ConnectionLost = 8022;  // the device went away while the port was open
+inline constexpr int OpenFailed = 8023;      // any other reason the system gave
+} // namespace serialerror
+
 // A failure of the serial component: a number and a description that names the port and the
 // cause in words a hobbyist understands.
 class SerialError : public std::runtime_error

@@ -1,0 +1,255 @@
+#include "escexchanges.h"
+
+#include <QElapsedTimer>
+
+namespace orvesc {
+
+namespace {
+
+constexpr char CR = '\r';
+constexpr char Bullet[] = "\xE2\x80\xA2";  // U+2022 in UTF-8
+
+bool isAcceptedModelCode(int code)
+{
+    return (code >= 37 && code <= 47) || (code >= 177 && code <= 227);
+}
+
+std::uint8_t firstByte(const QByteArray &bytes)
+{
+    return static_cast<std::uint8_t>(bytes.at(0));
+}
+
+} // namespace
+
+EscExchanges::EscExchanges(SerialPort &port, Waiter &waiter, Messenger &messenger)
+    : m_port(port), m_waiter(waiter), m_messenger(messenger)
+{
+}
+
+std::string EscExchanges::notFoundMessage()
+{
+    std::string text;
+    text += "Orvantis Controller Not Found!";
+    text += CR;
+    text += CR;
+    text += Bullet;
+    text += " Check the PC Cable Adapter's connector orientation at your ESC";
+    text += CR;
+    text += CR;
+    text += Bullet;
+    text += " Check Windows Device Manager to insure that device drivers for";
+    text += CR;
+    text += "  your USB Adapter cable are properly loaded, and that a Serial Port";
+    text += CR;
+    text += "  has been created by the USB adapter";
+    return text;
+}
+
+std::string EscExchanges::communicationError()
+{
+    return "Communication Error";
+}
+
+std::string EscExchanges::noPortMessage()
+{
+    return "No COM port is selected: the port list is empty, or the selected entry has no port "
+           "number (only the first ten listed ports can be used).";
+}
+
+void EscExchanges::show(const std::string &text)
+{
+    m_messenger.beepAndShow(text);
+}
+
+void EscExchanges::show(const SerialError &error)
+{
+    m_messenger.beepAndShow(error.description().toStdString());
+}
+
+void EscExchanges::closeQuietly()
+{
+    try {
+        m_port.setPortOpen(false);
+    } catch (const SerialError &) {
+        // Closing only fails where the port is gone already.
+    }
+}
+
+bool EscExchanges::byteWaiting() const
+{
+    return m_port.inBufferCount() >= 1;
+}
+
+void EscExchanges::flushInput()
+{
+    m_port.setInputLen(0);
+    m_port.setInputMode(1);
+    m_port.setPortOpen(true);
+    m_port.input();
+    m_port.setPortOpen(false);
+}
+
+EscExchanges::Identification EscExchanges::probe(int portNumber)
+{
+    return identifyOn(portNumber, false);
+}
+
+EscExchanges::Identification EscExchanges::identify(int portNumber)
+{
+    return identifyOn(portNumber, true);
+}
+
+EscExchanges::Identification EscExchanges::identifyOn(int portNumber, bool report)
+{
+    // Every failure closes the port before its message: no port stays open under a modal box.
+    const auto cancelled = [this] {
+        closeQuietly();
+        return Identification{0, Outcome::Cancelled};
+    };
+    if (m_waiter.cancelled())
+        return cancelled();
+    try {
+        if (portNumber <= 0)
+            throw SerialError(serialerror::NoSuchPort, QString::fromStdString(noPortMessage()));
+        m_port.setCommPort(portNumber);
+        m_port.setSettings(QString::fromLatin1(LineSettings));
+        flushInput();
+        m_port.setInputLen(1);
+        m_port.setInputMode(1);
+        m_port.setPortOpen(true);
+        m_port.output(QByteArray(1, char(IdentifyRequest)));
+        const auto elapsed = m_waiter.wait([this] { return byteWaiting(); }, IdentifyLimit);
+        if (m_waiter.cancelled())
+            return cancelled();
+        const QByteArray reply = m_port.input();
+        const int code = !reply.isEmpty() && isAcceptedModelCode(firstByte(reply))
+                ? firstByte(reply)
+                : 0;
+        closeQuietly();
+        // A good code that came only as the second ran out still counts as no answer.
+        if (elapsed >= IdentifyLimit || code == 0) {
+            if (report)
+                show(notFoundMessage());
+            return Identification{0, Outcome::NotFound};
+        }
+        return Identification{std::int16_t(code), Outcome::Identified};
+    } catch (const SerialError &error) {
+        closeQuietly();
+        if (report && !m_waiter.cancelled())
+            show(error);
+        return Identification{0, Outcome::PortError};
+    }
+}
+
+void EscExchanges::read_Config(std::array<std::int16_t, 12> &escConfig)
+{
+    readSettings(escConfig, 11);
+}
+
+void EscExchanges::read_Config2(std::array<std::int16_t, 12> &escConfig)
+{
+    readSettings(escConfig, 12);
+}
+
+void EscExchanges::readSettings(std::array<std::int16_t, 12> &escConfig, int length)
+{
+    const auto fail = [&] {
+        closeQuietly();
+        escConfig[0] = 0;
+    };
+    if (m_waiter.cancelled())
+        return fail();
+    try {
+        flushInput();
+        m_port.setInputLen(1);
+        m_port.setInputMode(1);
+        m_port.setPortOpen(true);
+        m_port.output(QByteArray(1, char(SettingsRequest)));
+
+        // One limit for the whole reply, one byte taken per pass.
+        QElapsedTimer clock;
+        clock.start();
+        const qint64 limitMs = SettingsLimit.count();
+        qint64 elapsedMs = 0;
+        int stored = 0;
+        for (;;) {
+            elapsedMs = clock.elapsed();
+            if (elapsedMs >= limitMs || stored >= length)
+                break;
+            m_waiter.wait([this] { return byteWaiting(); },
+                          std::chrono::milliseconds(limitMs - elapsedMs));
+            if (m_waiter.cancelled())
+                return fail();
+            if (m_port.inBufferCount() > 0) {
+                const QByteArray byte = m_port.input();
+                if (!byte.isEmpty())
+                    escConfig[std::size_t(stored++)] = firstByte(byte);
+            }
+        }
+        if (elapsedMs >= limitMs || escConfig[std::size_t(length - 1)] != 1) {
+            fail();
+            show(communicationError());
+            return;
+        }
+        closeQuietly();
+    } catch (const SerialError &error) {
+        fail();
+        if (!m_waiter.cancelled())
+            show(error);
+    }
+}
+
+std::int16_t EscExchanges::send_Command(std::int16_t value)
+{
+    if (m_waiter.cancelled()) {
+        closeQuietly();
+        return 0;
+    }
+    const auto timedOut = [this] {
+        closeQuietly();
+        show(communicationError());
+        return std::int16_t(0);
+    };
+    try {
+        if (value < 0 || value > 255) {
+            throw SerialError(serialerror::CommandOutOfRange,
+                              QStringLiteral("The setting code %1 cannot be sent: a command is "
+                                             "one byte, 0 to 255. Nothing was sent to the ESC.")
+                                      .arg(value));
+        }
+        const auto command = std::uint8_t(value);
+        m_port.setPortOpen(true);
+        m_port.output(QByteArray(1, char(command)));
+
+        const auto first = m_waiter.wait([this] { return byteWaiting(); }, ReplyByteLimit);
+        if (m_waiter.cancelled()) {
+            closeQuietly();
+            return 0;
+        }
+        const QByteArray echo = m_port.input();
+        if (first >= ReplyByteLimit || echo.isEmpty())
+            return timedOut();
+        if (firstByte(echo) != command) {
+            closeQuietly();
+            return firstByte(echo);
+        }
+
+        const auto second = m_waiter.wait([this] { return byteWaiting(); }, ReplyByteLimit);
+        if (m_waiter.cancelled()) {
+            closeQuietly();
+            return 0;
+        }
+        const QByteArray answer = m_port.input();
+        if (second >= ReplyByteLimit || answer.isEmpty())
+            return timedOut();
+        closeQuietly();
+        return firstByte(answer);
+    } catch (const SerialError &error) {
+        closeQuietly();
+        if (!m_waiter.cancelled())
+            show(error);
+        return 0;
+    }
+}
+
+} // namespace orvesc

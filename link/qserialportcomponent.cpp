@@ -1,0 +1,440 @@
+#include "qserialportcomponent.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSerialPort>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <limits>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <grp.h>
+#include <signal.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace orvesc {
+
+namespace {
+
+int systemAccess(const QString &device)
+{
+#ifdef Q_OS_UNIX
+    if (::faccessat(AT_FDCWD, QFile::encodeName(device).constData(), R_OK | W_OK, AT_EACCESS) == 0)
+        return 0;
+    return errno;
+#else
+    Q_UNUSED(device);
+    return 0;
+#endif
+}
+
+#ifdef Q_OS_UNIX
+// Where Qt Serial Port keeps the lock file of a device (it follows the UUCP convention): the
+// first readable lock folder that already holds the file or may be written, and the device's
+// name below /dev with slashes turned into underscores.
+QString qtLockFilePath(const QString &device)
+{
+    static const QStringList folders = {
+        QStringLiteral("/var/lock"),        QStringLiteral("/etc/locks"),
+        QStringLiteral("/var/spool/locks"), QStringLiteral("/var/spool/uucp"),
+        QStringLiteral("/tmp"),             QStringLiteral("/var/tmp"),
+        QStringLiteral("/var/lock/lockdev"), QStringLiteral("/run/lock"),
+        QStandardPaths::writableLocation(QStandardPaths::TempLocation),
+    };
+    QString name = device.startsWith(QLatin1String("/dev/")) ? device.mid(5) : device;
+    name.replace(QLatin1Char('/'), QLatin1Char('_'));
+    name.prepend(QLatin1String("/LCK.."));
+    for (const QString &folder : folders) {
+        const QFileInfo info(folder);
+        if (info.isReadable() && (QFile::exists(folder + name) || info.isWritable()))
+            return folder + name;
+    }
+    return QString();
+}
+
+// The program holding the device's lock file, as "name, process N"; empty when nobody alive does.
+QString lockHolder(const QString &device)
+{
+    const QString path = qtLockFilePath(device);
+    if (path.isEmpty())
+        return QString();
+    QLockFile lock(path);
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (!lock.getLockInfo(&pid, &host, &application) || pid <= 0)
+        return QString();
+    if (::kill(pid_t(pid), 0) != 0 && errno != EPERM)
+        return QString();
+    if (application.isEmpty())
+        return QStringLiteral("process %1").arg(pid);
+    return QStringLiteral("%1, process %2").arg(application).arg(pid);
+}
+
+QString deviceGroup(const QString &device, bool *grantsNothing)
+{
+    struct stat status {};
+    *grantsNothing = true;
+    if (::stat(QFile::encodeName(device).constData(), &status) != 0)
+        return QString();
+    *grantsNothing = status.st_gid == 0;
+    if (const struct group *entry = ::getgrgid(status.st_gid))
+        return QString::fromLocal8Bit(entry->gr_name);
+    return QString::number(status.st_gid);
+}
+#endif
+
+bool isUnhelpful(const QString &systemText)
+{
+    return systemText.trimmed().isEmpty()
+            || systemText.compare(QLatin1String("Unknown error"), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+QSerialPortComponent::QSerialPortComponent(PortMap portMap, QObject *parent)
+    : QObject(parent),
+      m_portMap(std::move(portMap)),
+      m_port(std::make_unique<QSerialPort>()),
+      m_accessCheck(systemAccess)
+{
+    connect(m_port.get(), &QSerialPort::readyRead, this, &QSerialPortComponent::readyRead);
+    connect(m_port.get(), &QSerialPort::errorOccurred, this,
+            [this](QSerialPort::SerialPortError error) { onPortError(error); });
+}
+
+QSerialPortComponent::~QSerialPortComponent()
+{
+    close();
+}
+
+void QSerialPortComponent::setAccessCheck(AccessCheck check)
+{
+    m_accessCheck = check ? std::move(check) : AccessCheck(systemAccess);
+}
+
+QString QSerialPortComponent::portLabel() const
+{
+    const QString device = m_port->isOpen() ? m_device : m_portMap.device(m_commPort);
+    if (device.isEmpty())
+        return QStringLiteral("COM%1").arg(m_commPort);
+    return QStringLiteral("COM%1 (%2)").arg(m_commPort).arg(device);
+}
+
+void QSerialPortComponent::setCommPort(int number)
+{
+    if (m_port->isOpen()) {
+        throw SerialError(serialerror::PortAlreadyOpen,
+                          QStringLiteral("COM%1 is open: the port number can only change while "
+                                         "the port is closed.")
+                                  .arg(m_commPort));
+    }
+    m_commPort = number;
+    m_lost = false;
+    if (number < PortMap::FirstNumber || number > PortMap::LastNumber) {
+        throw SerialError(serialerror::NoSuchPort,
+                          QStringLiteral("COM%1 is not a port number this tool can use: the "
+                                         "numbers run from COM%2 to COM%3.")
+                                  .arg(number)
+                                  .arg(PortMap::FirstNumber)
+                                  .arg(PortMap::LastNumber));
+    }
+    if (m_portMap.device(number).isEmpty()) {
+        throw SerialError(serialerror::NoSuchPort,
+                          QStringLiteral("There is no COM%1: no serial port or USB adapter has "
+                                         "that number. Check that the adapter is plugged in.")
+                                  .arg(number));
+    }
+}
+
+int QSerialPortComponent::commPort() const
+{
+    return m_commPort;
+}
+
+void QSerialPortComponent::setSettings(const QString &settings)
+{
+    const QStringList parts = settings.split(QLatin1Char(','));
+    LineSettings parsed;
+    bool valid = parts.size() == 4;
+    if (valid) {
+        bool numeric = false;
+        parsed.baudRate = parts.at(0).trimmed().toInt(&numeric);
+        valid = numeric && parsed.baudRate > 0;
+        const QString parity = parts.at(1).trimmed().toUpper();
+        valid = valid && parity.size() == 1 && QStringLiteral("NEOMS").contains(parity);
+        parsed.parity = valid ? parity.at(0).toLatin1() : 'N';
+        parsed.dataBits = parts.at(2).trimmed().toInt(&numeric);
+        valid = valid && numeric && parsed.dataBits >= 5 && parsed.dataBits <= 8;
+        const QString stop = parts.at(3).trimmed();
+        valid = valid && (stop == QLatin1String("1") || stop == QLatin1String("1.5")
+                          || stop == QLatin1String("2"));
+        parsed.stopBits = stop.toDouble();
+    }
+    if (!valid) {
+        throw SerialError(serialerror::InvalidValue,
+                          QStringLiteral("\"%1\" is not a line setting the serial port can take "
+                                         "(it should read like 19200,N,8,1).")
+                                  .arg(settings));
+    }
+    m_settings = parsed;
+    if (m_port->isOpen())
+        applySettings();
+}
+
+void QSerialPortComponent::applySettings()
+{
+    const auto parity = [](char p) {
+        switch (p) {
+        case 'E':
+            return QSerialPort::EvenParity;
+        case 'O':
+            return QSerialPort::OddParity;
+        case 'M':
+            return QSerialPort::MarkParity;
+        case 'S':
+            return QSerialPort::SpaceParity;
+        default:
+            return QSerialPort::NoParity;
+        }
+    };
+    const auto stopBits = m_settings.stopBits == 2 ? QSerialPort::TwoStop
+            : m_settings.stopBits == 1.5           ? QSerialPort::OneAndHalfStop
+                                                   : QSerialPort::OneStop;
+    const bool applied = m_port->setBaudRate(m_settings.baudRate)
+            && m_port->setParity(parity(m_settings.parity))
+            && m_port->setDataBits(QSerialPort::DataBits(m_settings.dataBits))
+            && m_port->setStopBits(stopBits)
+            && m_port->setFlowControl(QSerialPort::NoFlowControl);
+    if (!applied) {
+        const QString reason = m_port->errorString();
+        throw SerialError(serialerror::SetupFailed,
+                          QStringLiteral("%1 does not take the line settings %2,%3,%4,%5%6")
+                                  .arg(portLabel())
+                                  .arg(m_settings.baudRate)
+                                  .arg(QLatin1Char(m_settings.parity))
+                                  .arg(m_settings.dataBits)
+                                  .arg(m_settings.stopBits)
+                                  .arg(isUnhelpful(reason) ? QStringLiteral(".")
+                                                           : QStringLiteral(": %1.").arg(reason)));
+    }
+}
+
+void QSerialPortComponent::setInputLen(int length)
+{
+    if (length < 0) {
+        throw SerialError(serialerror::InvalidValue,
+                          QStringLiteral("%1 is not a read length (0 reads everything waiting).")
+                                  .arg(length));
+    }
+    m_inputLen = length;
+}
+
+void QSerialPortComponent::setInputMode(int mode)
+{
+    if (mode != 0 && mode != 1) {
+        throw SerialError(serialerror::InvalidValue,
+                          QStringLiteral("%1 is not a read mode (0 text, 1 bytes).").arg(mode));
+    }
+    m_inputMode = mode;
+}
+
+void QSerialPortComponent::setPortOpen(bool open)
+{
+    if (open)
+        this->open();
+    else
+        close();
+}
+
+bool QSerialPortComponent::portOpen() const
+{
+    return m_port->isOpen();
+}
+
+void QSerialPortComponent::open()
+{
+    if (m_port->isOpen()) {
+        throw SerialError(serialerror::PortAlreadyOpen,
+                          QStringLiteral("COM%1 is already open.").arg(m_commPort));
+    }
+    m_lost = false;
+    // Whatever setCommPort said about the number, the open says again.
+    setCommPort(m_commPort);
+
+    const QString named = m_portMap.device(m_commPort);
+#ifdef Q_OS_WIN
+    const QString device = named;
+#else
+    // Opening the canonical device lets two names of one device share Qt's one lock file.
+    const QString device = QFileInfo(named).canonicalFilePath();
+    if (device.isEmpty())
+        throwOpenFailure(named, QSerialPort::DeviceNotFoundError, QString());
+    if (const int refusal = m_accessCheck(device); refusal == EACCES || refusal == EPERM)
+        throwOpenFailure(device, QSerialPort::PermissionError, QString());
+    else if (refusal == ENOENT)
+        throwOpenFailure(device, QSerialPort::DeviceNotFoundError, QString());
+#endif
+    m_port->setPortName(device);
+    m_device = device;
+    if (!m_port->open(QIODevice::ReadWrite))
+        throwOpenFailure(device, m_port->error(), m_port->errorString());
+    try {
+        applySettings();
+    } catch (...) {
+        m_port->close();
+        throw;
+    }
+    // Bytes that reached the line before this open belong to no exchange of ours.
+    m_port->clear(QSerialPort::AllDirections);
+}
+
+void QSerialPortComponent::close()
+{
+    m_lost = false;
+    if (!m_port->isOpen())
+        return;
+    m_port->clear(QSerialPort::Input);
+    m_port->close();
+}
+
+void QSerialPortComponent::throwOpenFailure(const QString &device, int error,
+                                            const QString &systemText)
+{
+    const QString port = QStringLiteral("COM%1 (%2)").arg(m_commPort).arg(device);
+    switch (error) {
+    case QSerialPort::DeviceNotFoundError:
+        throw SerialError(serialerror::NoSuchPort,
+                          QStringLiteral("%1 cannot be opened: the device does not exist. Check "
+                                         "that the USB adapter is plugged in.")
+                                  .arg(port));
+    case QSerialPort::PermissionError: {
+#ifdef Q_OS_UNIX
+        if (const int refusal = m_accessCheck(device); refusal == EACCES || refusal == EPERM) {
+            bool grantsNothing = true;
+            const QString group = deviceGroup(device, &grantsNothing);
+            if (grantsNothing || group.isEmpty()) {
+                throw SerialError(serialerror::AccessDenied,
+                                  QStringLiteral("%1 may not be opened by this user. Ask the "
+                                                 "administrator of this computer for access to "
+                                                 "the device.")
+                                          .arg(port));
+            }
+            throw SerialError(serialerror::AccessDenied,
+                              QStringLiteral("%1 may not be opened by this user: access is "
+                                             "granted to the group \"%2\". Join it with: sudo "
+                                             "usermod -aG %2 $USER, then log in again.")
+                                      .arg(port, group));
+        }
+        if (qtLockFilePath(device).isEmpty()) {
+            throw SerialError(serialerror::AccessDenied,
+                              QStringLiteral("%1 cannot be opened: this user may not write the "
+                                             "port's lock file (in /var/lock or /tmp).")
+                                      .arg(port));
+        }
+        if (const QString holder = lockHolder(device); !holder.isEmpty()) {
+            throw SerialError(serialerror::PortInUse,
+                              QStringLiteral("%1 is in use by another program (%2). Close that "
+                                             "program, or choose another port.")
+                                      .arg(port, holder));
+        }
+#endif
+        throw SerialError(serialerror::PortInUse,
+                          QStringLiteral("%1 is in use by another program. Close that program, "
+                                         "or choose another port.")
+                                  .arg(port));
+    }
+    case QSerialPort::UnsupportedOperationError:
+        throw SerialError(serialerror::NotSerialPort,
+                          QStringLiteral("%1 cannot be opened: it is not a serial port.").arg(port));
+    default:
+        throw SerialError(serialerror::OpenFailed,
+                          QStringLiteral("%1 cannot be opened: %2.")
+                                  .arg(port, isUnhelpful(systemText)
+                                                     ? QStringLiteral("the system gave no reason")
+                                                     : systemText));
+    }
+}
+
+void QSerialPortComponent::onPortError(int error)
+{
+    // A vanished device keeps its descriptor readable for ever: close at once, or every pass of
+    // the event loop would wake for it.
+    if (error == QSerialPort::ResourceError && m_port->isOpen()) {
+        m_port->close();
+        m_lost = true;
+    }
+}
+
+void QSerialPortComponent::requireOpen() const
+{
+    if (m_port->isOpen())
+        return;
+    if (m_lost) {
+        throw SerialError(serialerror::ConnectionLost,
+                          QStringLiteral("The connection to COM%1 (%2) was lost: the USB adapter "
+                                         "may have been unplugged.")
+                                  .arg(m_commPort)
+                                  .arg(m_device));
+    }
+    throw SerialError(serialerror::PortNotOpen, QStringLiteral("COM%1 is not open.").arg(m_commPort));
+}
+
+void QSerialPortComponent::pullWaitingBytes() const
+{
+    // Qt fills its buffer only when the event loop reports the descriptor readable; a byte the
+    // system already holds counts as waiting even where no event was processed since.
+#ifdef Q_OS_UNIX
+    if (m_port->bytesAvailable() > 0)
+        return;
+    int queued = 0;
+    if (::ioctl(int(m_port->handle()), FIONREAD, &queued) == 0 && queued > 0)
+        m_port->waitForReadyRead(0);
+#endif
+}
+
+void QSerialPortComponent::output(const QByteArray &bytes)
+{
+    requireOpen();
+    const qint64 written = m_port->write(bytes);
+    const bool flushed = written == bytes.size() && m_port->flush();
+    requireOpen();
+    if (!flushed || m_port->bytesToWrite() > 0) {
+        const QString reason = m_port->errorString();
+        throw SerialError(serialerror::WriteFailed,
+                          QStringLiteral("Sending to %1 failed%2")
+                                  .arg(portLabel(), isUnhelpful(reason)
+                                                 ? QStringLiteral(".")
+                                                 : QStringLiteral(": %1.").arg(reason)));
+    }
+}
+
+QByteArray QSerialPortComponent::input()
+{
+    requireOpen();
+    pullWaitingBytes();
+    requireOpen();
+    return m_inputLen == 0 ? m_port->readAll() : m_port->read(m_inputLen);
+}
+
+int QSerialPortComponent::inBufferCount() const
+{
+    requireOpen();
+    pullWaitingBytes();
+    requireOpen();
+    return int(std::min<qint64>(m_port->bytesAvailable(), std::numeric_limits<std::int16_t>::max()));
+}
+
+QString QSerialPortComponent::openDevice() const
+{
+    return m_port->isOpen() ? m_device : QString();
+}
+
+} // namespace orvesc
