@@ -19,7 +19,8 @@ struct FillRow
     const char *caption = nullptr;
 };
 
-// In the R5/R6 groups the battery list ends at the model's highest cell count, code - 36.
+// In the R5/R6 groups the model code is the battery code of the most cells the model takes, so
+// the list ends at the entry with that code.
 constexpr int LastIndexFromCode = -1;
 constexpr int NoPreselection = -1;
 
