@@ -86,14 +86,27 @@ const std::array<CheckLayout, 9> CheckLayouts{{
 constexpr int ListHeight = 315;
 constexpr int LabelHeight = 255;
 
+// The layout was drawn for MS Sans Serif at 8.25 points. Where it is missing, a face with
+// similar widths stands in, and failing those the system's sans face, rather than whatever the
+// font matcher would pick.
+QFont windowFont()
+{
+    static const char *const families[] = {"MS Sans Serif", "Microsoft Sans Serif", "Arial",
+                                           "Liberation Sans", "Nimbus Sans"};
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    for (const char *family : families) {
+        if (QFontDatabase::hasFamily(QLatin1String(family))) {
+            font = QFont(QLatin1String(family));
+            break;
+        }
+    }
+    font.setPointSizeF(8.25);
+    return font;
+}
+
 QFont settingLabelFont()
 {
-    // The layout was drawn for this face; where it is missing the system's sans face stands in
-    // rather than whatever the font matcher would pick.
-    const QString family = QStringLiteral("MS Sans Serif");
-    QFont font = QFontDatabase::hasFamily(family) ? QFont(family)
-                                                   : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPointSizeF(8.25);
+    QFont font = windowFont();
     font.setBold(true);
     return font;
 }
@@ -233,6 +246,7 @@ void Form1::buildControls()
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(twipsToPixels(6015), twipsToPixels(7080));
+    client->setFont(windowFont());
     setCentralWidget(client);
     // Every control sits at a fixed place, so the window keeps the size of its client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
