@@ -46,7 +46,12 @@ bool setCloseOnExec(int fd)
 
 struct EscSimulator::State
 {
-    explicit State(SimOptions o) : options(std::move(o)), settings(options.settings.value_or(factorySettings(options.modelCode))), faults(options.faults) {}
+    explicit State(SimOptions o)
+        : options(std::move(o)),
+          settings(options.settings.value_or(factorySettings(options.modelCode))),
+          faults(options.faults)
+    {
+    }
 
     // Fixed while the serving thread runs.
     SimOptions options;
@@ -165,15 +170,16 @@ bool EscSimulator::State::pause(std::chrono::nanoseconds duration)
     const auto until = std::chrono::steady_clock::now() + duration;
     for (;;) {
         const auto left = until - std::chrono::steady_clock::now();
-        if (left <= std::chrono::nanoseconds::zero())
-            return true;
-        const auto s = std::chrono::duration_cast<std::chrono::seconds>(left);
-        const timespec timeout{ static_cast<time_t>(s.count()), static_cast<long>((left - s).count()) };
         pollfd wake{ wakeRead, POLLIN, 0 };
-        const int r = ::ppoll(&wake, 1, &timeout, nullptr);
-        if (r > 0)
-            return false;
-        if (r < 0 && errno != EINTR)
+        if (left < std::chrono::milliseconds(1)) {
+            // Pacing gaps are shorter than poll()'s resolution; a stop waits at most this long.
+            if (left > std::chrono::nanoseconds::zero())
+                std::this_thread::sleep_for(left);
+            return ::poll(&wake, 1, 0) == 0;
+        }
+        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(left);
+        const int r = ::poll(&wake, 1, static_cast<int>(ms.count()));
+        if (r > 0 || (r < 0 && errno != EINTR))
             return false;
     }
 }

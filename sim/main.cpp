@@ -10,7 +10,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
-#include <ctime>
+#include <thread>
 
 #include <pthread.h>
 
@@ -178,7 +178,7 @@ int main(int argc, char *argv[])
     }
 
     // Blocked before the serving thread starts, so that it inherits the mask and the signals
-    // arrive only at sigtimedwait() below, where the link can be removed cleanly.
+    // stay pending until the loop below sees them and removes the link cleanly.
     sigset_t stopSignals;
     sigemptyset(&stopSignals);
     sigaddset(&stopSignals, SIGINT);
@@ -198,9 +198,13 @@ int main(int argc, char *argv[])
                 simulator.linkPath().c_str());
     std::fflush(stdout);
 
-    const timespec poll{ 0, 200 * 1000 * 1000 };
-    while (!simulator.lineDropped()) {
-        if (sigtimedwait(&stopSignals, nullptr, &poll) > 0)
+    // The signals stay blocked, so a stop request waits as pending until this loop sees it.
+    for (;;) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        sigset_t pending;
+        sigpending(&pending);
+        if (simulator.lineDropped() || sigismember(&pending, SIGINT) == 1 || sigismember(&pending, SIGTERM) == 1
+            || sigismember(&pending, SIGHUP) == 1)
             break;
     }
     const bool dropped = simulator.lineDropped();
