@@ -10,6 +10,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <optional>
 #include <thread>
 
 #include <pthread.h>
@@ -49,6 +50,30 @@ bool parseCount(const QString &text, int &value)
     return ok && value >= 0;
 }
 
+// The settings kept in a state file: one line of 11 codes separated by commas.
+std::optional<orvesc::sim::EscSettings> readState(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    std::vector<std::uint8_t> codes;
+    if (!parseBytes(QString::fromLatin1(file.readLine()), codes) || codes.size() != 11)
+        return std::nullopt;
+    orvesc::sim::EscSettings settings{};
+    std::copy(codes.begin(), codes.end(), settings.begin());
+    return settings;
+}
+
+void writeState(const QString &path, const orvesc::sim::EscSettings &settings)
+{
+    QStringList codes;
+    for (const std::uint8_t code : settings)
+        codes << QString::number(code);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(codes.join(QLatin1Char(',')).toLatin1() + '\n');
+}
+
 int usageError(const QString &text)
 {
     std::fprintf(stderr, "orvesc-esc-sim: %s (see --help)\n", qPrintable(text));
@@ -83,6 +108,10 @@ int main(int argc, char *argv[])
     const QCommandLineOption log(QStringLiteral("log"),
                                  QStringLiteral("Write every received byte to FILE as \"seconds.micro 0xNN\"."),
                                  QStringLiteral("FILE"));
+    const QCommandLineOption state(QStringLiteral("state"),
+                                   QStringLiteral("Start from the settings kept in FILE (unless --settings is given) "
+                                                  "and keep every stored setting there."),
+                                   QStringLiteral("FILE"));
     const QCommandLineOption silent(QStringLiteral("silent"), QStringLiteral("Answer nothing."));
     const QCommandLineOption identifyByte(QStringLiteral("identify-byte"),
                                           QStringLiteral("Answer the identify request with BYTE."),
@@ -110,7 +139,7 @@ int main(int argc, char *argv[])
                                         QStringLiteral("Answer commands without echoing them."));
     const QCommandLineOption pace(QStringLiteral("pace"),
                                   QStringLiteral("Write replies at the real line rate (19200 baud)."));
-    parser.addOptions({ model, com, folder, settings, log, silent, identifyByte, replyDelay, settingsBytes,
+    parser.addOptions({ model, com, folder, settings, state, log, silent, identifyByte, replyDelay, settingsBytes,
                         closingByte, rejectCommand, extraBytes, dropAfter, echoOnly, answerOnly, pace });
     parser.process(app);
 
@@ -129,6 +158,8 @@ int main(int argc, char *argv[])
         orvesc::sim::EscSettings start = orvesc::sim::factorySettings(options.modelCode);
         std::copy(codes.begin(), codes.end(), start.begin());
         options.settings = start;
+    } else if (parser.isSet(state)) {
+        options.settings = readState(parser.value(state));
     }
 
     orvesc::sim::Faults &faults = options.faults;
@@ -199,8 +230,15 @@ int main(int argc, char *argv[])
     std::fflush(stdout);
 
     // The signals stay blocked, so a stop request waits as pending until this loop sees it.
+    orvesc::sim::EscSettings kept = simulator.settings();
+    if (parser.isSet(state))
+        writeState(parser.value(state), kept);
     for (;;) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        if (parser.isSet(state) && simulator.settings() != kept) {
+            kept = simulator.settings();
+            writeState(parser.value(state), kept);
+        }
         sigset_t pending;
         sigpending(&pending);
         if (simulator.lineDropped() || sigismember(&pending, SIGINT) == 1 || sigismember(&pending, SIGTERM) == 1

@@ -55,6 +55,37 @@ private slots:
         }
     }
 
+    // What a person relies on with the run command: settings programmed into the simulator are read
+    // back after it was stopped and started again.
+    void keepsProgrammedSettingsAcrossRestarts()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("ports"));
+        const QString link = folder + QStringLiteral("/com2");
+        const QStringList arguments{ QStringLiteral("--model"), QStringLiteral("38"), QStringLiteral("--com"),
+                                     QStringLiteral("2"), QStringLiteral("--folder"), folder,
+                                     QStringLiteral("--state"), dir.filePath(QStringLiteral("esc.settings")) };
+        const auto run = [&](const QByteArray &request, int count) {
+            QProcess sim;
+            sim.start(QStringLiteral(ORVESC_SIM_EXECUTABLE), arguments);
+            QByteArray out;
+            [&] { QTRY_VERIFY_WITH_TIMEOUT((out += sim.readAllStandardOutput()).contains("com2"), 5000); }();
+            QByteArray reply;
+            {
+                Line line(link.toStdString());
+                reply = line.exchange(request, count);
+            }
+            // Give the simulator a moment to keep what it stored before it is stopped.
+            QTest::qWait(300);
+            ::kill(static_cast<pid_t>(sim.processId()), SIGTERM);
+            sim.waitForFinished(5000);
+            return reply;
+        };
+        QCOMPARE(run(QByteArray::fromHex("02"), 11), QByteArray::fromHex("a0263038415162708090 01"));
+        QCOMPARE(run(QByteArray::fromHex("a1 25 35 91"), 8), QByteArray::fromHex("a101 2501 3501 9101"));
+        QCOMPARE(run(QByteArray::fromHex("02"), 11), QByteArray::fromHex("a1253035415162708091 01"));
+    }
+
     void refusesBadOptions_data()
     {
         QTest::addColumn<QString>("arguments");
