@@ -1,16 +1,23 @@
 #pragma once
 
+#include "escexchanges.h"
 #include "escsimulator.h"
+#include "eventloopwaiter.h"
 #include "messenger.h"
 #include "portmap.h"
+#include "qserialportcomponent.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
+
+Q_DECLARE_METATYPE(orvesc::sim::Faults)
 
 namespace orvesc::test {
 
@@ -22,13 +29,23 @@ public:
     std::vector<std::string> texts;
 };
 
+inline std::vector<std::string> shown(const QString &text)
+{
+    return text.isEmpty() ? std::vector<std::string>{} : std::vector<std::string>{text.toStdString()};
+}
+
+inline sim::Faults faults(const std::function<void(sim::Faults &)> &set)
+{
+    sim::Faults f;
+    set(f);
+    return f;
+}
+
 // Simulated ESCs linked as comN in a port-link folder of their own; the map built on it knows
 // no system port, so nothing outside the folder is ever opened.
 class SimBench
 {
 public:
-    SimBench() { QVERIFY(m_folder.isValid()); }
-
     QString folder() const { return m_folder.path(); }
     PortMap portMap() const { return PortMap(folder(), {}); }
 
@@ -36,8 +53,7 @@ public:
     {
         m_sims.push_back(std::make_unique<sim::EscSimulator>(std::move(options)));
         std::string error;
-        const bool started = m_sims.back()->start(folder().toStdString(), comNumber, &error);
-        if (!started)
+        if (!m_sims.back()->start(folder().toStdString(), comNumber, &error))
             qFatal("simulator on com%d did not start: %s", comNumber, error.c_str());
         return *m_sims.back();
     }
@@ -47,13 +63,44 @@ private:
     std::vector<std::unique_ptr<sim::EscSimulator>> m_sims;
 };
 
+// One simulated ESC on COM1 and the window's exchanges over the real serial component.
+struct Rig
+{
+    explicit Rig(sim::SimOptions options = {}) : esc(bench.start(1, std::move(options))) {}
+
+    // What an identification and the programming run leave in the component.
+    void prepare(int portNumber = 1)
+    {
+        try {
+            port.setCommPort(portNumber);
+        } catch (const SerialError &) {
+        }
+        port.setSettings(QStringLiteral("19200,N,8,1"));
+        port.setInputLen(1);
+        port.setInputMode(1);
+    }
+    QString device() const { return QString::fromStdString(esc.devicePath()); }
+
+    SimBench bench;
+    sim::EscSimulator &esc;
+    QSerialPortComponent port{bench.portMap()};
+    EventLoopWaiter waiter;
+    MessageRecorder messages;
+    EscExchanges exchanges{port, waiter, messages};
+};
+
 // The bytes a simulator received, in order.
-inline std::vector<int> receivedValues(const sim::EscSimulator &sim)
+inline std::vector<int> received(const sim::EscSimulator &sim)
 {
     std::vector<int> values;
     for (const sim::ReceivedByte &byte : sim.receivedBytes())
         values.push_back(byte.value);
     return values;
+}
+
+inline double msSince(const QElapsedTimer &clock)
+{
+    return clock.nsecsElapsed() / 1e6;
 }
 
 // Another program holding a device open, as a terminal program would.
@@ -63,8 +110,7 @@ public:
     explicit PortHolder(const QString &device)
     {
         m_process.start(QStringLiteral(ORVESC_PORTHOLDER), {device});
-        m_held = m_process.waitForReadyRead(5000)
-                && m_process.readAllStandardOutput().startsWith("held");
+        m_held = m_process.waitForReadyRead(5000) && m_process.readAllStandardOutput().startsWith("held");
     }
     ~PortHolder()
     {

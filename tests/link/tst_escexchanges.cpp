@@ -1,16 +1,11 @@
-#include "escexchanges.h"
-#include "eventloopwaiter.h"
 #include "linkfixture.h"
-#include "qserialportcomponent.h"
 
-#include <QElapsedTimer>
 #include <QTimer>
 
 using namespace orvesc;
-using namespace std::chrono_literals;
+using test::faults;
 using Outcome = EscExchanges::Outcome;
 
-Q_DECLARE_METATYPE(orvesc::sim::Faults)
 Q_DECLARE_METATYPE(orvesc::EscExchanges::Outcome)
 
 namespace {
@@ -21,35 +16,28 @@ const std::string NotFound = "Orvantis Controller Not Found!\r\r"
                              "\xE2\x80\xA2 Check Windows Device Manager to insure that device drivers for\r"
                              "  your USB Adapter cable are properly loaded, and that a Serial Port\r"
                              "  has been created by the USB adapter";
+const std::string CommunicationError = "Communication Error";
 
-sim::Faults faults(const std::function<void(sim::Faults &)> &set)
+// Sees the byte, but only as the limit has run out.
+class LateWaiter : public Waiter
 {
-    sim::Faults f;
-    set(f);
-    return f;
-}
+public:
+    explicit LateWaiter(Waiter &inner) : m_inner(inner) {}
+    std::chrono::nanoseconds wait(const std::function<bool()> &ready, std::chrono::milliseconds limit) override
+    {
+        m_inner.wait(ready, limit);
+        return limit;
+    }
+    void cancel() override { m_inner.cancel(); }
+    bool cancelled() const override { return m_inner.cancelled(); }
 
-// One simulated ESC on COM1 and the exchanges of the window over the real serial component.
-struct Rig
-{
-    explicit Rig(sim::SimOptions options = {}) : esc(bench.start(1, std::move(options))) {}
-
-    test::SimBench bench;
-    sim::EscSimulator &esc;
-    QSerialPortComponent port{bench.portMap()};
-    EventLoopWaiter waiter;
-    test::MessageRecorder messages;
-    EscExchanges exchanges{port, waiter, messages};
+private:
+    Waiter &m_inner;
 };
-
-double msSince(const QElapsedTimer &clock)
-{
-    return clock.nsecsElapsed() / 1e6;
-}
 
 } // namespace
 
-// Identification and command exchanges, checked by what the ESC received and the user was shown.
+// Identification and command exchanges, judged by what the ESC received and the user was shown.
 class TestEscExchanges : public QObject
 {
     Q_OBJECT
@@ -59,6 +47,7 @@ private slots:
     void identifyAcceptsOnlyModelCodes();
     void noAnswerWithinTheSecondIsNotFound_data();
     void noAnswerWithinTheSecondIsNotFound();
+    void replyAsTheLimitRunsOutIsNoReply();
     void portFailuresAreSilentOnlyWhenProbing_data();
     void portFailuresAreSilentOnlyWhenProbing();
     void staleBytesNeverAnswerTheNextExchange();
@@ -71,7 +60,6 @@ void TestEscExchanges::identifyAcceptsOnlyModelCodes_data()
 {
     QTest::addColumn<int>("reply");
     QTest::addColumn<int>("code");
-
     for (int accepted : {37, 38, 47, 177, 227})
         QTest::addRow("%d accepted", accepted) << accepted << accepted;
     for (int refused : {0, 36, 48, 85, 176, 228})
@@ -85,19 +73,18 @@ void TestEscExchanges::identifyAcceptsOnlyModelCodes()
 
     sim::SimOptions options;
     options.faults.identifyByte = std::uint8_t(reply);
-    Rig rig(options);
+    test::Rig rig(options);
     const Outcome outcome = code ? Outcome::Identified : Outcome::NotFound;
 
     const auto probed = rig.exchanges.probe(1);
     QCOMPARE(probed.code, code);
     QCOMPARE(probed.outcome, outcome);
     QVERIFY(rig.messages.texts.empty());
-
     const auto identified = rig.exchanges.identify(1);
     QCOMPARE(identified.code, code);
     QCOMPARE(identified.outcome, outcome);
     QCOMPARE(rig.messages.texts, code ? std::vector<std::string>{} : std::vector<std::string>{NotFound});
-    QCOMPARE(test::receivedValues(rig.esc), (std::vector<int>{0x00, 0x00}));
+    QCOMPARE(test::received(rig.esc), (std::vector<int>{0x00, 0x00}));
     QVERIFY(!rig.port.portOpen());
 }
 
@@ -105,11 +92,9 @@ void TestEscExchanges::noAnswerWithinTheSecondIsNotFound_data()
 {
     QTest::addColumn<sim::Faults>("escFaults");
     QTest::addColumn<bool>("report");
-
     QTest::newRow("no reply, probe") << faults([](auto &f) { f.silent = true; }) << false;
     QTest::newRow("no reply, identify") << faults([](auto &f) { f.silent = true; }) << true;
-    QTest::newRow("model code just after the second")
-            << faults([](auto &f) { f.replyDelayMs = 1080; }) << true;
+    QTest::newRow("model code just after the second") << faults([](auto &f) { f.replyDelayMs = 1080; }) << true;
 }
 
 void TestEscExchanges::noAnswerWithinTheSecondIsNotFound()
@@ -119,17 +104,29 @@ void TestEscExchanges::noAnswerWithinTheSecondIsNotFound()
 
     sim::SimOptions options;
     options.faults = escFaults;
-    Rig rig(options);
+    test::Rig rig(options);
     QElapsedTimer clock;
     clock.start();
     const auto result = report ? rig.exchanges.identify(1) : rig.exchanges.probe(1);
-    const double ms = msSince(clock);
+    const double ms = test::msSince(clock);
 
     QCOMPARE(result.code, 0);
     QCOMPARE(result.outcome, Outcome::NotFound);
     QVERIFY2(ms >= 1000 && ms < 1900, qPrintable(QString::number(ms)));
     QCOMPARE(rig.messages.texts, report ? std::vector<std::string>{NotFound} : std::vector<std::string>{});
-    QCOMPARE(test::receivedValues(rig.esc), std::vector<int>{0x00});
+    QCOMPARE(test::received(rig.esc), std::vector<int>{0x00});
+    QVERIFY(!rig.port.portOpen());
+}
+
+void TestEscExchanges::replyAsTheLimitRunsOutIsNoReply()
+{
+    test::Rig rig;
+    LateWaiter late(rig.waiter);
+    EscExchanges exchanges(rig.port, late, rig.messages);
+    QCOMPARE(exchanges.identify(1).outcome, Outcome::NotFound);
+    rig.prepare();
+    QCOMPARE(exchanges.send_Command(161), std::int16_t(0));
+    QCOMPARE(rig.messages.texts, (std::vector<std::string>{NotFound, CommunicationError}));
     QVERIFY(!rig.port.portOpen());
 }
 
@@ -137,14 +134,13 @@ void TestEscExchanges::portFailuresAreSilentOnlyWhenProbing_data()
 {
     QTest::addColumn<QString>("failure");
     QTest::addColumn<int>("portNumber");
-    QTest::addColumn<QString>("description");  // what identify shows; %1 the device
+    QTest::addColumn<QString>("description");  // the start of what identify shows; %1 the device
 
+    const QString noPort = QString::fromStdString(EscExchanges::noPortMessage());
     QTest::newRow("held by another program") << "held" << 1
             << "COM1 (%1) is in use by another program (orvesc-test-portholder, process ";
-    QTest::newRow("list position without a port") << "none" << 0
-            << QString::fromStdString(EscExchanges::noPortMessage());
-    QTest::newRow("no port number") << "none" << -1
-            << QString::fromStdString(EscExchanges::noPortMessage());
+    QTest::newRow("list position without a port") << "" << 0 << noPort;
+    QTest::newRow("negative port number") << "" << -1 << noPort;
     QTest::newRow("line dropped during the exchange") << "drop" << 1
             << "The connection to COM1 (%1) was lost: the USB adapter may have been unplugged.";
 }
@@ -157,58 +153,54 @@ void TestEscExchanges::portFailuresAreSilentOnlyWhenProbing()
 
     for (const bool report : {false, true}) {
         sim::SimOptions options;
-        if (failure == QLatin1String("drop"))
-            options.faults.dropAfterBytes = 1;
-        Rig rig(options);
-        const QString device = QString::fromStdString(rig.esc.devicePath());
+        options.faults.dropAfterBytes = failure == QLatin1String("drop") ? 1 : 0;
+        test::Rig rig(options);
         std::unique_ptr<test::PortHolder> holder;
         if (failure == QLatin1String("held")) {
-            holder = std::make_unique<test::PortHolder>(device);
+            holder = std::make_unique<test::PortHolder>(rig.device());
             QVERIFY(holder->held());
         }
         QElapsedTimer clock;
         clock.start();
         const auto result = report ? rig.exchanges.identify(portNumber) : rig.exchanges.probe(portNumber);
-        QVERIFY2(msSince(clock) < 900, qPrintable(QString::number(msSince(clock))));
+        QVERIFY(test::msSince(clock) < 900);
         QCOMPARE(result.code, 0);
         QCOMPARE(result.outcome, Outcome::PortError);
         QVERIFY(!rig.port.portOpen());
-        if (!report) {
-            QVERIFY(rig.messages.texts.empty());
-            continue;
+        QCOMPARE(test::received(rig.esc), failure == QLatin1String("drop") ? std::vector<int>{0x00} : std::vector<int>{});
+        QCOMPARE(rig.messages.texts.size(), std::size_t(report ? 1 : 0));
+        if (report) {
+            const QString shown = QString::fromStdString(rig.messages.texts.front());
+            QVERIFY2(shown.startsWith(description.contains(QLatin1String("%1")) ? description.arg(rig.device()) : description),
+                     qPrintable(shown));
         }
-        QCOMPARE(rig.messages.texts.size(), std::size_t(1));
-        const QString shown = QString::fromStdString(rig.messages.texts.front());
-        QVERIFY2(shown.startsWith(description.contains(QLatin1String("%1")) ? description.arg(device) : description),
-                 qPrintable(shown));
-        QCOMPARE(test::receivedValues(rig.esc),
-                 failure == QLatin1String("drop") ? std::vector<int>{0x00} : std::vector<int>{});
     }
 }
 
 void TestEscExchanges::staleBytesNeverAnswerTheNextExchange()
 {
-    // Replies that come after their second, and bytes that follow a reply, must not be taken
-    // as the answer to the next request.
+    // A model code after its second, with another byte behind it, lands while the port is closed.
     sim::SimOptions options;
-    options.faults.replyDelayMs = 1080;
-    options.faults.extraBytes = {38};
-    Rig rig(options);
+    options.faults = faults([](auto &f) {
+        f.replyDelayMs = 1080;
+        f.extraBytes = {38};
+    });
+    test::Rig rig(options);
     QCOMPARE(rig.exchanges.probe(1).outcome, Outcome::NotFound);
     QTest::qWait(300);
     rig.esc.setFaults(faults([](auto &f) { f.identifyByte = 85; }));
     QCOMPARE(rig.exchanges.probe(1).outcome, Outcome::NotFound);
 
-    // The programming run flushes once before its commands, not between them.
-    rig.port.setInputLen(1);
+    // Commands follow one another with no flush of their own between them.
+    rig.prepare();
     rig.esc.setFaults(faults([](auto &f) { f.replyDelayMs = 1080; }));
     QCOMPARE(rig.exchanges.send_Command(161), std::int16_t(0));
     QTest::qWait(300);
     rig.esc.setFaults({});
     QCOMPARE(rig.exchanges.send_Command(160), std::int16_t(1));
 
-    QCOMPARE(rig.messages.texts, std::vector<std::string>{"Communication Error"});
-    QCOMPARE(test::receivedValues(rig.esc), (std::vector<int>{0x00, 0x00, 161, 160}));
+    QCOMPARE(rig.messages.texts, std::vector<std::string>{CommunicationError});
+    QCOMPARE(test::received(rig.esc), (std::vector<int>{0x00, 0x00, 161, 160}));
 }
 
 void TestEscExchanges::commandsTakeEchoThenAnswer_data()
@@ -220,35 +212,28 @@ void TestEscExchanges::commandsTakeEchoThenAnswer_data()
     QTest::addColumn<QList<int>>("sent");
     QTest::addColumn<int>("minMs");
 
-    const sim::Faults none;
-    QTest::newRow("161 echoed and accepted") << none << 161 << 1 << QString() << QList<int>{161} << 0;
+    const QString error = QString::fromStdString(CommunicationError);
+    const auto tooBig = [](int v) {
+        return QStringLiteral("The setting code %1 cannot be sent: a command is one byte, 0 to 255. "
+                              "Nothing was sent to the ESC.").arg(v);
+    };
+    QTest::newRow("161 echoed and accepted") << sim::Faults{} << 161 << 1 << QString() << QList<int>{161} << 0;
     QTest::newRow("161 echoed and refused") << faults([](auto &f) { f.rejectCommand = 1; })
                                             << 161 << 0 << QString() << QList<int>{161} << 0;
-    QTest::newRow("answer 1 without echo taken as is")
-            << faults([](auto &f) { f.answerWithoutEcho = true; }) << 161 << 1 << QString()
-            << QList<int>{161} << 0;
-    QTest::newRow("answer 0 without echo ends at once")
-            << faults([](auto &f) {
-                   f.answerWithoutEcho = true;
-                   f.rejectCommand = 1;
-               })
+    QTest::newRow("1 without echo") << faults([](auto &f) { f.answerWithoutEcho = true; })
+                                    << 161 << 1 << QString() << QList<int>{161} << 0;
+    QTest::newRow("0 without echo ends at once")
+            << faults([](auto &f) { f.answerWithoutEcho = true, f.rejectCommand = 1; })
             << 161 << 0 << QString() << QList<int>{161} << 0;
-    // A request byte the ESC answers with one byte, not an echo: that byte is the result.
-    QTest::newRow("5 instead of the echo") << faults([](auto &f) { f.identifyByte = 5; }) << 0
-                                           << 5 << QString() << QList<int>{0} << 0;
-    QTest::newRow("no reply") << faults([](auto &f) { f.silent = true; }) << 161 << 0
-                              << "Communication Error" << QList<int>{161} << 1000;
+    // The identify request draws one byte, not an echo: that byte is the result.
+    QTest::newRow("5 instead of the echo") << faults([](auto &f) { f.identifyByte = 5; })
+                                           << 0 << 5 << QString() << QList<int>{0} << 0;
+    QTest::newRow("no reply") << faults([](auto &f) { f.silent = true; })
+                              << 161 << 0 << error << QList<int>{161} << 1000;
     QTest::newRow("echo without answer") << faults([](auto &f) { f.echoWithoutAnswer = true; })
-                                         << 161 << 0 << "Communication Error" << QList<int>{161}
-                                         << 1000;
-    QTest::newRow("300 is no byte") << none << 300 << 0
-                                    << "The setting code 300 cannot be sent: a command is one "
-                                       "byte, 0 to 255. Nothing was sent to the ESC."
-                                    << QList<int>{} << 0;
-    QTest::newRow("-1 is no byte") << none << -1 << 0
-                                   << "The setting code -1 cannot be sent: a command is one "
-                                      "byte, 0 to 255. Nothing was sent to the ESC."
-                                   << QList<int>{} << 0;
+                                         << 161 << 0 << error << QList<int>{161} << 1000;
+    QTest::newRow("300 is no byte") << sim::Faults{} << 300 << 0 << tooBig(300) << QList<int>{} << 0;
+    QTest::newRow("-1 is no byte") << sim::Faults{} << -1 << 0 << tooBig(-1) << QList<int>{} << 0;
 }
 
 void TestEscExchanges::commandsTakeEchoThenAnswer()
@@ -262,38 +247,32 @@ void TestEscExchanges::commandsTakeEchoThenAnswer()
 
     sim::SimOptions options;
     options.faults = escFaults;
-    Rig rig(options);
-    // What the identification and the programming run leave in the component.
-    rig.port.setCommPort(1);
-    rig.port.setSettings(QStringLiteral("19200,N,8,1"));
-    rig.port.setInputLen(1);
-    rig.port.setInputMode(1);
-
+    test::Rig rig(options);
+    rig.prepare();
     QElapsedTimer clock;
     clock.start();
     QCOMPARE(rig.exchanges.send_Command(std::int16_t(value)), std::int16_t(result));
-    const double ms = msSince(clock);
+    const double ms = test::msSince(clock);
     QVERIFY2(ms >= minMs && ms < minMs + 900, qPrintable(QString::number(ms)));
-    QCOMPARE(rig.messages.texts,
-             message.isEmpty() ? std::vector<std::string>{} : std::vector<std::string>{message.toStdString()});
+    QCOMPARE(rig.messages.texts, test::shown(message));
     QVERIFY(!rig.port.portOpen());
     QTest::qWait(20);
-    QCOMPARE(test::receivedValues(rig.esc), std::vector<int>(sent.begin(), sent.end()));
+    QCOMPARE(test::received(rig.esc), std::vector<int>(sent.begin(), sent.end()));
 }
 
 void TestEscExchanges::cancelledExchangesCloseAndStaySilent()
 {
     sim::SimOptions options;
     options.faults.silent = true;
-    Rig rig(options);
+    test::Rig rig(options);
     QTimer::singleShot(100, this, [&] { rig.waiter.cancel(); });
     QElapsedTimer clock;
     clock.start();
     QCOMPARE(rig.exchanges.identify(1).outcome, Outcome::Cancelled);
-    QVERIFY(msSince(clock) < 800);
+    QVERIFY(test::msSince(clock) < 800);
     QVERIFY(!rig.port.portOpen());
 
-    std::array<std::int16_t, 12> escConfig{};
+    std::array<std::int16_t, 12> escConfig;
     escConfig.fill(7);
     rig.exchanges.read_Config(escConfig);
     QCOMPARE(escConfig[0], std::int16_t(0));
@@ -302,7 +281,7 @@ void TestEscExchanges::cancelledExchangesCloseAndStaySilent()
     QVERIFY(!rig.port.portOpen());
     QVERIFY(rig.messages.texts.empty());
     QTest::qWait(20);
-    QCOMPARE(test::receivedValues(rig.esc), std::vector<int>{0x00});
+    QCOMPARE(test::received(rig.esc), std::vector<int>{0x00});
 }
 
 QTEST_GUILESS_MAIN(TestEscExchanges)

@@ -1,6 +1,4 @@
-#include "eventloopwaiter.h"
 #include "linkfixture.h"
-#include "qserialportcomponent.h"
 
 #include <QEventLoop>
 #include <QTimer>
