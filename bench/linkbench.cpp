@@ -33,11 +33,21 @@ public:
     std::string last;
 };
 
+// The waits sleep in an event loop, which needs an application object.
+void ensureApplication()
+{
+    static int argc = 1;
+    static char name[] = "orvesc-bench-link";
+    static char *argv[] = {name, nullptr};
+    static QCoreApplication application(argc, argv);
+}
+
 // One paced simulator on COM1 and the exchanges over the real component.
 struct Bench
 {
     explicit Bench(int model, sim::Faults faults = {})
     {
+        ensureApplication();
         sim::SimOptions options;
         options.modelCode = model;
         options.lineRatePacing = true;
@@ -149,6 +159,7 @@ void timeOutWaitCpu(benchmark::State &state)
 void wakeLatency(benchmark::State &state)
 {
     constexpr int DelayMs = 20;
+    ensureApplication();
     sim::Faults faults;
     faults.replyDelayMs = DelayMs;
     sim::SimOptions options;
@@ -185,11 +196,4 @@ BENCHMARK(tenCommands)->UseManualTime()->Unit(benchmark::kMillisecond)->Iteratio
 BENCHMARK(timeOutWaitCpu)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(wakeLatency)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(100);
 
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+BENCHMARK_MAIN();
