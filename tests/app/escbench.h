@@ -1,34 +1,28 @@
 #pragma once
 
 #include "escsimulator.h"
+#include "eventloopwaiter.h"
 #include "form1.h"
+#include "lamp.h"
 #include "messenger.h"
+#include "portmap.h"
+#include "qserialportcomponent.h"
 
-#include <QList>
-#include <QStringList>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
-#include <functional>
 #include <memory>
-#include <optional>
-#include <vector>
 
-class QCheckBox;
-class QComboBox;
-
-namespace orvesc {
-
-class EventLoopWaiter;
-class PortMap;
-class QSerialPortComponent;
-
-namespace test {
+namespace orvesc::test {
 
 // Stands in for the message boxes: notes each beep and text and answers OK at once.
-class MessageRecorder : public Messenger
+struct MessageRecorder : Messenger
 {
-public:
     void beepAndShow(const std::string &text) override
     {
         ++beeps;
@@ -38,61 +32,139 @@ public:
     QStringList texts;
 };
 
-// A Form1 on simulated ESCs: every COM port is a simulator linked in a folder of the bench's own,
-// and the system's port list is empty, so no real device is ever touched.
+inline const char *const CheckNames[9] = {"chkBrake", "chkBatt", "chkLVC", "chkLVCAction", "chkSoftStart",
+                                          "chkTiming", "chkFrequency", "chkReverse", "chkRPM"};
+inline const char *const ListNames[SettingListCount] = {"cmbBrake", "cmbBatt", "cmbLVC", "cmbLVCAction",
+                                                        "cmbSoftStart", "cmbTiming", "cmbFrequency",
+                                                        "cmbReverse", "cmbRPM", "cmbACCN"};
+
+// A Form1 whose COM ports are simulated ESCs linked in a folder of the bench's own; the system's
+// port list is empty, so no real device is ever touched.
 class EscBench
 {
 public:
-    EscBench();
-    ~EscBench();
+    ~EscBench()
+    {
+        m_watch.stop();
+        form.reset();
+        for (auto &esc : m_escs)
+            esc->stop();
+    }
 
-    // An ESC of the given model answering on COM<com>.
-    sim::EscSimulator &addEsc(int com, int model, std::optional<sim::EscSettings> settings = {},
-                              const sim::Faults &faults = {});
+    sim::EscSimulator &addEsc(int com, int model, std::optional<sim::EscSettings> settings = {})
+    {
+        sim::SimOptions options;
+        options.modelCode = model;
+        options.settings = settings;
+        m_escs.push_back(std::make_unique<sim::EscSimulator>(options));
+        if (!m_escs.back()->start(m_folder.path().toStdString(), com))
+            qFatal("no simulator on com%d", com);
+        return *m_escs.back();
+    }
     // A port with no ESC behind it: it takes every byte and never answers.
-    sim::EscSimulator &addSilentPort(int com);
-
+    sim::EscSimulator &addSilentPort(int com)
+    {
+        sim::Faults silent;
+        silent.silent = true;
+        addEsc(com, 38).setFaults(silent);
+        return *m_escs.back();
+    }
     // Creates the window, which scans the ports as it loads.
-    Form1 &start();
-    Form1 &form() { return *m_form; }
-    QSerialPortComponent &port() { return *m_port; }
+    Form1 &start()
+    {
+        form = std::make_unique<Form1>(port, m_portMap, m_waiter, messages);
+        form->show();
+        return *form;
+    }
 
-    template <typename T>
+    template <typename T = QWidget>
     T *widget(const char *name) const
     {
-        T *found = m_form->findChild<T *>(QLatin1String(name));
+        T *found = form->findChild<T *>(QLatin1String(name));
         if (!found)
             qFatal("no control named %s", name);
         return found;
     }
-    QComboBox *combo(SettingList which) const;
-    QCheckBox *check(int index) const;
-    // The texts of the ten setting lists' fields, in list order.
-    QStringList listTexts() const;
-    QStringList checkedBoxes() const;
+    QComboBox *combo(SettingList which) const { return widget<QComboBox>(ListNames[int(which)]); }
+    QCheckBox *check(int index) const { return widget<QCheckBox>(CheckNames[index]); }
 
-    // Presses a button of the window with the mouse.
-    void click(const char *buttonName);
+    QStringList listTexts() const
+    {
+        QStringList texts;
+        for (const char *name : ListNames)
+            texts << widget<QComboBox>(name)->currentText();
+        return texts;
+    }
+    QStringList checkedBoxes() const
+    {
+        QStringList names;
+        for (const char *name : CheckNames) {
+            if (widget<QCheckBox>(name)->isChecked())
+                names << QLatin1String(name);
+        }
+        return names;
+    }
+    // The controls that are on (visible or enabled: "lamp", "detected", "esc" for Frame3, "boxes"
+    // for Frame4, "lists" when all ten are, "program", "default", "ports"), then the model name.
+    QString state() const
+    {
+        bool lists = true;
+        for (const char *name : ListNames)
+            lists = lists && widget(name)->isEnabled();
+        const std::pair<const char *, bool> shown[] = {
+            {"lamp", widget<Lamp>("chkDetected")->isVisible()}, {"detected", widget("LblDetected")->isEnabled()},
+            {"esc", widget("Frame3")->isEnabled()},             {"boxes", widget("Frame4")->isEnabled()},
+            {"lists", lists},                                   {"program", widget("Program")->isEnabled()},
+            {"default", widget("CmdReset")->isEnabled()},       {"ports", widget("cmbCOM")->isVisible()}};
+        QStringList on;
+        for (const auto &[name, isOn] : shown) {
+            if (isOn)
+                on << QLatin1String(name);
+        }
+        return (on << '"' + widget<QLabel>("LESCType")->text() + '"').join(' ');
+    }
+
+    void click(const char *button) { QTest::mouseClick(widget<QPushButton>(button), Qt::LeftButton); }
     // Runs action once, from inside the window's wait for the ESC, as soon as esc has received
     // count bytes since its log was last cleared.
-    void when(const sim::EscSimulator &esc, std::size_t count, std::function<void()> action);
-
-    // What the ESC received, in order.
-    static QList<int> received(const sim::EscSimulator &esc);
-    // Connects and forgets the traffic and messages of the connect.
-    void connectAndClear();
-
-    MessageRecorder messages;
+    void when(const sim::EscSimulator &esc, std::size_t count, std::function<void()> action)
+    {
+        m_watch.disconnect();
+        QObject::connect(&m_watch, &QTimer::timeout, &m_watch, [this, &esc, count, action] {
+            if (esc.receivedBytes().size() >= count) {
+                m_watch.stop();
+                action();
+            }
+        });
+        m_watch.start(2);
+    }
+    // Connects, then forgets the traffic and the messages of the connect.
+    void connectAndClear()
+    {
+        click("Connect");
+        for (auto &esc : m_escs)
+            esc->clearLog();
+        messages = MessageRecorder();
+    }
+    static QList<int> received(const sim::EscSimulator &esc)
+    {
+        QList<int> values;
+        for (const sim::ReceivedByte &byte : esc.receivedBytes())
+            values << byte.value;
+        return values;
+    }
 
 private:
     QTemporaryDir m_folder;
     std::vector<std::unique_ptr<sim::EscSimulator>> m_escs;
-    std::unique_ptr<PortMap> m_portMap;
-    std::unique_ptr<QSerialPortComponent> m_port;
-    std::unique_ptr<EventLoopWaiter> m_waiter;
-    std::unique_ptr<Form1> m_form;
+    PortMap m_portMap{m_folder.path(), QStringList()};
+    EventLoopWaiter m_waiter;
     QTimer m_watch;
+
+public:
+    MessageRecorder messages;
+    QSerialPortComponent port{m_portMap};
+    std::unique_ptr<Form1> form;
 };
 
-} // namespace test
-} // namespace orvesc
+} // namespace orvesc::test

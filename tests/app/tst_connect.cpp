@@ -1,12 +1,7 @@
 #include "escbench.h"
 
-#include "lamp.h"
-
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
 #include <QTest>
 
 using namespace orvesc;
@@ -23,23 +18,9 @@ const QString NotFound = QStringLiteral(
 
 constexpr int Identify = 0x00;
 constexpr int ReadSettings = 0x02;
-
-// A model 38 that is not at its factory settings.
-const sim::EscSettings Model38Used{162, 37, 49, 54, 64, 80, 96, 113, 129, 144, 192};
-const QStringList Model38UsedShown{"SOFT", "2S Li", "2.9 V", "STOP MOTOR", "OFF", "SOFT", "16 kHz",
-                                   "ON", "OFF*", "Disabled"};
-const std::array<std::int16_t, 11> Model38Factory{160, 38, 48, 56, 65, 81, 98, 112, 128, 144, 192};
-
-bool connectedState(EscBench &bench)
-{
-    bool lists = true;
-    for (int i = 0; i < SettingListCount; ++i)
-        lists = lists && bench.combo(SettingList(i))->isEnabled();
-    return lists && bench.widget<Lamp>("chkDetected")->isVisible()
-           && bench.widget<QLabel>("LblDetected")->isEnabled()
-           && bench.widget<QPushButton>("Program")->isEnabled()
-           && bench.widget<QPushButton>("CmdReset")->isEnabled();
-}
+const QList<int> ConnectTraffic{Identify, Identify, ReadSettings};
+// Showing the settings counts as changing them, so the programming frame ends disabled.
+const QString Connected38 = QStringLiteral("lamp detected esc lists program default \"QUORL R5 3S\"");
 
 } // namespace
 
@@ -53,106 +34,121 @@ private slots:
     void searchStopsAtTheAnsweringPort_data()
     {
         QTest::addColumn<QList<int>>("ports");
-        QTest::addColumn<int>("escPort");
         QTest::addColumn<QList<QList<int>>>("traffic");
         QTest::addColumn<int>("selected");
-        QTest::newRow("second of three") << QList<int>{1, 3, 5} << 3
-                                         << QList<QList<int>>{{Identify},
-                                                              {Identify, Identify, ReadSettings},
-                                                              {}}
-                                         << 1;
-        QTest::newRow("first of two") << QList<int>{1, 2} << 1
-                                      << QList<QList<int>>{{Identify, Identify, ReadSettings}, {}}
-                                      << 0;
+        // The ESC sits on the port whose traffic includes the settings read.
+        QTest::newRow("second of three")
+            << QList<int>{1, 3, 5} << QList<QList<int>>{{Identify}, ConnectTraffic, {}} << 1;
+        QTest::newRow("first of two") << QList<int>{1, 2} << QList<QList<int>>{ConnectTraffic, {}} << 0;
     }
     void searchStopsAtTheAnsweringPort()
     {
         QFETCH(QList<int>, ports);
-        QFETCH(int, escPort);
         QFETCH(QList<QList<int>>, traffic);
         QFETCH(int, selected);
         EscBench bench;
         std::vector<sim::EscSimulator *> escs;
-        for (int com : ports)
-            escs.push_back(com == escPort ? &bench.addEsc(com, 38, Model38Used) : &bench.addSilentPort(com));
+        for (int i = 0; i < ports.size(); ++i) {
+            escs.push_back(traffic[i] == ConnectTraffic
+                               ? &bench.addEsc(ports[i], 38, sim::EscSettings{162, 37, 49, 54, 64, 80, 96, 113, 129, 144, 192})
+                               : &bench.addSilentPort(ports[i]));
+        }
         Form1 &form = bench.start();
 
         bench.click("Connect");
 
         for (int i = 0; i < ports.size(); ++i)
             QCOMPARE(EscBench::received(*escs[i]), traffic[i]);
-        auto *portList = bench.widget<QComboBox>("cmbCOM");
-        QVERIFY(portList->isHidden());
-        QCOMPARE(portList->currentIndex(), selected);
-        QVERIFY(connectedState(bench));
-        QCOMPARE(bench.widget<QLabel>("LESCType")->text(), QStringLiteral("QUORL R5 3S"));
-        QCOMPARE(bench.listTexts(), Model38UsedShown);
-        // Showing the settings counts as changing them: the programming display is cleared.
-        QVERIFY(!bench.widget<QGroupBox>("Frame4")->isEnabled());
+        QCOMPARE(bench.widget<QComboBox>("cmbCOM")->currentIndex(), selected);
+        QCOMPARE(bench.state(), Connected38);
+        QCOMPARE(bench.listTexts(), (QStringList{"SOFT", "2S Li", "2.9 V", "STOP MOTOR", "OFF", "SOFT",
+                                                 "16 kHz", "ON", "OFF*", "Disabled"}));
         QCOMPARE(bench.messages.texts, QStringList());
         QCOMPARE(form.records().EscType, std::int16_t(38));
         // What the ESC reported lives on only in the lists; the record holds the factory codes.
-        for (int i = 0; i < 11; ++i)
-            QCOMPARE(form.records().EscConfig[i], Model38Factory[i]);
+        const std::array<std::int16_t, 11> factory{160, 38, 48, 56, 65, 81, 98, 112, 128, 144, 192};
+        QVERIFY(std::equal(factory.begin(), factory.end(), form.records().EscConfig.begin()));
     }
 
-    void noEscOnAnyPortShowsThePortListAndTheNotFoundMessage()
+    void noEscAnywhereShowsThePortListAndTheNotFoundMessage()
     {
         EscBench bench;
         sim::EscSimulator &com1 = bench.addSilentPort(1);
         sim::EscSimulator &com3 = bench.addSilentPort(3);
         sim::EscSimulator &com5 = bench.addSilentPort(5);
-        Form1 &form = bench.start();
-        const QStringList listsBefore = bench.listTexts();
+        bench.start();
+        const QStringList lists = bench.listTexts();
 
         bench.click("Connect");
 
         QCOMPARE(EscBench::received(com1), QList<int>{Identify});
         QCOMPARE(EscBench::received(com3), QList<int>{Identify});
         QCOMPARE(EscBench::received(com5), (QList<int>{Identify, Identify}));
-        auto *portList = bench.widget<QComboBox>("cmbCOM");
-        QVERIFY(portList->isVisible());
-        QCOMPARE(portList->currentIndex(), 2);
+        QCOMPARE(bench.widget<QComboBox>("cmbCOM")->currentIndex(), 2);
+        QCOMPARE(bench.state(), QStringLiteral("ports \"\""));
         QCOMPARE(bench.messages.texts, QStringList{NotFound});
         QCOMPARE(bench.messages.beeps, 1);
-        QVERIFY(!bench.widget<QPushButton>("Program")->isEnabled());
-        QVERIFY(!bench.widget<QPushButton>("CmdReset")->isEnabled());
-        QVERIFY(bench.widget<Lamp>("chkDetected")->isHidden());
-        QCOMPARE(bench.widget<QLabel>("LESCType")->text(), QString());
-        QCOMPARE(bench.listTexts(), listsBefore);
-        QVERIFY(!bench.combo(SettingList::Brake)->isEnabled());
-        QCOMPARE(form.records().EscType, std::int16_t(0));
+        QCOMPARE(bench.listTexts(), lists);
     }
 
     void readsTwelveBytesOnlyFrom182To224_data()
     {
         QTest::addColumn<int>("model");
-        QTest::addColumn<int>("closingByteAtEleven");
-        QTest::newRow("181 reads eleven") << 181 << 0;
-        QTest::newRow("182 reads twelve") << 182 << 1;
-        QTest::newRow("224 reads twelve") << 224 << 1;
-        QTest::newRow("225 reads eleven") << 225 << 0;
+        QTest::addColumn<int>("elementEleven");
+        QTest::newRow("181") << 181 << 0;
+        QTest::newRow("182") << 182 << 1;
+        QTest::newRow("224") << 224 << 1;
+        QTest::newRow("225") << 225 << 0;
     }
     void readsTwelveBytesOnlyFrom182To224()
     {
         QFETCH(int, model);
-        QFETCH(int, closingByteAtEleven);
+        QFETCH(int, elementEleven);
         EscBench bench;
         sim::EscSimulator &esc = bench.addEsc(1, model);
         Form1 &form = bench.start();
 
         bench.click("Connect");
 
-        QCOMPARE(EscBench::received(esc), (QList<int>{Identify, Identify, ReadSettings}));
+        QCOMPARE(EscBench::received(esc), ConnectTraffic);
         QVERIFY2(!bench.messages.texts.contains(QStringLiteral("Communication Error")),
                  qPrintable(bench.messages.texts.join('|')));
-        QVERIFY(bench.widget<Lamp>("chkDetected")->isVisible());
-        QVERIFY(bench.widget<QPushButton>("Program")->isEnabled());
-        // Element 11 is written only by the twelve-byte read, and show_Type leaves it alone.
-        QCOMPARE(form.records().EscConfig[11], std::int16_t(closingByteAtEleven));
+        QVERIFY(bench.state().startsWith(QLatin1String("lamp detected esc lists program default")));
+        // Only the twelve-byte read writes element 11, and show_Type leaves it alone.
+        QCOMPARE(form.records().EscConfig[11], std::int16_t(elementEleven));
     }
 
-    void secondConnectClearsTheDisplayAndSearchesAgain()
+    void failedSettingsReadShowsTheModelWithEverythingLocked()
+    {
+        EscBench bench;
+        sim::EscSimulator &esc = bench.addEsc(1, 38);
+        sim::Faults badClose;
+        badClose.closingByte = 0;
+        esc.setFaults(badClose);
+        bench.start();
+
+        bench.click("Connect");
+
+        QCOMPARE(EscBench::received(esc), ConnectTraffic);
+        QCOMPARE(bench.messages.texts, QStringList{"Communication Error"});
+        QCOMPARE(bench.state(), QStringLiteral("\"QUORL R5 3S\""));
+    }
+
+    void reportedRpmControlWinsOverTheBrake()
+    {
+        EscBench bench;
+        bench.addEsc(1, 38, sim::EscSettings{161, 38, 48, 56, 64, 80, 98, 112, 128, 145, 192});
+        bench.start();
+
+        bench.click("Connect");
+
+        QCOMPARE(bench.messages.texts, QStringList{"Brake Disabled  / Softstart enabled with RPM Control"});
+        QCOMPARE(bench.listTexts(), (QStringList{"OFF*", "3S Li*", "3.1 V*", "REDUCE POWER*", "ON*", "AUTO*",
+                                                 "8 kHz*", "OFF*", "ON RANGE 1", "Disabled"}));
+        QCOMPARE(bench.state(), Connected38);
+    }
+
+    void secondConnectClearsTheDisplayAndDropsPressesWhileItWaits()
     {
         EscBench bench;
         sim::EscSimulator &esc = bench.addEsc(1, 38);
@@ -160,88 +156,22 @@ private slots:
         bench.connectAndClear();
         form.unlock_Checks();
         bench.check(4)->setChecked(true);
-
         sim::Faults slow;
         slow.replyDelayMs = 200;
         esc.setFaults(slow);
-        bool programDuring = true;
-        bool defaultDuring = true;
-        QStringList ticksDuring{"?"};
+        QString during;
         bench.when(esc, 1, [&] {
-            programDuring = bench.widget<QPushButton>("Program")->isEnabled();
-            defaultDuring = bench.widget<QPushButton>("CmdReset")->isEnabled();
-            ticksDuring = bench.checkedBoxes();
+            during = bench.state() + ' ' + bench.checkedBoxes().join(' ');
+            for (const char *button : {"Program", "CmdReset", "Connect"})
+                bench.click(button);
         });
+
         bench.click("Connect");
 
-        QVERIFY(!programDuring);
-        QVERIFY(!defaultDuring);
-        QCOMPARE(ticksDuring, QStringList());
-        QCOMPARE(EscBench::received(esc), (QList<int>{Identify, Identify, ReadSettings}));
-        QVERIFY(connectedState(bench));
+        QCOMPARE(during, QStringLiteral("lamp detected esc lists \"QUORL R5 3S\" "));
+        QCOMPARE(EscBench::received(esc), ConnectTraffic);
         QCOMPARE(bench.messages.texts, QStringList());
-    }
-
-    void failedSettingsReadShowsTheModelWithEverythingLocked()
-    {
-        EscBench bench;
-        sim::Faults badClose;
-        badClose.closingByte = 0;
-        sim::EscSimulator &esc = bench.addEsc(1, 38, std::nullopt, badClose);
-        bench.start();
-
-        bench.click("Connect");
-
-        QCOMPARE(EscBench::received(esc), (QList<int>{Identify, Identify, ReadSettings}));
-        QCOMPARE(bench.messages.texts, QStringList{"Communication Error"});
-        QCOMPARE(bench.widget<QLabel>("LESCType")->text(), QStringLiteral("QUORL R5 3S"));
-        for (int i = 0; i < SettingListCount; ++i)
-            QVERIFY(!bench.combo(SettingList(i))->isEnabled());
-        QVERIFY(!bench.widget<QPushButton>("Program")->isEnabled());
-        QVERIFY(!bench.widget<QPushButton>("CmdReset")->isEnabled());
-        QVERIFY(bench.widget<Lamp>("chkDetected")->isHidden());
-        QVERIFY(!bench.widget<QGroupBox>("Frame3")->isEnabled());
-        QVERIFY(bench.widget<QComboBox>("cmbCOM")->isHidden());
-    }
-
-    void reportedRpmControlWinsOverTheBrake()
-    {
-        EscBench bench;
-        sim::EscSettings settings{161, 38, 48, 56, 64, 80, 98, 112, 128, 145, 192};
-        bench.addEsc(1, 38, settings);
-        bench.start();
-
-        bench.click("Connect");
-
-        QCOMPARE(bench.messages.texts,
-                 QStringList{"Brake Disabled  / Softstart enabled with RPM Control"});
-        QCOMPARE(bench.combo(SettingList::Brake)->currentText(), QStringLiteral("OFF*"));
-        QCOMPARE(bench.combo(SettingList::SoftStart)->currentText(), QStringLiteral("ON*"));
-        QCOMPARE(bench.combo(SettingList::LVCAction)->currentText(), QStringLiteral("REDUCE POWER*"));
-        QCOMPARE(bench.combo(SettingList::RPM)->currentText(), QStringLiteral("ON RANGE 1"));
-        QVERIFY(connectedState(bench));
-    }
-
-    void pressesDuringAConnectWaitAreDropped()
-    {
-        EscBench bench;
-        sim::EscSimulator &esc = bench.addEsc(1, 38);
-        bench.start();
-        bench.connectAndClear();
-
-        sim::Faults slow;
-        slow.replyDelayMs = 200;
-        esc.setFaults(slow);
-        bench.when(esc, 1, [&] {
-            bench.click("Program");
-            bench.click("CmdReset");
-            bench.click("Connect");
-        });
-        bench.click("Connect");
-
-        QCOMPARE(EscBench::received(esc), (QList<int>{Identify, Identify, ReadSettings}));
-        QCOMPARE(bench.messages.texts, QStringList());
-        QVERIFY(connectedState(bench));
+        QCOMPARE(bench.state(), Connected38);
     }
 };
 

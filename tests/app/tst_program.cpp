@@ -1,60 +1,47 @@
 #include "escbench.h"
 
-#include "qserialportcomponent.h"
-
 #include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QElapsedTimer>
-#include <QGroupBox>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 
 using namespace orvesc;
 using namespace orvesc::test;
 
 namespace {
 
-const char *const Boxes[9] = {"chkBrake", "chkBatt", "chkLVC", "chkLVCAction", "chkSoftStart",
-                              "chkTiming", "chkFrequency", "chkReverse", "chkRPM"};
+using ListEntry = QPair<int, int>;
+const QList<int> Factory38{160, 38, 56, 65, 81, 98, 112, 128, 144};
+const QString Connected38 = QStringLiteral("lamp detected esc lists program default \"QUORL R5 3S\"");
 
-QList<int> codes(const sim::EscSettings &settings)
+QList<int> stored(const sim::EscSimulator &esc)
 {
+    const sim::EscSettings settings = esc.settings();
     return QList<int>(settings.begin(), settings.end());
 }
 
-// Notes every tick and untick of the programming boxes, with the time it happened.
-class TickLog
+// Every tick and untick of the programming boxes, with the time it happened.
+struct TickLog
 {
-public:
     explicit TickLog(EscBench &bench)
     {
-        m_clock.start();
+        clock.start();
         for (int k = 0; k < 9; ++k) {
             QObject::connect(bench.check(k), &QCheckBox::toggled, bench.check(k), [this, k](bool on) {
-                events << QLatin1String(on ? "+" : "-") + QLatin1String(Boxes[k]);
-                at << m_clock.elapsed();
+                events << (on ? "+" : "-") + QLatin1String(CheckNames[k]);
+                at << clock.elapsed();
             });
         }
     }
-    // The moving tick of a run whose first `accepted` commands were taken.
-    static QStringList moving(int accepted)
-    {
-        QStringList expected;
-        for (int k = 0; k < accepted; ++k) {
-            if (k > 0)
-                expected << QLatin1String("-") + QLatin1String(Boxes[k - 1]);
-            expected << QLatin1String("+") + QLatin1String(Boxes[k]);
-        }
-        return expected;
-    }
     QStringList events;
     QList<qint64> at;
-
-private:
-    QElapsedTimer m_clock;
+    QElapsedTimer clock;
 };
+
+// The tick moving down the nine boxes, the last one cleared after the pause.
+const QStringList FullRun{"+chkBrake", "-chkBrake", "+chkBatt", "-chkBatt", "+chkLVC", "-chkLVC",
+                          "+chkLVCAction", "-chkLVCAction", "+chkSoftStart", "-chkSoftStart", "+chkTiming",
+                          "-chkTiming", "+chkFrequency", "-chkFrequency", "+chkReverse", "-chkReverse",
+                          "+chkRPM", "-chkRPM"};
 
 } // namespace
 
@@ -69,115 +56,109 @@ private slots:
     {
         QTest::addColumn<int>("model");
         QTest::addColumn<QList<int>>("start");
-        QTest::addColumn<int>("changed");
-        QTest::addColumn<int>("choice");
+        QTest::addColumn<ListEntry>("userChoice");
         QTest::addColumn<QList<int>>("traffic");
-        QTest::addColumn<QList<int>>("stored");
-        QTest::newRow("38: nine")
-            << 38 << QList<int>{162, 37, 49, 54, 64, 80, 96, 113, 129, 144, 192}
-            << int(SettingList::Timing) << 2
-            << QList<int>{162, 37, 54, 64, 80, 98, 113, 129, 144}
+        QTest::addColumn<QList<int>>("after");
+        QTest::newRow("38: nine") << 38 << QList<int>{162, 37, 49, 54, 64, 80, 96, 113, 129, 144, 192}
+            << qMakePair(int(SettingList::Timing), 2) << QList<int>{162, 37, 54, 64, 80, 98, 113, 129, 144}
             << QList<int>{162, 37, 49, 54, 64, 80, 98, 113, 129, 144, 192};
-        QTest::newRow("183: ten, the delay last")
-            << 183 << QList<int>{160, 43, 48, 133, 65, 81, 98, 112, 128, 144, 192}
-            << int(SettingList::ACCN) << 3
-            << QList<int>{160, 43, 133, 65, 81, 98, 112, 128, 144, 195}
+        QTest::newRow("183: ten") << 183 << QList<int>{160, 43, 48, 133, 65, 81, 98, 112, 128, 144, 192}
+            << qMakePair(int(SettingList::ACCN), 3) << QList<int>{160, 43, 133, 65, 81, 98, 112, 128, 144, 195}
             << QList<int>{160, 43, 48, 133, 65, 81, 98, 112, 128, 144, 195};
-        QTest::newRow("181: nine")
-            << 181 << QList<int>{160, 43, 48, 56, 65, 81, 98, 112, 128, 144, 192}
-            << int(SettingList::RPM) << 2
-            << QList<int>{160, 43, 56, 65, 81, 98, 112, 128, 146}
+        QTest::newRow("181: nine") << 181 << QList<int>{160, 43, 48, 56, 65, 81, 98, 112, 128, 144, 192}
+            << qMakePair(int(SettingList::RPM), 2) << QList<int>{160, 43, 56, 65, 81, 98, 112, 128, 146}
             << QList<int>{160, 43, 48, 56, 65, 81, 98, 112, 128, 146, 192};
-        QTest::newRow("225: nine, warn voltage")
-            << 225 << QList<int>{160, 38, 48, 56, 65, 81, 98, 116, 128, 144, 192}
-            << int(SettingList::Frequency) << 1
-            << QList<int>{160, 38, 56, 65, 81, 98, 117, 128, 144}
+        QTest::newRow("225: nine") << 225 << QList<int>{160, 38, 48, 56, 65, 81, 98, 116, 128, 144, 192}
+            << qMakePair(int(SettingList::Frequency), 1) << QList<int>{160, 38, 56, 65, 81, 98, 117, 128, 144}
             << QList<int>{160, 38, 48, 56, 65, 81, 98, 117, 128, 144, 192};
     }
     void sendsTheListsChoicesOneCommandEach()
     {
         QFETCH(int, model);
         QFETCH(QList<int>, start);
-        QFETCH(int, changed);
-        QFETCH(int, choice);
+        QFETCH(ListEntry, userChoice);
         QFETCH(QList<int>, traffic);
-        QFETCH(QList<int>, stored);
+        QFETCH(QList<int>, after);
         EscBench bench;
         sim::EscSettings settings{};
         std::copy(start.begin(), start.end(), settings.begin());
         sim::EscSimulator &esc = bench.addEsc(1, model, settings);
         bench.start();
         bench.connectAndClear();
-        bench.combo(SettingList(changed))->setCurrentIndex(choice);
+        bench.combo(SettingList(userChoice.first))->setCurrentIndex(userChoice.second);
         const QStringList chosen = bench.listTexts();
         TickLog ticks(bench);
 
         bench.click("Program");
 
         QCOMPARE(EscBench::received(esc), traffic);
-        QCOMPARE(codes(esc.settings()), stored);
-        QCOMPARE(ticks.events, TickLog::moving(9) << QStringLiteral("-chkRPM"));
-        QVERIFY2(ticks.at.last() - ticks.at.at(ticks.at.size() - 2) >= 950, "RPM CONTROL stays ticked for the pause");
+        QCOMPARE(stored(esc), after);
+        QCOMPARE(ticks.events, FullRun);
+        QVERIFY2(ticks.at.last() - ticks.at.at(ticks.at.size() - 2) >= 950, "the pause keeps the last tick");
         QCOMPARE(bench.messages.texts, QStringList{"Quorl ESC programmed"});
         QCOMPARE(bench.messages.beeps, 1);
-        QVERIFY(!bench.widget<QGroupBox>("Frame4")->isEnabled());
-        for (int k = 0; k < 9; ++k)
-            QVERIFY(!bench.check(k)->isEnabled());
-        QVERIFY(bench.widget<QPushButton>("Program")->isEnabled());
-        QVERIFY(bench.widget<QPushButton>("CmdReset")->isEnabled());
-
-        // Read back, the ESC shows what the lists showed when PROGRAM was pressed.
+        QCOMPARE(bench.state().section(QStringLiteral(" \""), 0, 0),
+                 QStringLiteral("lamp detected esc lists program default"));
+        // Read back, the ESC shows what the lists showed.
         bench.connectAndClear();
         QCOMPARE(bench.listTexts(), chosen);
     }
 
-    void rejectedCommandStopsTheRunQuietly()
+    void runThatCannotFinishSaysWhyOrStopsQuietly_data()
     {
+        QTest::addColumn<QString>("trouble");
+        QTest::addColumn<QList<int>>("traffic");
+        QTest::addColumn<QStringList>("ticked");
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("message");
+        const QString stillReady = QStringLiteral("lamp detected esc boxes lists program default \"QUORL R5 3S\"");
+        QTest::newRow("fourth command rejected") << "reject" << Factory38.mid(0, 4) << QStringList{"chkLVC"}
+            << "lamp detected esc boxes lists \"QUORL R5 3S\"" << QString();
+        QTest::newRow("line lost") << "unplug" << QList<int>() << QStringList() << stillReady << "COM1";
+        QTest::newRow("battery without choice") << "cmbBatt" << QList<int>() << QStringList() << stillReady
+            << "Nothing was sent: no choice is selected for BATTERY.";
+        QTest::newRow("two lists without choice") << "cmbTiming cmbReverse" << QList<int>() << QStringList()
+            << stillReady << "Nothing was sent: no choice is selected for TIMING MODE, MOTOR REVERSE.";
+    }
+    void runThatCannotFinishSaysWhyOrStopsQuietly()
+    {
+        QFETCH(QString, trouble);
+        QFETCH(QList<int>, traffic);
+        QFETCH(QStringList, ticked);
+        QFETCH(QString, state);
+        QFETCH(QString, message);
         EscBench bench;
         sim::EscSimulator &esc = bench.addEsc(1, 38);
         bench.start();
         bench.connectAndClear();
         sim::Faults rejectFourth;
         rejectFourth.rejectCommand = 4;
-        esc.setFaults(rejectFourth);
+        if (trouble == QLatin1String("reject"))
+            esc.setFaults(rejectFourth);
+        else if (trouble == QLatin1String("unplug"))
+            esc.stop();
+        else {
+            for (const QString &name : trouble.split(' ')) {
+                QLineEdit *field = bench.widget<QComboBox>(qPrintable(name))->lineEdit();
+                field->selectAll();
+                QTest::keyClicks(field, QStringLiteral("7S"));
+            }
+        }
 
         bench.click("Program");
 
-        QCOMPARE(EscBench::received(esc), (QList<int>{160, 38, 56, 65}));
-        QCOMPARE(bench.checkedBoxes(), QStringList{"chkLVC"});
-        QVERIFY(bench.widget<QGroupBox>("Frame4")->isEnabled());
-        QVERIFY(!bench.widget<QPushButton>("Program")->isEnabled());
-        QVERIFY(!bench.widget<QPushButton>("CmdReset")->isEnabled());
-        QCOMPARE(bench.messages.texts, QStringList());
-    }
-
-    void lostLineIsReportedAndNothingSent()
-    {
-        EscBench bench;
-        sim::EscSimulator &esc = bench.addEsc(1, 38);
-        bench.start();
-        bench.connectAndClear();
-        esc.stop();
-
-        bench.click("Program");
-
-        QCOMPARE(EscBench::received(esc), QList<int>());
-        QCOMPARE(bench.messages.beeps, 1);
-        QCOMPARE(bench.messages.texts.size(), 1);
-        QVERIFY2(bench.messages.texts.first().contains(QLatin1String("COM1")),
-                 qPrintable(bench.messages.texts.first()));
-        QVERIFY(bench.widget<QPushButton>("Program")->isEnabled());
-        QVERIFY(bench.widget<QPushButton>("CmdReset")->isEnabled());
-        QVERIFY(bench.widget<QGroupBox>("Frame4")->isEnabled());
-        QCOMPARE(bench.checkedBoxes(), QStringList());
-        QVERIFY(!bench.port().portOpen());
+        QCOMPARE(EscBench::received(esc), traffic);
+        QCOMPARE(bench.checkedBoxes(), ticked);
+        QCOMPARE(bench.state(), state);
+        QCOMPARE(bench.messages.beeps, message.isEmpty() ? 0 : 1);
+        QVERIFY2(bench.messages.texts.join('|').contains(message), qPrintable(bench.messages.texts.join('|')));
+        QVERIFY(!bench.port.portOpen());
     }
 
     void defaultShowsThenProgramsTheFactoryChoices()
     {
         EscBench bench;
-        sim::EscSettings used{162, 37, 49, 54, 64, 80, 96, 113, 129, 144, 192};
-        sim::EscSimulator &esc = bench.addEsc(1, 38, used);
+        sim::EscSimulator &esc = bench.addEsc(1, 38, sim::EscSettings{162, 37, 49, 54, 64, 80, 96, 113, 129, 144, 192});
         bench.start();
         bench.connectAndClear();
         QStringList shownWhileSending;
@@ -185,45 +166,12 @@ private slots:
 
         bench.click("CmdReset");
 
-        QCOMPARE(shownWhileSending, (QStringList{"OFF*", "3S Li*", "3.1 V*", "REDUCE POWER*", "ON*",
-                                                 "AUTO*", "8 kHz*", "OFF*", "OFF*", "Disabled"}));
-        QCOMPARE(EscBench::received(esc), (QList<int>{160, 38, 56, 65, 81, 98, 112, 128, 144}));
+        QCOMPARE(shownWhileSending, (QStringList{"OFF*", "3S Li*", "3.1 V*", "REDUCE POWER*", "ON*", "AUTO*",
+                                                 "8 kHz*", "OFF*", "OFF*", "Disabled"}));
+        QCOMPARE(EscBench::received(esc), Factory38);
         // The nickel cutoff is not programmed while a lithium battery is chosen.
-        QCOMPARE(codes(esc.settings()), (QList<int>{160, 38, 49, 56, 65, 81, 98, 112, 128, 144, 192}));
+        QCOMPARE(stored(esc), (QList<int>{160, 38, 49, 56, 65, 81, 98, 112, 128, 144, 192}));
         QCOMPARE(bench.messages.texts, QStringList{"Quorl ESC programmed"});
-    }
-
-    void listWithoutChoiceSendsNothing_data()
-    {
-        QTest::addColumn<QStringList>("typed");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("battery") << QStringList{"cmbBatt"}
-                                 << "Nothing was sent: no choice is selected for BATTERY.";
-        QTest::newRow("timing and reverse")
-            << QStringList{"cmbTiming", "cmbReverse"}
-            << "Nothing was sent: no choice is selected for TIMING MODE, MOTOR REVERSE.";
-    }
-    void listWithoutChoiceSendsNothing()
-    {
-        QFETCH(QStringList, typed);
-        QFETCH(QString, message);
-        EscBench bench;
-        sim::EscSimulator &esc = bench.addEsc(1, 38);
-        bench.start();
-        bench.connectAndClear();
-        for (const QString &name : typed) {
-            QLineEdit *field = bench.widget<QComboBox>(name.toLatin1().constData())->lineEdit();
-            field->selectAll();
-            QTest::keyClicks(field, QStringLiteral("7S"));
-        }
-
-        bench.click("Program");
-
-        QCOMPARE(EscBench::received(esc), QList<int>());
-        QCOMPARE(bench.messages.texts, QStringList{message});
-        QCOMPARE(bench.messages.beeps, 1);
-        QVERIFY(bench.widget<QPushButton>("Program")->isEnabled());
-        QVERIFY(bench.widget<QPushButton>("CmdReset")->isEnabled());
     }
 
     void inputDuringARunIsDropped()
@@ -235,11 +183,10 @@ private slots:
         sim::Faults slow;
         slow.replyDelayMs = 100;
         esc.setFaults(slow);
-        const QStringList before = bench.listTexts();
+        const QStringList lists = bench.listTexts();
         bench.when(esc, 2, [&] {
-            bench.click("Program");
-            bench.click("CmdReset");
-            bench.click("Connect");
+            for (const char *button : {"Program", "CmdReset", "Connect"})
+                bench.click(button);
             QTest::keyClick(bench.combo(SettingList::Brake), Qt::Key_Down);
             QTest::keyClicks(bench.combo(SettingList::Timing)->lineEdit(), QStringLiteral("x"));
         });
@@ -247,9 +194,9 @@ private slots:
 
         bench.click("Program");
 
-        QCOMPARE(EscBench::received(esc), (QList<int>{160, 38, 56, 65, 81, 98, 112, 128, 144}));
-        QCOMPARE(bench.listTexts(), before);
-        QCOMPARE(ticks.events, TickLog::moving(9) << QStringLiteral("-chkRPM"));
+        QCOMPARE(EscBench::received(esc), Factory38);
+        QCOMPARE(bench.listTexts(), lists);
+        QCOMPARE(ticks.events, FullRun);
         QCOMPARE(bench.messages.texts, QStringList{"Quorl ESC programmed"});
     }
 
@@ -258,7 +205,7 @@ private slots:
         QTest::addColumn<QString>("how");
         QTest::newRow("CLOSE") << "CLOSE";
         QTest::newRow("Exit") << "Exit";
-        QTest::newRow("window's close button") << "window";
+        QTest::newRow("window") << "window";
     }
     void closingDuringARunEndsItAtOnce()
     {
@@ -285,10 +232,9 @@ private slots:
 
         QVERIFY2(clock.elapsed() < 2000, "the wait under way ends at once");
         QTRY_VERIFY(!form.isVisible());
-        QCOMPARE(EscBench::received(esc), (QList<int>{160, 38, 56}));
+        QCOMPARE(EscBench::received(esc), Factory38.mid(0, 3));
         QCOMPARE(bench.messages.texts, QStringList());
-        QVERIFY(!bench.port().portOpen());
-        QVERIFY(!form.isBusy());
+        QVERIFY(!bench.port.portOpen());
     }
 };
 
