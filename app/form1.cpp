@@ -14,7 +14,6 @@
 #include "serialport.h"
 #include "waiter.h"
 
-#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
