@@ -56,7 +56,7 @@ QString pathSysInfoProgram()
         QStringLiteral("mate-system-monitor"),
     };
     for (const QString &program : programs) {
-        const QString path = QStandardPaths::findExecutable(program);
+        QString path = QStandardPaths::findExecutable(program);
         if (!path.isEmpty())
             return path;
     }
