@@ -11,10 +11,18 @@ ComboChoiceList::ComboChoiceList(QComboBox *combo)
 {
     Q_ASSERT(combo->isEditable());
     // Program changes run with the combo's signals blocked, so whatever arrives here is the user's.
-    m_indexChanged = QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
-                                      [this] { raiseClick(); });
-    m_textEdited = QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, combo,
-                                    [this] { raiseChange(); });
+    m_indexChanged = QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [this] {
+        m_reported = selectedIndex();
+        raiseClick();
+    });
+    m_textEdited = QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, combo, [this] {
+        raiseChange();
+        const int named = selectedIndex();
+        if (named != m_reported) {
+            m_reported = named;
+            raiseClick();
+        }
+    });
 }
 
 ComboChoiceList::~ComboChoiceList()
@@ -29,6 +37,7 @@ void ComboChoiceList::clear()
     const QSignalBlocker blocker(m_combo);
     m_combo->clear();
     m_combo->setEditText(QString());
+    m_reported = -1;
 }
 
 void ComboChoiceList::append(const std::string &entry)
@@ -76,6 +85,7 @@ bool ComboChoiceList::select(int index)
         // Also replaces text the user typed over an unchanged selection.
         m_combo->setEditText(index >= 0 ? m_combo->itemText(index) : QString());
     }
+    m_reported = index;
     raiseClick();
     return true;
 }

@@ -10,7 +10,8 @@ namespace orvesc {
 
 // One setting list of the window for the catalogue: an editable combo box whose selection changes
 // by the user raise the click notification and whose typing raises the change notification.
-// Changes made through this interface raise only what ChoiceList promises.
+// Typing that names another entry (or none) is a selection change too, so the rules see it before
+// PROGRAM collects the list. Changes made through this interface raise only what ChoiceList promises.
 class ComboChoiceList : public ChoiceList
 {
 public:
@@ -32,6 +33,8 @@ private:
     QComboBox *m_combo;
     QMetaObject::Connection m_indexChanged;
     QMetaObject::Connection m_textEdited;
+    // The selection the click handler last heard of.
+    int m_reported = -1;
 };
 
 } // namespace orvesc
