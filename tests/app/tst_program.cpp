@@ -104,6 +104,25 @@ private slots:
         QCOMPARE(bench.listTexts(), chosen);
     }
 
+    // Typing "Ni" over the battery is a battery change: the cutoff list becomes the nickel one before
+    // PROGRAM collects it, so the cutoff goes out as a nickel code, not a lithium index read as one.
+    void typedBatteryGoesOutWithItsOwnCutoff()
+    {
+        EscBench bench;
+        sim::EscSimulator &esc = bench.addEsc(1, 38);
+        bench.start();
+        bench.connectAndClear();
+        QLineEdit *field = bench.combo(SettingList::Batt)->lineEdit();
+        field->selectAll();
+        QTest::keyClicks(field, QStringLiteral("Ni"));
+        QCOMPARE(bench.combo(SettingList::LVC)->currentText(), QStringLiteral("0.8 V"));
+
+        bench.click("Program");
+
+        QCOMPARE(EscBench::received(esc), (QList<int>{160, 32, 50, 65, 81, 98, 112, 128, 144}));
+        QCOMPARE(bench.messages.texts, QStringList{"Quorl ESC programmed"});
+    }
+
     void runThatCannotFinishSaysWhyOrStopsQuietly_data()
     {
         QTest::addColumn<QString>("trouble");
