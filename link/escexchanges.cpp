@@ -1,7 +1,5 @@
 #include "escexchanges.h"
 
-#include <QElapsedTimer>
-
 namespace orvesc {
 
 namespace {
@@ -166,18 +164,14 @@ void EscExchanges::readSettings(std::array<std::int16_t, 12> &escConfig, int len
         m_port.setPortOpen(true);
         m_port.output(QByteArray(1, char(SettingsRequest)));
 
-        // One limit for the whole reply, one byte taken per pass.
-        QElapsedTimer clock;
-        clock.start();
-        const qint64 limitMs = SettingsLimit.count();
-        qint64 elapsedMs = 0;
+        // One limit for the whole reply, one byte taken per pass, measured on the waiter's clock
+        // like every other limit of the exchanges.
+        std::chrono::nanoseconds elapsed{0};
         int stored = 0;
-        for (;;) {
-            elapsedMs = clock.elapsed();
-            if (elapsedMs >= limitMs || stored >= length)
-                break;
-            m_waiter.wait([this] { return byteWaiting(); },
-                          std::chrono::milliseconds(limitMs - elapsedMs));
+        while (elapsed < SettingsLimit && stored < length) {
+            elapsed += m_waiter.wait([this] { return byteWaiting(); },
+                                     std::chrono::ceil<std::chrono::milliseconds>(SettingsLimit
+                                                                                  - elapsed));
             if (m_waiter.cancelled())
                 return fail();
             if (m_port.inBufferCount() > 0) {
@@ -186,7 +180,7 @@ void EscExchanges::readSettings(std::array<std::int16_t, 12> &escConfig, int len
                     escConfig[std::size_t(stored++)] = firstByte(byte);
             }
         }
-        if (elapsedMs >= limitMs || escConfig[std::size_t(length - 1)] != 1) {
+        if (elapsed >= SettingsLimit || escConfig[std::size_t(length - 1)] != 1) {
             fail();
             show(communicationError());
             return;
