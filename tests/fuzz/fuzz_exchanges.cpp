@@ -1,0 +1,210 @@
+// Runs the ESC exchanges against an ESC whose every byte, delay and failure comes from the fuzz
+// input, on a virtual clock, and checks after each exchange that the port is closed, that only
+// the exchange's own request went out and that the result is one the exchange can give.
+//
+// Input: exchanges until the input ends (at most MaxExchanges), each
+//   kind      0 probe, 1 identify, 2 read_Config, 3 read_Config2, 4 send_Command
+//   operand   probe/identify: port number (signed byte); send_Command: two bytes, big-endian
+//             signed 16-bit value; reads: none
+//   fault     low 3 bits: 0..3 none, 4 the k-th open fails, 5 the write fails, 6 the line drops
+//             at the k-th look at the receive side, 7 the window closes during the k-th wait
+//             (k = fault >> 3)
+//   junk      count % 4, then that many bytes already waiting when the port first opens
+//   reply     count % 16, then per byte: delay after the previous one in 8 ms steps, value
+
+#include "escexchanges.h"
+#include "memorysettingsview.h"
+#include "scriptedesc.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+using namespace orvesc;
+using namespace orvesc::fuzz;
+
+namespace {
+
+constexpr int MaxExchanges = 64;
+
+Script readScript(ByteReader &input)
+{
+    Script script;
+    const int fault = input.next();
+    script.faultAt = fault >> 3;
+    switch (fault & 7) {
+    case 4: script.fault = Fault::Open; break;
+    case 5: script.fault = Fault::Write; break;
+    case 6: script.fault = Fault::LineDrop; break;
+    case 7: script.fault = Fault::Close; break;
+    default: break;
+    }
+    for (int n = input.next() % 4; n > 0; --n)
+        script.junk.push_back(input.next());
+    Clock at{0};
+    for (int n = input.next() % 16; n > 0; --n) {
+        at += input.next() * 8ms;
+        script.reply.push_back({ at, input.next() });
+    }
+    return script;
+}
+
+bool acceptedModel(int code) { return (code >= 37 && code <= 47) || (code >= 177 && code <= 227); }
+
+class Bench
+{
+public:
+    void run(ByteReader &input)
+    {
+        for (int i = 0; i < MaxExchanges && !input.atEnd(); ++i) {
+            const int kind = input.next() % 5;
+            int operand = 0;
+            if (kind <= 1)
+                operand = static_cast<std::int8_t>(input.next());
+            else if (kind == 4) {
+                const int high = input.next();
+                operand = static_cast<std::int16_t>((high << 8) | input.next());
+            }
+            const Script script = readScript(input);
+            const bool cancelledBefore = m_waiter.cancelled();
+            m_port.begin(script);
+            m_waiter.begin(script);
+            m_messenger.clear();
+
+            switch (kind) {
+            case 0:
+            case 1: identification(kind == 1, operand, script); break;
+            case 2: settingsRead(11, script); break;
+            case 3: settingsRead(12, script); break;
+            default: command(static_cast<std::int16_t>(operand)); break;
+            }
+
+            FUZZ_CHECK(!m_port.portOpen(), "exchange %d left the port open", kind);
+            FUZZ_CHECK(m_port.written().size() <= 1, "exchange %d wrote %zu bytes", kind,
+                       m_port.written().size());
+            if (cancelledBefore)
+                FUZZ_CHECK(m_port.written().empty() && m_messenger.texts().empty(),
+                           "exchange %d went on after the window closed", kind);
+            if (m_waiter.cancelled())
+                FUZZ_CHECK(m_messenger.texts().empty(), "a message after the window closed");
+            FUZZ_CHECK(m_messenger.texts().size() <= 1, "exchange %d showed %zu messages", kind,
+                       m_messenger.texts().size());
+        }
+    }
+
+private:
+    bool failedQuietly() const { return m_waiter.cancelled(); }
+    bool reported() const { return !m_messenger.texts().empty(); }
+
+    // Whether the first n reply bytes all arrive before the limit, with nothing in the way.
+    bool replyInTime(const Script &script, std::size_t n, Clock limit) const
+    {
+        return script.fault == Fault::None && script.reply.size() >= n
+            && script.reply[n - 1].first < limit;
+    }
+
+    void identification(bool report, int portNumber, const Script &script)
+    {
+        const EscExchanges::Identification found =
+            report ? m_exchanges.identify(portNumber) : m_exchanges.probe(portNumber);
+        const int code = found.code;
+        FUZZ_CHECK(code == 0 || acceptedModel(code), "identified model code %d", code);
+        FUZZ_CHECK((found.outcome == EscExchanges::Outcome::Identified) == (code != 0),
+                   "outcome %d with code %d", static_cast<int>(found.outcome), code);
+        if (!m_port.written().empty())
+            FUZZ_CHECK(m_port.written()[0] == EscExchanges::IdentifyRequest,
+                       "identification wrote %d", m_port.written()[0]);
+        if (!report)
+            FUZZ_CHECK(!reported(), "the probe showed a message");
+        if (code != 0) {
+            FUZZ_CHECK(!m_port.taken().empty() && m_port.taken()[0].value == code
+                           && m_port.taken()[0].time - *m_port.writeTime()
+                               < EscExchanges::IdentifyLimit,
+                       "model code %d is not the reply in time", code);
+            FUZZ_CHECK(!reported(), "identified, yet a message");
+        } else if (report && !failedQuietly()) {
+            FUZZ_CHECK(reported(), "identify failed without a word");
+        }
+        if (portNumber > 0 && !failedQuietly() && replyInTime(script, 1, EscExchanges::IdentifyLimit)
+            && acceptedModel(script.reply[0].second))
+            FUZZ_CHECK(code == script.reply[0].second, "a good reply %d in time was refused",
+                       script.reply[0].second);
+    }
+
+    void settingsRead(std::size_t length, const Script &script)
+    {
+        constexpr std::int16_t Untouched = 777;
+        std::array<std::int16_t, 12> config;
+        config.fill(Untouched);
+        if (length == 11)
+            m_exchanges.read_Config(config);
+        else
+            m_exchanges.read_Config2(config);
+
+        if (!m_port.written().empty())
+            FUZZ_CHECK(m_port.written()[0] == EscExchanges::SettingsRequest,
+                       "the settings read wrote %d", m_port.written()[0]);
+        const auto &taken = m_port.taken();
+        FUZZ_CHECK(taken.size() <= length, "the read took %zu bytes", taken.size());
+        const bool failed = reported() || failedQuietly();
+        if (failed)
+            FUZZ_CHECK(config[0] == 0, "a failed read left element 0 at %d", config[0]);
+        else
+            FUZZ_CHECK(taken.size() == length && config[length - 1] == 1
+                           && taken.back().time - *m_port.writeTime() < EscExchanges::SettingsLimit,
+                       "a read of %zu bytes, closing %d, passed", taken.size(),
+                       config[length - 1]);
+        for (std::size_t k = 0; k < config.size(); ++k) {
+            if (k == 0 && failed)
+                continue;
+            const std::int16_t expected = k < taken.size() ? taken[k].value : Untouched;
+            FUZZ_CHECK(config[k] == expected, "element %zu is %d, not %d", k, config[k], expected);
+        }
+        if (!failedQuietly() && replyInTime(script, length, EscExchanges::SettingsLimit)
+            && script.reply[length - 1].second == 1)
+            FUZZ_CHECK(!failed, "a complete reply in time was refused");
+    }
+
+    void command(std::int16_t value)
+    {
+        // What PROGRAM sets up before its series of commands, whatever the last exchange left.
+        m_port.setInputLen(1);
+        m_port.setInputMode(1);
+        const std::int16_t answer = m_exchanges.send_Command(value);
+        const auto &taken = m_port.taken();
+        if (value < 0 || value > 255) {
+            FUZZ_CHECK(m_port.written().empty() && answer == 0,
+                       "command %d wrote %zu bytes, answer %d", value, m_port.written().size(),
+                       answer);
+            return;
+        }
+        if (!m_port.written().empty())
+            FUZZ_CHECK(m_port.written()[0] == value, "command %d wrote %d", value,
+                       m_port.written()[0]);
+        FUZZ_CHECK(taken.size() <= 2, "the command took %zu bytes", taken.size());
+        if (reported() || failedQuietly()) {
+            FUZZ_CHECK(answer == 0, "a failed command answered %d", answer);
+            return;
+        }
+        // The answer is the byte after the echo, or the first byte when it is not the echo.
+        const bool echoed = !taken.empty() && taken[0].value == value;
+        FUZZ_CHECK(taken.size() == (echoed ? 2u : 1u) && answer == taken.back().value,
+                   "command %d answered %d after %zu bytes", value, answer, taken.size());
+    }
+
+    VirtualTime m_time;
+    ScriptedPort m_port{ m_time };
+    VirtualWaiter m_waiter{ m_time, m_port };
+    RecordingMessenger m_messenger;
+    EscExchanges m_exchanges{ m_port, m_waiter, m_messenger };
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    ByteReader input(data, size);
+    Bench bench;
+    bench.run(input);
+    return 0;
+}
