@@ -11,24 +11,32 @@ ComboChoiceList::ComboChoiceList(QComboBox *combo)
 {
     Q_ASSERT(combo->isEditable());
     // Program changes run with the combo's signals blocked, so whatever arrives here is the user's.
-    m_indexChanged = QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [this] {
-        m_reported = selectedIndex();
-        raiseClick();
-    });
-    m_textEdited = QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, combo, [this] {
+    m_indexChanged = QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
+                                      [this](int index) { userSelected(index); });
+    // Picking the entry that is still current after typing over it moves no index, but it is a
+    // change of what the list names.
+    m_activated = QObject::connect(combo, &QComboBox::activated, combo,
+                                   [this](int index) { userSelected(index); });
+    m_textEdited = QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, combo, [this](const QString &text) {
         raiseChange();
-        const int named = selectedIndex();
-        if (named != m_reported) {
-            m_reported = named;
-            raiseClick();
-        }
+        // Typed text names an entry only when it matches it exactly.
+        userSelected(m_combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
     });
+}
+
+void ComboChoiceList::userSelected(int index)
+{
+    if (index == m_selected)
+        return;
+    m_selected = index;
+    raiseClick();
 }
 
 ComboChoiceList::~ComboChoiceList()
 {
     // The combo may outlive this adapter by a moment while the window tears its children down.
     QObject::disconnect(m_indexChanged);
+    QObject::disconnect(m_activated);
     QObject::disconnect(m_textEdited);
 }
 
@@ -37,7 +45,7 @@ void ComboChoiceList::clear()
     const QSignalBlocker blocker(m_combo);
     m_combo->clear();
     m_combo->setEditText(QString());
-    m_reported = -1;
+    m_selected = -1;
 }
 
 void ComboChoiceList::append(const std::string &entry)
@@ -67,12 +75,9 @@ std::string ComboChoiceList::entry(int index) const
 
 int ComboChoiceList::selectedIndex() const
 {
-    const QString text = m_combo->currentText();
-    const int current = m_combo->currentIndex();
-    if (current >= 0 && m_combo->itemText(current) == text)
-        return current;
-    // Typed text names an entry only when it matches it exactly.
-    return m_combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    // Kept by hand rather than read from the combo: an empty field would otherwise name an empty
+    // entry, and typed text does not move the combo's current index.
+    return m_selected;
 }
 
 bool ComboChoiceList::select(int index)
@@ -85,7 +90,7 @@ bool ComboChoiceList::select(int index)
         // Also replaces text the user typed over an unchanged selection.
         m_combo->setEditText(index >= 0 ? m_combo->itemText(index) : QString());
     }
-    m_reported = index;
+    m_selected = index;
     raiseClick();
     return true;
 }

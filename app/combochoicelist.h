@@ -30,11 +30,16 @@ public:
     QComboBox *combo() const { return m_combo; }
 
 private:
+    // A choice of the user's (a pick, or typed text naming an entry or none): a click when it
+    // changes what the list names.
+    void userSelected(int index);
+
     QComboBox *m_combo;
     QMetaObject::Connection m_indexChanged;
+    QMetaObject::Connection m_activated;
     QMetaObject::Connection m_textEdited;
-    // The selection the click handler last heard of.
-    int m_reported = -1;
+    // The entry the list names: -1 for none, also after typed text that matches no entry.
+    int m_selected = -1;
 };
 
 } // namespace orvesc

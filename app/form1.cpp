@@ -292,6 +292,13 @@ void Form1::buildControls()
     const QFont labelFont = settingLabelFont();
     LESCType->setFont(labelFont);
     setTextColour(LESCType, {QPalette::WindowText}, normalText);
+    {
+        // The model name stays readable while Frame3 is disabled (an ESC identified whose settings
+        // could not be read): only the frame's own controls grey out.
+        QPalette palette = LESCType->palette();
+        palette.setColor(QPalette::Disabled, QPalette::WindowText, normalText);
+        LESCType->setPalette(palette);
+    }
 
     const std::array<QGroupBox *, SettingListCount> listFrames{
         Frame1, frBattery, frBattery, frBattery, Frame1, Frame2, Frame2, Frame2, Frame2, frACCN};
@@ -470,7 +477,7 @@ std::int16_t Form1::Chk_ESC(std::int16_t List)
     const EscExchanges::Identification found = m_exchanges->probe(portNumber);
     if (found.outcome == EscExchanges::Outcome::NotFound)
         showNotFoundState();
-    return found.outcome == EscExchanges::Outcome::Identified ? found.code : 0;
+    return found.outcome == EscExchanges::Outcome::Identified ? found.code : std::int16_t{0};
 }
 
 std::int16_t Form1::ini_COM()
@@ -482,7 +489,7 @@ std::int16_t Form1::ini_COM()
     const EscExchanges::Identification found = m_exchanges->identify(portNumber);
     if (found.outcome == EscExchanges::Outcome::NotFound)
         showNotFoundState();
-    return found.outcome == EscExchanges::Outcome::Identified ? found.code : 0;
+    return found.outcome == EscExchanges::Outcome::Identified ? found.code : std::int16_t{0};
 }
 
 void Form1::showNotFoundState()
@@ -582,9 +589,9 @@ void Form1::CmdReset_Click()
     programRun();
 }
 
-QString Form1::listCaption(SettingList which) const
+std::string Form1::listCaption(SettingList which) const
 {
-    return m_labels[static_cast<int>(which)]->text();
+    return m_labels[static_cast<int>(which)]->text().toStdString();
 }
 
 void Form1::programRun()
@@ -597,7 +604,7 @@ void Form1::programRun()
         // A list without a choice would turn into the code of a neighbouring setting.
         QStringList captions;
         for (SettingList which : collected.unselected)
-            captions << listCaption(which);
+            captions << QString::fromStdString(listCaption(which));
         m_messenger.beepAndShow(
             QStringLiteral("Nothing was sent: no choice is selected for %1.")
                 .arg(captions.join(QStringLiteral(", ")))

@@ -47,6 +47,7 @@ public:
     ChoiceList &list(SettingList which) override;
     void setFrequencyCaption(const std::string &caption) override;
     void setModelName(const std::string &name) override;
+    std::string listCaption(SettingList which) const override;
     void clearChecks() override;
     Messenger &messenger() override;
 
@@ -100,7 +101,6 @@ private:
     void showNotFoundState();
     void closePortQuietly();
     bool runCancelled() const;
-    QString listCaption(SettingList which) const;
     QCheckBox *checkBox(int index) const;
 
     std::unique_ptr<SystemLink> m_system;

@@ -73,7 +73,7 @@ void SettingsForm::show_Config()
     std::string text = messagetext::UnshowableSettings;
     for (const UnshownSetting &setting : unshown) {
         text += LineBreak;
-        text += settingCaption(setting.list, m_records.EscType) + ": code "
+        text += m_view.listCaption(setting.list) + ": code "
             + std::to_string(setting.code);
     }
     m_view.messenger().beepAndShow(text);

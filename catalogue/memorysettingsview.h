@@ -38,6 +38,10 @@ public:
         return m_lists[static_cast<std::size_t>(which)];
     }
     void setFrequencyCaption(const std::string &caption) override { m_frequencyCaption = caption; }
+    std::string listCaption(SettingList which) const override
+    {
+        return which == SettingList::Frequency ? m_frequencyCaption : settingCaption(which, 0);
+    }
     void setModelName(const std::string &name) override { m_modelName = name; }
     void clearChecks() override { ++m_clearChecksCount; }
     Messenger &messenger() override { return m_recorder; }

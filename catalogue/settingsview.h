@@ -31,6 +31,8 @@ public:
     virtual ChoiceList &list(SettingList which) = 0;
     // Caption of labFrequency: "FREQUENCY" or "WARN VOLTAGE".
     virtual void setFrequencyCaption(const std::string &caption) = 0;
+    // The caption of a list's label as it stands now, for messages that name a setting.
+    virtual std::string listCaption(SettingList which) const = 0;
     // Caption of LESCType.
     virtual void setModelName(const std::string &name) = 0;
     // clear_Checks of the main window.

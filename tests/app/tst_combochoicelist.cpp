@@ -1,5 +1,6 @@
 #include "combochoicelist.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
@@ -39,7 +40,13 @@ private slots:
         m_list->clear();
         QCOMPARE(m_list->count(), 0);
         QCOMPARE(m_combo->currentText(), QString());
-        QCOMPARE(m_clicks, 0);
+        // The battery list of a model without a name holds one empty entry: an empty field must
+        // not count as choosing it, or "Ni" would be shown and sent.
+        m_list->append("");
+        QCOMPARE(m_list->selectedIndex(), -1);
+        m_list->select(-1);
+        QCOMPARE(m_list->selectedIndex(), -1);
+        QCOMPARE(m_clicks, 1);
     }
 
     void everyProgramSelectionRaisesClick_data()
@@ -69,6 +76,24 @@ private slots:
         QTest::keyClick(m_combo.get(), Qt::Key_Down);
         QCOMPARE(m_list->selectedIndex(), 1);
         QCOMPARE(m_clicks, 2);
+    }
+
+    // Typing over the current entry and then picking it again from the drop-down moves no index,
+    // yet the list names another entry again: the rules must hear of it.
+    void pickingTheCurrentEntryAfterTypingRaisesClick()
+    {
+        m_list->select(0);
+        m_combo->lineEdit()->selectAll();
+        QTest::keyClicks(m_combo->lineEdit(), QStringLiteral("SOFT"));
+        QCOMPARE(m_list->selectedIndex(), 2);
+        const int clicks = m_clicks;
+        m_combo->showPopup();
+        QAbstractItemView *view = m_combo->view();
+        view->setCurrentIndex(view->model()->index(0, 0));
+        QTest::keyClick(view, Qt::Key_Return);
+        QCOMPARE(m_combo->currentText(), QStringLiteral("OFF*"));
+        QCOMPARE(m_list->selectedIndex(), 0);
+        QCOMPARE(m_clicks, clicks + 1);
     }
 
     void typingRaisesChangeAndNamesOnlyExactEntries_data()

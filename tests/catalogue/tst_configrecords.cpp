@@ -83,6 +83,7 @@ private slots:
     void codeOutsideListLeavesItEmptyAndIsReported_data();
     void codeOutsideListLeavesItEmptyAndIsReported();
     void unshowableCodesAreReportedInOneMessage();
+    void unshowableSettingIsNamedAsItsLabelReads();
     void anyReplyIsShownWithoutHarm();
     void listsWithoutSelectionAreNotCollected_data();
     void listsWithoutSelectionAreNotCollected();
@@ -244,6 +245,19 @@ void TestConfigRecords::unshowableCodesAreReportedInOneMessage()
                                        + "\rBRAKE: code 170\rBATTERY: code 50\rRPM CONTROL: code 150" });
     // With the battery unknown the cutoff still follows the lithium code reported.
     QCOMPARE(bench.selectedText(SettingList::LVC), std::string("3.1 V*"));
+}
+
+// A code without a list of its own keeps the frequency label of the model before it; the message
+// names the setting as the user reads it above the list.
+void TestConfigRecords::unshowableSettingIsNamedAsItsLabelReads()
+{
+    SettingsBench bench;
+    bench.connect(179);
+    bench.connect(200);
+    bench.records.EscConfig = { 160, 32, 48, 56, 65, 81, 98, 112, 128, 144, 192, 1 };
+    bench.form.show_Config();
+
+    QCOMPARE(bench.messages(), std::vector<std::string>{ std::string(CannotShow) + "\rWARN VOLTAGE: code 112" });
 }
 
 void TestConfigRecords::anyReplyIsShownWithoutHarm()
