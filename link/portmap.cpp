@@ -70,10 +70,11 @@ QString identity(const QString &path)
     return canonical.isEmpty() ? QDir::cleanPath(path) : canonical;
 }
 
+// cppcheck sees no use of the members through the map's iterator and reports them unused.
 struct Link
 {
-    QString path;
-    QString target;
+    QString path;   // cppcheck-suppress unusedStructMember
+    QString target; // cppcheck-suppress unusedStructMember
 };
 
 std::map<int, Link> readLinks(const QString &folder)
@@ -141,8 +142,8 @@ PortMap::Entry PortMap::resolve(int number) const
         return Entry{it->second.target, it->second.path};
 
     QStringList linked;
-    for (const auto &[linkNumber, link] : links)
-        linked << identity(link.target);
+    for (const auto &entry : links)
+        linked << identity(entry.second.target);
 
     QStringList usb;
     QStringList others;

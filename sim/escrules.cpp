@@ -60,7 +60,8 @@ struct CodeBlock
 {
     int first;
     int last;
-    int element;
+    // Read through std::find_if's iterator, which cppcheck does not follow.
+    int element; // cppcheck-suppress unusedStructMember
     bool (*models)(int);
 };
 
