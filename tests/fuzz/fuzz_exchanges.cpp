@@ -43,7 +43,7 @@ Script readScript(ByteReader &input)
         script.junk.push_back(input.next());
     Clock at{0};
     for (int n = input.next() % 16; n > 0; --n) {
-        at += input.next() * 8ms;
+        at += std::chrono::milliseconds(8 * input.next());
         script.reply.push_back({ at, input.next() });
     }
     return script;
@@ -59,9 +59,11 @@ public:
         for (int i = 0; i < MaxExchanges && !input.atEnd(); ++i) {
             const int kind = input.next() % 5;
             int operand = 0;
-            if (kind <= 1)
-                operand = static_cast<std::int8_t>(input.next());
-            else if (kind == 4) {
+            if (kind <= 1) {
+                // A signed byte, so that port numbers of 0 and below come up too.
+                const int raw = input.next();
+                operand = raw < 128 ? raw : raw - 256;
+            } else if (kind == 4) {
                 const int high = input.next();
                 operand = static_cast<std::int16_t>((high << 8) | input.next());
             }
@@ -134,7 +136,7 @@ private:
     void settingsRead(std::size_t length, const Script &script)
     {
         constexpr std::int16_t Untouched = 777;
-        std::array<std::int16_t, 12> config;
+        std::array<std::int16_t, 12> config{};
         config.fill(Untouched);
         if (length == 11)
             m_exchanges.read_Config(config);
@@ -157,7 +159,7 @@ private:
         for (std::size_t k = 0; k < config.size(); ++k) {
             if (k == 0 && failed)
                 continue;
-            const std::int16_t expected = k < taken.size() ? taken[k].value : Untouched;
+            const int expected = k < taken.size() ? taken[k].value : Untouched;
             FUZZ_CHECK(config[k] == expected, "element %zu is %d, not %d", k, config[k], expected);
         }
         if (!failedQuietly() && replyInTime(script, length, EscExchanges::SettingsLimit)

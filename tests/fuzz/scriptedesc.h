@@ -203,7 +203,7 @@ public:
     {
         ++m_waits;
         FUZZ_CHECK(m_waits <= MaxWaitsPerExchange, "an exchange waited %d times", m_waits);
-        FUZZ_CHECK(limit > 0ms, "a wait with limit %lld ms", static_cast<long long>(limit.count()));
+        FUZZ_CHECK(limit.count() > 0, "a wait with limit %lld ms", static_cast<long long>(limit.count()));
         const Clock start = m_time.now;
         const Clock deadline = start + limit;
         if (m_cancelled)
