@@ -10,13 +10,6 @@ using namespace orvesc;
 
 namespace {
 
-QByteArray bufferWith(const QByteArray &start)
-{
-    QByteArray buffer(RegistryBufferSize, '\0');
-    buffer.replace(0, start.size(), start);
-    return buffer;
-}
-
 const QString MsinfoKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
 const QString LocationKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location");
 
@@ -46,29 +39,22 @@ void TestSysInfo::registryValueBecomesText_data()
 
     const QByteArray path("C:\\Program Files\\Common Files\\msinfo32.exe");
     const QByteArray full(RegistryBufferSize, 'a');
-    QByteArray almostFull(RegistryBufferSize, 'b');
-    almostFull[RegistryBufferSize - 1] = '\0';
-
-    QTest::newRow("terminator dropped") << bufferWith(path) << uint(path.size() + 1) << 1u
-                                        << QString::fromLatin1(path);
-    QTest::newRow("unterminated text kept whole") << bufferWith(path + "XYZ") << uint(path.size()) << 1u
-                                                  << QString::fromLatin1(path);
-    QTest::newRow("1024 characters, no room for a terminator")
-        << full << 1024u << 1u << QString(RegistryBufferSize, QLatin1Char('a'));
-    QTest::newRow("1023 characters and terminator") << almostFull << 1024u << 1u
-                                                    << QString(RegistryBufferSize - 1, QLatin1Char('b'));
-    QTest::newRow("only one zero dropped") << bufferWith(QByteArray("abc\0\0", 5)) << 5u << 1u
-                                           << QString::fromLatin1("abc\0", 4);
-    QTest::newRow("empty value") << bufferWith({}) << 0u << 1u << QString();
-    QTest::newRow("size beyond the buffer") << full << 5000u << 1u << QString(RegistryBufferSize, QLatin1Char('a'));
-    QTest::newRow("number 12345") << bufferWith(QByteArray("\x39\x30\x00\x00", 4)) << 4u << 4u
-                                  << QStringLiteral("12345");
-    QTest::newRow("number with high byte only") << bufferWith(QByteArray("\x00\x00\x00\x01", 4)) << 4u << 4u
-                                                << QStringLiteral("16777216");
-    QTest::newRow("largest number") << bufferWith("\xff\xff\xff\xff") << 4u << 4u << QStringLiteral("4294967295");
-    QTest::newRow("expandable text left alone") << bufferWith("%SystemRoot%") << 13u << 2u
-                                                << QStringLiteral("previous");
-    QTest::newRow("binary left alone") << bufferWith("\x01\x02") << 2u << 3u << QStringLiteral("previous");
+    const QByteArray almostFull = QByteArray(RegistryBufferSize - 1, 'b') + '\0';
+    const auto row = [](const char *name, const QByteArray &start, uint size, uint type, const QString &expected) {
+        QByteArray buffer(RegistryBufferSize, '\0');
+        QTest::newRow(name) << buffer.replace(0, start.size(), start) << size << type << expected;
+    };
+    row("terminator dropped", path, path.size() + 1, 1, path);
+    row("unterminated text kept whole", path + "XYZ", path.size(), 1, path);
+    row("1024 characters, no room for a terminator", full, 1024, 1, full);
+    row("1023 characters and terminator", almostFull, 1024, 1, almostFull.chopped(1));
+    row("only one zero dropped", QByteArray("abc\0\0", 5), 5, 1, QString::fromLatin1("abc\0", 4));
+    row("empty value", {}, 0, 1, QString());
+    row("size beyond the buffer", full, 5000, 1, full);
+    row("number 12345", QByteArray("\x39\x30\x00\x00", 4), 4, 4, "12345");
+    row("largest number", "\xff\xff\xff\xff", 4, 4, "4294967295");
+    row("expandable text left alone", "%SystemRoot%", 13, 2, "previous");
+    row("binary left alone", "\x01\x02", 2, 3, "previous");
 }
 
 void TestSysInfo::registryValueBecomesText()
@@ -92,16 +78,15 @@ void TestSysInfo::registryLeadsToProgram_data()
     const QString folderValue = LocationKey + QStringLiteral("|MSINFO");
     const QString recorded = QStringLiteral("D:\\Tools\\msinfo32.exe");
     const QString folder = QStringLiteral("C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo");
-    const QString inFolder = folder + QStringLiteral("\\MSINFO32.EXE");
+    const QStringList inFolder{ folder + QStringLiteral("\\MSINFO32.EXE") };
 
     QTest::newRow("recorded path wins over the folder, unchecked")
-        << Values{{pathValue, recorded}, {folderValue, folder}} << QStringList{inFolder} << recorded;
-    QTest::newRow("folder holding the program") << Values{{folderValue, folder}} << QStringList{inFolder}
-                                                << inFolder;
-    QTest::newRow("folder without the program") << Values{{folderValue, folder}} << QStringList{} << QString();
-    QTest::newRow("neither key") << Values{} << QStringList{inFolder} << QString();
-    QTest::newRow("recorded path not text") << Values{{pathValue, std::nullopt}, {folderValue, folder}}
-                                            << QStringList{inFolder} << QString();
+        << Values{ { pathValue, recorded }, { folderValue, folder } } << inFolder << recorded;
+    QTest::newRow("folder holding the program") << Values{ { folderValue, folder } } << inFolder << inFolder[0];
+    QTest::newRow("folder without the program") << Values{ { folderValue, folder } } << QStringList{} << QString();
+    QTest::newRow("neither key") << Values{} << inFolder << QString();
+    QTest::newRow("recorded path not text")
+        << Values{ { pathValue, std::nullopt }, { folderValue, folder } } << inFolder << QString();
 }
 
 void TestSysInfo::registryLeadsToProgram()

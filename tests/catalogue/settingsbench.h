@@ -68,12 +68,10 @@ struct SettingsBench
 // The entries of a list, comma-separated as an option list is written; "(none)" for no entries.
 inline std::string joined(const MemoryChoiceList &list)
 {
-    if (list.count() == 0)
-        return "(none)";
-    std::string text = list.entry(0);
-    for (int i = 1; i < list.count(); ++i)
-        text += "," + list.entry(i);
-    return text;
+    std::string text;
+    for (int i = 0; i < list.count(); ++i)
+        text += (i > 0 ? "," : "") + list.entry(i);
+    return list.count() == 0 ? "(none)" : text;
 }
 
 // The first `count` entries of a comma-separated text.
@@ -81,7 +79,7 @@ inline std::string leading(const std::string &text, int count)
 {
     std::size_t end = 0;
     for (int i = 0; i < count && end != std::string::npos; ++i)
-        end = text.find(',', end + (i > 0 ? 1 : 0));
+        end = text.find(',', i == 0 ? 0 : end + 1);
     return text.substr(0, end);
 }
 

@@ -30,7 +30,6 @@ class TestInterlocks : public QObject
 private slots:
     void choiceIsCorrectedAfterTheMessage_data();
     void choiceIsCorrectedAfterTheMessage();
-    void typingClearsChecksOfTextLists_data();
     void typingClearsChecksOfTextLists();
 };
 
@@ -39,41 +38,31 @@ void TestInterlocks::choiceIsCorrectedAfterTheMessage_data()
     QTest::addColumn<State>("before");
     QTest::addColumn<int>("list");
     QTest::addColumn<int>("choice");
-    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<std::vector<std::string>>("messages");
     QTest::addColumn<State>("after");
 
     using L = SettingList;
-    const QString noBrake = "RPM Control Disabled with Brake";
-    const QString noHardCut = "RPM Control Disabled with Hard Cut LVC";
-    const QString noSoftStart = "RPM Control Disabled without SoftStart";
-    const QString noCutoff = "RPM Control Disabled without LVC";
-    const QString brakeOff = "Brake Disabled  / Softstart enabled with RPM Control";
+    const char *const noBrake = "RPM Control Disabled with Brake";
+    const char *const noHardCut = "RPM Control Disabled with Hard Cut LVC";
+    const char *const noSoftStart = "RPM Control Disabled without SoftStart";
+    const char *const noCutoff = "RPM Control Disabled without LVC";
+    const char *const brakeOff = "Brake Disabled  / Softstart enabled with RPM Control";
 
+    const auto row = [](const char *name, State before, L list, int choice, std::vector<std::string> messages, State after) {
+        QTest::newRow(name) << before << int(list) << choice << messages << after;
+    };
     // States: brake, soft start, cutoff action, cutoff voltage, RPM control (list indices).
-    QTest::newRow("brake ON stops RPM range 2")
-        << State{ 0, 1, 1, 11, 2 } << int(L::Brake) << 1 << QStringList{ noBrake } << State{ 1, 1, 1, 11, 0 };
-    QTest::newRow("brake SOFT with RPM off")
-        << State{ 0, 1, 1, 11, 0 } << int(L::Brake) << 2 << QStringList{} << State{ 2, 1, 1, 11, 0 };
-    QTest::newRow("RPM on raises soft start and STOP MOTOR quietly")
-        << State{ 0, 0, 0, 11, 0 } << int(L::RPM) << 1 << QStringList{} << State{ 0, 1, 1, 11, 1 };
-    QTest::newRow("gas mode switches brake SOFT off")
-        << State{ 2, 1, 1, 11, 0 } << int(L::RPM) << 4 << QStringList{ brakeOff } << State{ 0, 1, 1, 11, 4 };
-    QTest::newRow("RPM on keeps NO CUT")
-        << State{ 0, 1, 2, 11, 0 } << int(L::RPM) << 1 << QStringList{} << State{ 0, 1, 2, 11, 1 };
-    QTest::newRow("RPM OFF changes nothing")
-        << State{ 1, 0, 0, 0, 0 } << int(L::RPM) << 0 << QStringList{} << State{ 1, 0, 0, 0, 0 };
-    QTest::newRow("NO CUT stops RPM")
-        << State{ 0, 1, 1, 11, 1 } << int(L::LVCAction) << 2 << QStringList{ noCutoff } << State{ 0, 1, 2, 11, 0 };
-    QTest::newRow("STOP MOTOR leaves RPM on")
-        << State{ 0, 1, 1, 11, 1 } << int(L::LVCAction) << 0 << QStringList{} << State{ 0, 1, 0, 11, 1 };
-    QTest::newRow("first cutoff voltage stops RPM")
-        << State{ 0, 1, 1, 11, 3 } << int(L::LVC) << 0 << QStringList{ noHardCut } << State{ 0, 1, 1, 0, 0 };
-    QTest::newRow("other cutoff voltage leaves RPM on")
-        << State{ 0, 1, 1, 11, 3 } << int(L::LVC) << 5 << QStringList{} << State{ 0, 1, 1, 5, 3 };
-    QTest::newRow("first cutoff voltage with RPM off")
-        << State{ 0, 1, 1, 11, 0 } << int(L::LVC) << 0 << QStringList{} << State{ 0, 1, 1, 0, 0 };
-    QTest::newRow("soft start OFF stops RPM")
-        << State{ 0, 1, 1, 11, 2 } << int(L::SoftStart) << 0 << QStringList{ noSoftStart } << State{ 0, 0, 1, 11, 0 };
+    row("brake ON stops RPM range 2", { 0, 1, 1, 11, 2 }, L::Brake, 1, { noBrake }, { 1, 1, 1, 11, 0 });
+    row("brake SOFT with RPM off", { 0, 1, 1, 11, 0 }, L::Brake, 2, {}, { 2, 1, 1, 11, 0 });
+    row("RPM on raises soft start and STOP MOTOR quietly", { 0, 0, 0, 11, 0 }, L::RPM, 1, {}, { 0, 1, 1, 11, 1 });
+    row("gas mode switches brake SOFT off", { 2, 1, 1, 11, 0 }, L::RPM, 4, { brakeOff }, { 0, 1, 1, 11, 4 });
+    row("RPM on keeps NO CUT", { 0, 1, 2, 11, 0 }, L::RPM, 1, {}, { 0, 1, 2, 11, 1 });
+    row("RPM OFF changes nothing", { 1, 0, 0, 0, 0 }, L::RPM, 0, {}, { 1, 0, 0, 0, 0 });
+    row("NO CUT stops RPM", { 0, 1, 1, 11, 1 }, L::LVCAction, 2, { noCutoff }, { 0, 1, 2, 11, 0 });
+    row("STOP MOTOR leaves RPM on", { 0, 1, 1, 11, 1 }, L::LVCAction, 0, {}, { 0, 1, 0, 11, 1 });
+    row("first cutoff voltage stops RPM", { 0, 1, 1, 11, 3 }, L::LVC, 0, { noHardCut }, { 0, 1, 1, 0, 0 });
+    row("other cutoff voltage leaves RPM on", { 0, 1, 1, 11, 3 }, L::LVC, 5, {}, { 0, 1, 1, 5, 3 });
+    row("soft start OFF stops RPM", { 0, 1, 1, 11, 2 }, L::SoftStart, 0, { noSoftStart }, { 0, 0, 1, 11, 0 });
 }
 
 void TestInterlocks::choiceIsCorrectedAfterTheMessage()
@@ -81,7 +70,7 @@ void TestInterlocks::choiceIsCorrectedAfterTheMessage()
     QFETCH(State, before);
     QFETCH(int, list);
     QFETCH(int, choice);
-    QFETCH(QStringList, messages);
+    QFETCH(std::vector<std::string>, messages);
     QFETCH(State, after);
 
     SettingsBench bench;
@@ -92,7 +81,7 @@ void TestInterlocks::choiceIsCorrectedAfterTheMessage()
 
     // While the box is open nothing is corrected yet, and the ticks are already cleared.
     State whileShown = before;
-    whileShown[int(std::find(std::begin(RuleLists), std::end(RuleLists), SettingList(list)) - std::begin(RuleLists))] = choice;
+    whileShown[int(std::find(std::begin(RuleLists), std::end(RuleLists), SettingList(list)) - RuleLists)] = choice;
     const int clearsBefore = bench.view.clearChecksCount();
     bench.view.recorder().setOnShow([&](const std::string &) {
         QCOMPARE(stateOf(bench), whileShown);
@@ -101,34 +90,22 @@ void TestInterlocks::choiceIsCorrectedAfterTheMessage()
 
     bench.list(SettingList(list)).select(choice);
 
-    QStringList shown;
-    for (const std::string &text : bench.messages())
-        shown << QString::fromStdString(text);
-    QCOMPARE(shown, messages);
+    QCOMPARE(bench.messages(), messages);
     QCOMPARE(stateOf(bench), after);
     QVERIFY(bench.view.clearChecksCount() > clearsBefore);
 }
 
-void TestInterlocks::typingClearsChecksOfTextLists_data()
-{
-    QTest::addColumn<int>("list");
-    QTest::newRow("frequency") << int(SettingList::Frequency);
-    QTest::newRow("reverse") << int(SettingList::Reverse);
-    QTest::newRow("timing") << int(SettingList::Timing);
-}
-
 void TestInterlocks::typingClearsChecksOfTextLists()
 {
-    QFETCH(int, list);
     SettingsBench bench;
     bench.connect(183);
-    MemoryChoiceList &target = bench.list(SettingList(list));
-
-    const int clears = bench.view.clearChecksCount();
-    target.select(1);
-    QCOMPARE(bench.view.clearChecksCount(), clears);
-    target.typeText("1");
-    QCOMPARE(bench.view.clearChecksCount(), clears + 1);
+    for (SettingList which : { SettingList::Frequency, SettingList::Reverse, SettingList::Timing }) {
+        const int clears = bench.view.clearChecksCount();
+        bench.list(which).select(1);
+        QCOMPARE(bench.view.clearChecksCount(), clears);
+        bench.list(which).typeText("1");
+        QCOMPARE(bench.view.clearChecksCount(), clears + 1);
+    }
     QVERIFY(bench.messages().empty());
 }
 
