@@ -470,23 +470,23 @@ std::int16_t Form1::Chk_ESC(std::int16_t List)
     if (List < 0 || List >= cmbCOM->count())
         return 0;
     cmbCOM->setCurrentIndex(List);
-    const int position = cmbCOM->currentIndex();
-    const int portNumber = position >= 0 && position < static_cast<int>(ComPorts.size())
-                               ? ComPorts[position]
-                               : 0;
-    const EscExchanges::Identification found = m_exchanges->probe(portNumber);
-    if (found.outcome == EscExchanges::Outcome::NotFound)
-        showNotFoundState();
-    return found.outcome == EscExchanges::Outcome::Identified ? found.code : std::int16_t{0};
+    return identified(m_exchanges->probe(selectedPortNumber()));
 }
 
 std::int16_t Form1::ini_COM()
 {
+    return identified(m_exchanges->identify(selectedPortNumber()));
+}
+
+int Form1::selectedPortNumber() const
+{
+    // Only the first ten entries have a recorded number; 0 makes the exchange fail as "no port".
     const int position = cmbCOM->currentIndex();
-    const int portNumber = position >= 0 && position < static_cast<int>(ComPorts.size())
-                               ? ComPorts[position]
-                               : 0;
-    const EscExchanges::Identification found = m_exchanges->identify(portNumber);
+    return position >= 0 && position < static_cast<int>(ComPorts.size()) ? ComPorts[position] : 0;
+}
+
+std::int16_t Form1::identified(const EscExchanges::Identification &found)
+{
     if (found.outcome == EscExchanges::Outcome::NotFound)
         showNotFoundState();
     return found.outcome == EscExchanges::Outcome::Identified ? found.code : std::int16_t{0};

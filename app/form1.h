@@ -1,6 +1,7 @@
 #pragma once
 
 #include "combochoicelist.h"
+#include "escexchanges.h"
 #include "escrecords.h"
 #include "settingsform.h"
 #include "settingsview.h"
@@ -21,7 +22,6 @@ class QPushButton;
 
 namespace orvesc {
 
-class EscExchanges;
 class Lamp;
 class Messenger;
 class PortMap;
@@ -99,6 +99,9 @@ private:
     void Form_Load();
     void programRun();
     void showNotFoundState();
+    int selectedPortNumber() const;
+    // The model code of an identify exchange; the window shows "no ESC" where none answered.
+    std::int16_t identified(const EscExchanges::Identification &found);
     void closePortQuietly();
     bool runCancelled() const;
     QCheckBox *checkBox(int index) const;
