@@ -8,9 +8,11 @@
 #include "portmap.h"
 #include "qserialportcomponent.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,11 +25,7 @@ namespace orvesc::test {
 // Stands in for the message boxes: notes each beep and text and answers OK at once.
 struct MessageRecorder : Messenger
 {
-    void beepAndShow(const std::string &text) override
-    {
-        ++beeps;
-        texts << QString::fromStdString(text);
-    }
+    void beepAndShow(const std::string &text) override { ++beeps, texts << QString::fromStdString(text); }
     int beeps = 0;
     QStringList texts;
 };
@@ -37,20 +35,17 @@ inline const char *const CheckNames[9] = {"chkBrake", "chkBatt", "chkLVC", "chkL
 inline const char *const ListNames[SettingListCount] = {"cmbBrake", "cmbBatt", "cmbLVC", "cmbLVCAction",
                                                         "cmbSoftStart", "cmbTiming", "cmbFrequency",
                                                         "cmbReverse", "cmbRPM", "cmbACCN"};
+// The general choices with the factory entries selected, stars visible.
+inline const QStringList FactoryLists{"OFF*", "3S Li*", "3.1 V*", "REDUCE POWER*", "ON*",
+                                      "AUTO*", "8 kHz*", "OFF*", "OFF*", "Disabled"};
+// Showing the settings counts as changing them, so the programming frame ends disabled.
+inline const QString Connected38 = QStringLiteral("lamp detected esc lists program default \"QUORL R5 3S\"");
 
 // A Form1 whose COM ports are simulated ESCs linked in a folder of the bench's own; the system's
 // port list is empty, so no real device is ever touched.
 class EscBench
 {
 public:
-    ~EscBench()
-    {
-        m_watch.stop();
-        form.reset();
-        for (auto &esc : m_escs)
-            esc->stop();
-    }
-
     sim::EscSimulator &addEsc(int com, int model, std::optional<sim::EscSettings> settings = {})
     {
         sim::SimOptions options;
@@ -75,6 +70,14 @@ public:
         form = std::make_unique<Form1>(port, m_portMap, m_waiter, messages);
         form->show();
         return *form;
+    }
+    // An ESC on COM1 that the window has connected to; its traffic and the messages so far forgotten.
+    sim::EscSimulator &connectedEsc(int model = 38, std::optional<sim::EscSettings> settings = {})
+    {
+        sim::EscSimulator &esc = addEsc(1, model, settings);
+        start();
+        connectAndClear();
+        return esc;
     }
 
     template <typename T = QWidget>
@@ -125,6 +128,19 @@ public:
     }
 
     void click(const char *button) { QTest::mouseClick(widget<QPushButton>(button), Qt::LeftButton); }
+    void exit() { form->findChild<QAction *>(QStringLiteral("frm_Exit"))->trigger(); }
+    // Types text over the whole field of a list, as a user would.
+    static void typeOver(QComboBox *list, const QString &text)
+    {
+        list->lineEdit()->selectAll();
+        QTest::keyClicks(list->lineEdit(), text);
+    }
+    static void slowDown(sim::EscSimulator &esc, int replyDelayMs)
+    {
+        sim::Faults slow;
+        slow.replyDelayMs = replyDelayMs;
+        esc.setFaults(slow);
+    }
     // Runs action once, from inside the window's wait for the ESC, as soon as esc has received
     // count bytes since its log was last cleared.
     void when(const sim::EscSimulator &esc, std::size_t count, std::function<void()> action)
@@ -155,6 +171,7 @@ public:
     }
 
 private:
+    // Members end in reverse order: the window first, then the port, the ESCs last.
     QTemporaryDir m_folder;
     std::vector<std::unique_ptr<sim::EscSimulator>> m_escs;
     PortMap m_portMap{m_folder.path(), QStringList()};

@@ -17,6 +17,12 @@ class TestComboChoiceList : public QObject
     int m_clicks = 0;
     int m_changes = 0;
 
+    void typeOver(const QString &text)
+    {
+        m_combo->lineEdit()->selectAll();
+        QTest::keyClicks(m_combo->lineEdit(), text);
+    }
+
 private slots:
     void init()
     {
@@ -38,15 +44,12 @@ private slots:
         QCOMPARE(m_list->selectedIndex(), -1);
         QCOMPARE(m_combo->currentText(), QStringLiteral("Brake"));
         m_list->clear();
-        QCOMPARE(m_list->count(), 0);
         QCOMPARE(m_combo->currentText(), QString());
         // The battery list of a model without a name holds one empty entry: an empty field must
         // not count as choosing it, or "Ni" would be shown and sent.
         m_list->append("");
         QCOMPARE(m_list->selectedIndex(), -1);
-        m_list->select(-1);
-        QCOMPARE(m_list->selectedIndex(), -1);
-        QCOMPARE(m_clicks, 1);
+        QCOMPARE(m_clicks + m_changes, 0);
     }
 
     void everyProgramSelectionRaisesClick_data()
@@ -70,29 +73,23 @@ private slots:
         QCOMPARE(m_list->selectedIndex(), m_combo->findText(text));
     }
 
-    void userChoiceRaisesClick()
+    // Typing over the current entry and then picking it again from the drop-down moves no index,
+    // yet the list names another entry again: the rules must hear of it.
+    void userPicksRaiseClickAlsoOfTheCurrentEntryAfterTyping()
     {
         m_list->select(0);
         QTest::keyClick(m_combo.get(), Qt::Key_Down);
         QCOMPARE(m_list->selectedIndex(), 1);
         QCOMPARE(m_clicks, 2);
-    }
-
-    // Typing over the current entry and then picking it again from the drop-down moves no index,
-    // yet the list names another entry again: the rules must hear of it.
-    void pickingTheCurrentEntryAfterTypingRaisesClick()
-    {
-        m_list->select(0);
-        m_combo->lineEdit()->selectAll();
-        QTest::keyClicks(m_combo->lineEdit(), QStringLiteral("SOFT"));
+        typeOver(QStringLiteral("SOFT"));
         QCOMPARE(m_list->selectedIndex(), 2);
         const int clicks = m_clicks;
         m_combo->showPopup();
         QAbstractItemView *view = m_combo->view();
-        view->setCurrentIndex(view->model()->index(0, 0));
+        view->setCurrentIndex(view->model()->index(1, 0));
         QTest::keyClick(view, Qt::Key_Return);
-        QCOMPARE(m_combo->currentText(), QStringLiteral("OFF*"));
-        QCOMPARE(m_list->selectedIndex(), 0);
+        QCOMPARE(m_combo->currentText(), QStringLiteral("ON"));
+        QCOMPARE(m_list->selectedIndex(), 1);
         QCOMPARE(m_clicks, clicks + 1);
     }
 
@@ -114,8 +111,7 @@ private slots:
         QFETCH(int, selected);
         QFETCH(int, clicks);
         m_list->select(1);
-        m_combo->lineEdit()->selectAll();
-        QTest::keyClicks(m_combo->lineEdit(), typed);
+        typeOver(typed);
         QCOMPARE(m_changes, typed.size());
         QCOMPARE(m_clicks, clicks);
         QCOMPARE(m_list->selectedIndex(), selected);

@@ -1,23 +1,14 @@
 #include "escbench.h"
 
-#include <QAction>
 #include <QElapsedTimer>
-#include <QLineEdit>
 
 using namespace orvesc;
 using namespace orvesc::test;
 
 namespace {
 
-using ListEntry = QPair<int, int>;
+using TypedChoice = QPair<int, QString>;
 const QList<int> Factory38{160, 38, 56, 65, 81, 98, 112, 128, 144};
-const QString Connected38 = QStringLiteral("lamp detected esc lists program default \"QUORL R5 3S\"");
-
-QList<int> stored(const sim::EscSimulator &esc)
-{
-    const sim::EscSettings settings = esc.settings();
-    return QList<int>(settings.begin(), settings.end());
-}
 
 // Every tick and untick of the programming boxes, with the time it happened.
 struct TickLog
@@ -38,10 +29,13 @@ struct TickLog
 };
 
 // The tick moving down the nine boxes, the last one cleared after the pause.
-const QStringList FullRun{"+chkBrake", "-chkBrake", "+chkBatt", "-chkBatt", "+chkLVC", "-chkLVC",
-                          "+chkLVCAction", "-chkLVCAction", "+chkSoftStart", "-chkSoftStart", "+chkTiming",
-                          "-chkTiming", "+chkFrequency", "-chkFrequency", "+chkReverse", "-chkReverse",
-                          "+chkRPM", "-chkRPM"};
+QStringList fullRun()
+{
+    QStringList run;
+    for (const char *name : CheckNames)
+        run << '+' + QLatin1String(name) << '-' + QLatin1String(name);
+    return run;
+}
 
 } // namespace
 
@@ -52,75 +46,58 @@ class TestProgram : public QObject
     Q_OBJECT
 
 private slots:
-    void sendsTheListsChoicesOneCommandEach_data()
+    // PROGRAM sends what the lists show; DEFAULT (no list typed into) shows the factory choices, then
+    // sends them. A choice is typed, as typing that names an entry must count like picking it; typing
+    // "Ni" over the battery makes the cutoff list the nickel one before PROGRAM collects it, so the
+    // cutoff goes out as a nickel code, not a lithium index read as one.
+    void sendsTheShownChoicesOneCommandEach_data()
     {
         QTest::addColumn<int>("model");
         QTest::addColumn<QList<int>>("start");
-        QTest::addColumn<ListEntry>("userChoice");
+        QTest::addColumn<TypedChoice>("typed");
         QTest::addColumn<QList<int>>("traffic");
-        QTest::addColumn<QList<int>>("after");
-        QTest::newRow("38: nine") << 38 << QList<int>{162, 37, 49, 54, 64, 80, 96, 113, 129, 144, 192}
-            << qMakePair(int(SettingList::Timing), 2) << QList<int>{162, 37, 54, 64, 80, 98, 113, 129, 144}
-            << QList<int>{162, 37, 49, 54, 64, 80, 98, 113, 129, 144, 192};
+        const QList<int> changed38{162, 37, 49, 54, 64, 80, 96, 113, 129, 144, 192};
+        QTest::newRow("38: nine") << 38 << changed38 << TypedChoice(int(SettingList::Timing), "AUTO*")
+                                  << QList<int>{162, 37, 54, 64, 80, 98, 113, 129, 144};
+        QTest::newRow("38: DEFAULT") << 38 << changed38 << TypedChoice(-1, QString()) << Factory38;
+        QTest::newRow("38: Ni battery") << 38 << QList<int>{160, 38, 48, 56, 65, 81, 98, 112, 128, 144, 192}
+            << TypedChoice(int(SettingList::Batt), "Ni") << QList<int>{160, 32, 50, 65, 81, 98, 112, 128, 144};
         QTest::newRow("183: ten") << 183 << QList<int>{160, 43, 48, 133, 65, 81, 98, 112, 128, 144, 192}
-            << qMakePair(int(SettingList::ACCN), 3) << QList<int>{160, 43, 133, 65, 81, 98, 112, 128, 144, 195}
-            << QList<int>{160, 43, 48, 133, 65, 81, 98, 112, 128, 144, 195};
+            << TypedChoice(int(SettingList::ACCN), "LEVEL4*") << QList<int>{160, 43, 133, 65, 81, 98, 112, 128, 144, 195};
         QTest::newRow("181: nine") << 181 << QList<int>{160, 43, 48, 56, 65, 81, 98, 112, 128, 144, 192}
-            << qMakePair(int(SettingList::RPM), 2) << QList<int>{160, 43, 56, 65, 81, 98, 112, 128, 146}
-            << QList<int>{160, 43, 48, 56, 65, 81, 98, 112, 128, 146, 192};
+            << TypedChoice(int(SettingList::RPM), "ON RANGE 2") << QList<int>{160, 43, 56, 65, 81, 98, 112, 128, 146};
         QTest::newRow("225: nine") << 225 << QList<int>{160, 38, 48, 56, 65, 81, 98, 116, 128, 144, 192}
-            << qMakePair(int(SettingList::Frequency), 1) << QList<int>{160, 38, 56, 65, 81, 98, 117, 128, 144}
-            << QList<int>{160, 38, 48, 56, 65, 81, 98, 117, 128, 144, 192};
+            << TypedChoice(int(SettingList::Frequency), "AC +0.3") << QList<int>{160, 38, 56, 65, 81, 98, 117, 128, 144};
     }
-    void sendsTheListsChoicesOneCommandEach()
+    void sendsTheShownChoicesOneCommandEach()
     {
         QFETCH(int, model);
         QFETCH(QList<int>, start);
-        QFETCH(ListEntry, userChoice);
+        QFETCH(TypedChoice, typed);
         QFETCH(QList<int>, traffic);
-        QFETCH(QList<int>, after);
         EscBench bench;
         sim::EscSettings settings{};
         std::copy(start.begin(), start.end(), settings.begin());
-        sim::EscSimulator &esc = bench.addEsc(1, model, settings);
-        bench.start();
-        bench.connectAndClear();
-        bench.combo(SettingList(userChoice.first))->setCurrentIndex(userChoice.second);
-        const QStringList chosen = bench.listTexts();
+        sim::EscSimulator &esc = bench.connectedEsc(model, settings);
+        const bool reset = typed.first < 0;
+        if (!reset)
+            EscBench::typeOver(bench.combo(SettingList(typed.first)), typed.second);
+        const QStringList chosen = reset ? FactoryLists : bench.listTexts();
+        QStringList shownWhileSending;
+        bench.when(esc, 1, [&] { shownWhileSending = bench.listTexts(); });
         TickLog ticks(bench);
 
-        bench.click("Program");
+        bench.click(reset ? "CmdReset" : "Program");
 
+        QCOMPARE(shownWhileSending, chosen);
         QCOMPARE(EscBench::received(esc), traffic);
-        QCOMPARE(stored(esc), after);
-        QCOMPARE(ticks.events, FullRun);
+        QCOMPARE(ticks.events, fullRun());
         QVERIFY2(ticks.at.last() - ticks.at.at(ticks.at.size() - 2) >= 950, "the pause keeps the last tick");
         QCOMPARE(bench.messages.texts, QStringList{"Quorl ESC programmed"});
-        QCOMPARE(bench.messages.beeps, 1);
-        QCOMPARE(bench.state().section(QStringLiteral(" \""), 0, 0),
-                 QStringLiteral("lamp detected esc lists program default"));
+        QVERIFY(bench.state().startsWith(QLatin1String("lamp detected esc lists program default \"")));
         // Read back, the ESC shows what the lists showed.
         bench.connectAndClear();
         QCOMPARE(bench.listTexts(), chosen);
-    }
-
-    // Typing "Ni" over the battery is a battery change: the cutoff list becomes the nickel one before
-    // PROGRAM collects it, so the cutoff goes out as a nickel code, not a lithium index read as one.
-    void typedBatteryGoesOutWithItsOwnCutoff()
-    {
-        EscBench bench;
-        sim::EscSimulator &esc = bench.addEsc(1, 38);
-        bench.start();
-        bench.connectAndClear();
-        QLineEdit *field = bench.combo(SettingList::Batt)->lineEdit();
-        field->selectAll();
-        QTest::keyClicks(field, QStringLiteral("Ni"));
-        QCOMPARE(bench.combo(SettingList::LVC)->currentText(), QStringLiteral("0.8 V"));
-
-        bench.click("Program");
-
-        QCOMPARE(EscBench::received(esc), (QList<int>{160, 32, 50, 65, 81, 98, 112, 128, 144}));
-        QCOMPARE(bench.messages.texts, QStringList{"Quorl ESC programmed"});
     }
 
     void runThatCannotFinishSaysWhyOrStopsQuietly_data()
@@ -147,9 +124,7 @@ private slots:
         QFETCH(QString, state);
         QFETCH(QString, message);
         EscBench bench;
-        sim::EscSimulator &esc = bench.addEsc(1, 38);
-        bench.start();
-        bench.connectAndClear();
+        sim::EscSimulator &esc = bench.connectedEsc();
         sim::Faults rejectFourth;
         rejectFourth.rejectCommand = 4;
         if (trouble == QLatin1String("reject"))
@@ -157,11 +132,8 @@ private slots:
         else if (trouble == QLatin1String("unplug"))
             esc.stop();
         else {
-            for (const QString &name : trouble.split(' ')) {
-                QLineEdit *field = bench.widget<QComboBox>(qPrintable(name))->lineEdit();
-                field->selectAll();
-                QTest::keyClicks(field, QStringLiteral("7S"));
-            }
+            for (const QString &name : trouble.split(' '))
+                EscBench::typeOver(bench.widget<QComboBox>(qPrintable(name)), QStringLiteral("7S"));
         }
 
         bench.click("Program");
@@ -174,85 +146,50 @@ private slots:
         QVERIFY(!bench.port.portOpen());
     }
 
-    void defaultShowsThenProgramsTheFactoryChoices()
+    // Input during a run is dropped; closing the window in any way ends the wait under way at once.
+    void runIgnoresInputAndEndsAtOnceOnClosing_data()
     {
-        EscBench bench;
-        sim::EscSimulator &esc = bench.addEsc(1, 38, sim::EscSettings{162, 37, 49, 54, 64, 80, 96, 113, 129, 144, 192});
-        bench.start();
-        bench.connectAndClear();
-        QStringList shownWhileSending;
-        bench.when(esc, 1, [&] { shownWhileSending = bench.listTexts(); });
-
-        bench.click("CmdReset");
-
-        QCOMPARE(shownWhileSending, (QStringList{"OFF*", "3S Li*", "3.1 V*", "REDUCE POWER*", "ON*", "AUTO*",
-                                                 "8 kHz*", "OFF*", "OFF*", "Disabled"}));
-        QCOMPARE(EscBench::received(esc), Factory38);
-        // The nickel cutoff is not programmed while a lithium battery is chosen.
-        QCOMPARE(stored(esc), (QList<int>{160, 38, 49, 56, 65, 81, 98, 112, 128, 144, 192}));
-        QCOMPARE(bench.messages.texts, QStringList{"Quorl ESC programmed"});
+        QTest::addColumn<QString>("during");
+        QTest::addColumn<int>("sent");
+        QTest::newRow("buttons and lists") << "input" << 9;
+        QTest::newRow("CLOSE") << "CLOSE" << 3;
+        QTest::newRow("Exit") << "Exit" << 3;
+        QTest::newRow("window") << "window" << 3;
     }
-
-    void inputDuringARunIsDropped()
+    void runIgnoresInputAndEndsAtOnceOnClosing()
     {
+        QFETCH(QString, during);
+        QFETCH(int, sent);
         EscBench bench;
-        sim::EscSimulator &esc = bench.addEsc(1, 38);
-        bench.start();
-        bench.connectAndClear();
-        sim::Faults slow;
-        slow.replyDelayMs = 100;
-        esc.setFaults(slow);
+        sim::EscSimulator &esc = bench.connectedEsc();
+        EscBench::slowDown(esc, 200);
         const QStringList lists = bench.listTexts();
-        bench.when(esc, 2, [&] {
-            for (const char *button : {"Program", "CmdReset", "Connect"})
-                bench.click(button);
-            QTest::keyClick(bench.combo(SettingList::Brake), Qt::Key_Down);
-            QTest::keyClicks(bench.combo(SettingList::Timing)->lineEdit(), QStringLiteral("x"));
+        bench.when(esc, 3, [&] {
+            if (during == QLatin1String("CLOSE"))
+                bench.click("Close");
+            else if (during == QLatin1String("Exit"))
+                bench.exit();
+            else if (during == QLatin1String("window"))
+                bench.form->close();
+            else {
+                for (const char *button : {"Program", "CmdReset", "Connect"})
+                    bench.click(button);
+                QTest::keyClick(bench.combo(SettingList::Brake), Qt::Key_Down);
+                QTest::keyClicks(bench.combo(SettingList::Timing)->lineEdit(), QStringLiteral("x"));
+            }
         });
         TickLog ticks(bench);
 
         bench.click("Program");
 
-        QCOMPARE(EscBench::received(esc), Factory38);
+        const bool finished = sent == 9;
+        QCOMPARE(ticks.clock.elapsed() >= 2000, finished);
+        QTRY_COMPARE(bench.form->isVisible(), finished);
+        QCOMPARE(EscBench::received(esc), Factory38.mid(0, sent));
         QCOMPARE(bench.listTexts(), lists);
-        QCOMPARE(ticks.events, FullRun);
-        QCOMPARE(bench.messages.texts, QStringList{"Quorl ESC programmed"});
-    }
-
-    void closingDuringARunEndsItAtOnce_data()
-    {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("CLOSE") << "CLOSE";
-        QTest::newRow("Exit") << "Exit";
-        QTest::newRow("window") << "window";
-    }
-    void closingDuringARunEndsItAtOnce()
-    {
-        QFETCH(QString, how);
-        EscBench bench;
-        sim::EscSimulator &esc = bench.addEsc(1, 38);
-        Form1 &form = bench.start();
-        bench.connectAndClear();
-        sim::Faults slow;
-        slow.replyDelayMs = 200;
-        esc.setFaults(slow);
-        bench.when(esc, 3, [&] {
-            if (how == QLatin1String("CLOSE"))
-                bench.click("Close");
-            else if (how == QLatin1String("Exit"))
-                form.findChild<QAction *>(QStringLiteral("frm_Exit"))->trigger();
-            else
-                form.close();
-        });
-        QElapsedTimer clock;
-        clock.start();
-
-        bench.click("Program");
-
-        QVERIFY2(clock.elapsed() < 2000, "the wait under way ends at once");
-        QTRY_VERIFY(!form.isVisible());
-        QCOMPARE(EscBench::received(esc), Factory38.mid(0, 3));
-        QCOMPARE(bench.messages.texts, QStringList());
+        if (finished)
+            QCOMPARE(ticks.events, fullRun());
+        QCOMPARE(bench.messages.texts, finished ? QStringList{"Quorl ESC programmed"} : QStringList());
         QVERIFY(!bench.port.portOpen());
     }
 };
