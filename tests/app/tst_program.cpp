@@ -7,7 +7,12 @@ using namespace orvesc::test;
 
 namespace {
 
+// The list typed into and the text typed; list -1 stands for pressing DEFAULT instead.
 using TypedChoice = QPair<int, QString>;
+TypedChoice typing(SettingList which, const char *text)
+{
+    return {int(which), QString::fromLatin1(text)};
+}
 const QList<int> Factory38{160, 38, 56, 65, 81, 98, 112, 128, 144};
 
 // Every tick and untick of the programming boxes, with the time it happened.
@@ -46,7 +51,7 @@ class TestProgram : public QObject
     Q_OBJECT
 
 private slots:
-    // PROGRAM sends what the lists show; DEFAULT (no list typed into) shows the factory choices, then
+    // PROGRAM sends what the lists show; DEFAULT shows the factory choices, then
     // sends them. A choice is typed, as typing that names an entry must count like picking it; typing
     // "Ni" over the battery makes the cutoff list the nickel one before PROGRAM collects it, so the
     // cutoff goes out as a nickel code, not a lithium index read as one.
@@ -57,17 +62,17 @@ private slots:
         QTest::addColumn<TypedChoice>("typed");
         QTest::addColumn<QList<int>>("traffic");
         const QList<int> changed38{162, 37, 49, 54, 64, 80, 96, 113, 129, 144, 192};
-        QTest::newRow("38: nine") << 38 << changed38 << TypedChoice(int(SettingList::Timing), "AUTO*")
+        QTest::newRow("38: nine") << 38 << changed38 << typing(SettingList::Timing, "AUTO*")
                                   << QList<int>{162, 37, 54, 64, 80, 98, 113, 129, 144};
         QTest::newRow("38: DEFAULT") << 38 << changed38 << TypedChoice(-1, QString()) << Factory38;
         QTest::newRow("38: Ni battery") << 38 << QList<int>{160, 38, 48, 56, 65, 81, 98, 112, 128, 144, 192}
-            << TypedChoice(int(SettingList::Batt), "Ni") << QList<int>{160, 32, 50, 65, 81, 98, 112, 128, 144};
+            << typing(SettingList::Batt, "Ni") << QList<int>{160, 32, 50, 65, 81, 98, 112, 128, 144};
         QTest::newRow("183: ten") << 183 << QList<int>{160, 43, 48, 133, 65, 81, 98, 112, 128, 144, 192}
-            << TypedChoice(int(SettingList::ACCN), "LEVEL4*") << QList<int>{160, 43, 133, 65, 81, 98, 112, 128, 144, 195};
+            << typing(SettingList::ACCN, "LEVEL4*") << QList<int>{160, 43, 133, 65, 81, 98, 112, 128, 144, 195};
         QTest::newRow("181: nine") << 181 << QList<int>{160, 43, 48, 56, 65, 81, 98, 112, 128, 144, 192}
-            << TypedChoice(int(SettingList::RPM), "ON RANGE 2") << QList<int>{160, 43, 56, 65, 81, 98, 112, 128, 146};
+            << typing(SettingList::RPM, "ON RANGE 2") << QList<int>{160, 43, 56, 65, 81, 98, 112, 128, 146};
         QTest::newRow("225: nine") << 225 << QList<int>{160, 38, 48, 56, 65, 81, 98, 116, 128, 144, 192}
-            << TypedChoice(int(SettingList::Frequency), "AC +0.3") << QList<int>{160, 38, 56, 65, 81, 98, 117, 128, 144};
+            << typing(SettingList::Frequency, "AC +0.3") << QList<int>{160, 38, 56, 65, 81, 98, 117, 128, 144};
     }
     void sendsTheShownChoicesOneCommandEach()
     {
@@ -172,8 +177,11 @@ private slots:
             else if (during == QLatin1String("window"))
                 bench.form->close();
             else {
-                for (const char *button : {"Program", "CmdReset", "Connect"})
+                // Pressed by the user, and pressed by the program past the window's input filter.
+                for (const char *button : {"Program", "CmdReset", "Connect"}) {
                     bench.click(button);
+                    bench.widget<QPushButton>(button)->click();
+                }
                 QTest::keyClick(bench.combo(SettingList::Brake), Qt::Key_Down);
                 QTest::keyClicks(bench.combo(SettingList::Timing)->lineEdit(), QStringLiteral("x"));
             }
