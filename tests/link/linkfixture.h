@@ -8,6 +8,7 @@
 #include "qserialportcomponent.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,21 +18,24 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 Q_DECLARE_METATYPE(orvesc::sim::Faults)
 
 namespace orvesc::test {
 
 // Notes every message instead of showing it: each beepAndShow is one beep and one text.
-class MessageRecorder : public Messenger
+struct MessageRecorder : Messenger
 {
-public:
     void beepAndShow(const std::string &text) override { texts.push_back(text); }
     std::vector<std::string> texts;
 };
 
-inline std::vector<std::string> shown(const QString &text)
+using Texts = std::vector<std::string>;
+
+inline Texts shown(const QString &text)
 {
-    return text.isEmpty() ? std::vector<std::string>{} : std::vector<std::string>{text.toStdString()};
+    return text.isEmpty() ? Texts{} : Texts{text.toStdString()};
 }
 
 inline sim::Faults faults(const std::function<void(sim::Faults &)> &set)
@@ -41,12 +45,28 @@ inline sim::Faults faults(const std::function<void(sim::Faults &)> &set)
     return f;
 }
 
+inline sim::SimOptions escOptions(const sim::Faults &escFaults, int model = 38,
+                                   std::optional<sim::EscSettings> settings = std::nullopt)
+{
+    sim::SimOptions options;
+    options.modelCode = model;
+    options.settings = settings;
+    options.faults = escFaults;
+    return options;
+}
+
+inline bool link(const QString &target, const QString &path)
+{
+    return ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(path).constData()) == 0;
+}
+
 // Simulated ESCs linked as comN in a port-link folder of their own; the map built on it knows
 // no system port, so nothing outside the folder is ever opened.
 class SimBench
 {
 public:
     QString folder() const { return m_folder.path(); }
+    QString comLink(int number) const { return folder() + QStringLiteral("/com%1").arg(number); }
     PortMap portMap() const { return PortMap(folder(), {}); }
 
     sim::EscSimulator &start(int comNumber, sim::SimOptions options = {})
@@ -67,19 +87,25 @@ private:
 struct Rig
 {
     explicit Rig(sim::SimOptions options = {}) : esc(bench.start(1, std::move(options))) {}
+    explicit Rig(const sim::Faults &escFaults) : Rig(escOptions(escFaults)) {}
 
     // What an identification and the programming run leave in the component.
-    void prepare(int portNumber = 1)
+    void prepare()
     {
-        try {
-            port.setCommPort(portNumber);
-        } catch (const SerialError &) {
-        }
+        port.setCommPort(1);
         port.setSettings(QStringLiteral("19200,N,8,1"));
         port.setInputLen(1);
         port.setInputMode(1);
     }
     QString device() const { return QString::fromStdString(esc.devicePath()); }
+    // The bytes the ESC received, in order.
+    std::vector<int> received() const
+    {
+        std::vector<int> values;
+        for (const sim::ReceivedByte &byte : esc.receivedBytes())
+            values.push_back(byte.value);
+        return values;
+    }
 
     SimBench bench;
     sim::EscSimulator &esc;
@@ -88,20 +114,6 @@ struct Rig
     MessageRecorder messages;
     EscExchanges exchanges{port, waiter, messages};
 };
-
-// The bytes a simulator received, in order.
-inline std::vector<int> received(const sim::EscSimulator &sim)
-{
-    std::vector<int> values;
-    for (const sim::ReceivedByte &byte : sim.receivedBytes())
-        values.push_back(byte.value);
-    return values;
-}
-
-inline double msSince(const QElapsedTimer &clock)
-{
-    return clock.nsecsElapsed() / 1e6;
-}
 
 // Another program holding a device open, as a terminal program would.
 class PortHolder

@@ -8,8 +8,30 @@
 
 #include <csignal>
 
-// The orvesc-esc-sim command: options reach the simulator, the log file is written and a stop
-// signal removes the port link.
+namespace {
+
+// Starts the command on a port-link folder; true once it reports the link com<com>.
+bool launch(QProcess &sim, const QString &arguments, const QString &folder, int com)
+{
+    sim.start(QStringLiteral(ORVESC_SIM_EXECUTABLE), arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts)
+                                                             << QStringLiteral("--com") << QString::number(com)
+                                                             << QStringLiteral("--folder") << folder);
+    QByteArray out;
+    while (!out.contains("com" + QByteArray::number(com)) && sim.waitForReadyRead(5000))
+        out += sim.readAllStandardOutput();
+    return out.contains("com" + QByteArray::number(com));
+}
+
+bool terminate(QProcess &sim)
+{
+    ::kill(static_cast<pid_t>(sim.processId()), SIGTERM);
+    return sim.waitForFinished(5000) && sim.exitStatus() == QProcess::NormalExit && sim.exitCode() == 0;
+}
+
+} // namespace
+
+// The orvesc-esc-sim command: options reach the simulator, the log and state files are written
+// and a stop signal removes the port link.
 class TestEscSimExecutable : public QObject
 {
     Q_OBJECT
@@ -19,40 +41,26 @@ private slots:
     {
         QTemporaryDir dir;
         const QString folder = dir.filePath(QStringLiteral("ports"));
-        const QString link = folder + QStringLiteral("/com4");
         const QString logPath = dir.filePath(QStringLiteral("bytes.log"));
         QProcess sim;
-        sim.start(QStringLiteral(ORVESC_SIM_EXECUTABLE),
-                  QStringLiteral("--model 179 --com 4 --reject-command 2 --settings 161,32,50,57,64,80,97,117,129,145")
-                          .split(QLatin1Char(' '))
-                      << QStringLiteral("--folder") << folder << QStringLiteral("--log") << logPath);
-        QByteArray out;
-        QTRY_VERIFY_WITH_TIMEOUT((out += sim.readAllStandardOutput()).contains("com4"), 5000);
+        QVERIFY(launch(sim, QStringLiteral("--model 179 --reject-command 2 --settings 161,32,50,57,64,80,97,117,129,145 --log ")
+                               + logPath, folder, 4));
         {
-            Line line(link.toStdString());
+            Line line((folder + QStringLiteral("/com4")).toStdString());
             QVERIFY(line.isOpen());
             QCOMPARE(line.exchange(QByteArray::fromHex("00"), 1), QByteArray::fromHex("b3"));
             QCOMPARE(line.exchange(QByteArray::fromHex("02"), 11), QByteArray::fromHex("a1203239405061758191 01"));
             QCOMPARE(line.exchange(QByteArray::fromHex("a0 74"), 4), QByteArray::fromHex("a001 7400"));
         }
-        ::kill(static_cast<pid_t>(sim.processId()), SIGTERM);
-        QVERIFY(sim.waitForFinished(5000));
-        QCOMPARE(sim.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(sim.exitCode(), 0);
-        QVERIFY(!QFileInfo(link).isSymLink());
+        QVERIFY(terminate(sim));
+        QVERIFY(!QFileInfo(folder + QStringLiteral("/com4")).isSymLink());
 
         QFile log(logPath);
         QVERIFY(log.open(QIODevice::ReadOnly));
-        const QStringList lines = QString::fromLatin1(log.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        const QStringList bytes{ QStringLiteral("0x00"), QStringLiteral("0x02"), QStringLiteral("0xA0"),
-                                 QStringLiteral("0x74") };
-        QCOMPARE(lines.size(), bytes.size());
-        const QRegularExpression shape(QStringLiteral("^\\d+\\.\\d{6} (0x[0-9A-F]{2})$"));
-        for (int i = 0; i < lines.size(); ++i) {
-            const auto match = shape.match(lines[i]);
-            QVERIFY2(match.hasMatch(), qPrintable(lines[i]));
-            QCOMPARE(match.captured(1), bytes[i]);
-        }
+        const QString stamp = QStringLiteral("\\d+\\.\\d{6}");
+        const QRegularExpression expected(QStringLiteral("^%1 0x00\n%1 0x02\n%1 0xA0\n%1 0x74\n$").arg(stamp));
+        const QString text = QString::fromLatin1(log.readAll());
+        QVERIFY2(expected.match(text).hasMatch(), qPrintable(text));
     }
 
     // What a person relies on with the run command: settings programmed into the simulator are read
@@ -61,24 +69,14 @@ private slots:
     {
         QTemporaryDir dir;
         const QString folder = dir.filePath(QStringLiteral("ports"));
-        const QString link = folder + QStringLiteral("/com2");
-        const QStringList arguments{ QStringLiteral("--model"), QStringLiteral("38"), QStringLiteral("--com"),
-                                     QStringLiteral("2"), QStringLiteral("--folder"), folder,
-                                     QStringLiteral("--state"), dir.filePath(QStringLiteral("esc.settings")) };
         const auto run = [&](const QByteArray &request, int count) {
             QProcess sim;
-            sim.start(QStringLiteral(ORVESC_SIM_EXECUTABLE), arguments);
-            QByteArray out;
-            [&] { QTRY_VERIFY_WITH_TIMEOUT((out += sim.readAllStandardOutput()).contains("com2"), 5000); }();
-            QByteArray reply;
-            {
-                Line line(link.toStdString());
-                reply = line.exchange(request, count);
-            }
+            if (!launch(sim, QStringLiteral("--model 38 --state ") + dir.filePath(QStringLiteral("esc.settings")), folder, 2))
+                return QByteArray("not started");
+            const QByteArray reply = Line((folder + QStringLiteral("/com2")).toStdString()).exchange(request, count);
             // Give the simulator a moment to keep what it stored before it is stopped.
             QTest::qWait(300);
-            ::kill(static_cast<pid_t>(sim.processId()), SIGTERM);
-            sim.waitForFinished(5000);
+            terminate(sim);
             return reply;
         };
         QCOMPARE(run(QByteArray::fromHex("02"), 11), QByteArray::fromHex("a0263038415162708090 01"));
@@ -98,9 +96,9 @@ private slots:
         QFETCH(QString, arguments);
         QTemporaryDir dir;
         QProcess sim;
-        sim.start(QStringLiteral(ORVESC_SIM_EXECUTABLE),
-                  arguments.split(QLatin1Char(' ')) << QStringLiteral("--folder") << dir.path());
-        QVERIFY(sim.waitForFinished(5000));
+        QVERIFY(!launch(sim, arguments, dir.path(), 1));
+        sim.waitForFinished(5000);
+        QCOMPARE(sim.state(), QProcess::NotRunning);
         QCOMPARE(sim.exitCode(), 2);
         QVERIFY(QDir(dir.path()).isEmpty());
     }

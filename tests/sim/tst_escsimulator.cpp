@@ -1,7 +1,6 @@
 #include "escsimulator.h"
 #include "line.h"
 
-#include <QSerialPort>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -18,6 +17,15 @@ namespace {
 QByteArray bytes(const char *hex)
 {
     return QByteArray::fromHex(hex);
+}
+
+// Options or faults as set by set, the rest at their defaults.
+template <typename T, typename Set>
+T with(Set set)
+{
+    T value;
+    set(value);
+    return value;
 }
 
 } // namespace
@@ -61,9 +69,7 @@ private slots:
         QFETCH(int, model);
         QFETCH(QByteArray, identify);
         QFETCH(QByteArray, settings);
-        SimOptions options;
-        options.modelCode = model;
-        auto sim = started(options);
+        auto sim = started(with<SimOptions>([&](SimOptions &o) { o.modelCode = model; }));
         Line line(sim->linkPath());
         QVERIFY(line.isOpen());
         QCOMPARE(line.exchange(bytes("00"), 1), identify);
@@ -98,9 +104,7 @@ private slots:
         QFETCH(int, model);
         QFETCH(int, code);
         QFETCH(int, element);
-        SimOptions options;
-        options.modelCode = model;
-        auto sim = started(options);
+        auto sim = started(with<SimOptions>([&](SimOptions &o) { o.modelCode = model; }));
         EscSettings expected = sim->settings();
         if (element >= 0)
             expected[element] = static_cast<std::uint8_t>(code);
@@ -116,41 +120,26 @@ private slots:
         QTest::addColumn<Faults>("faults");
         QTest::addColumn<QByteArray>("requests");
         QTest::addColumn<QByteArray>("replies");
-        Faults f;
-        f.silent = true;
-        QTest::newRow("silent") << f << bytes("0002a1") << QByteArray();
-        f = {};
-        f.identifyByte = 85;
-        QTest::newRow("identify byte 85") << f << bytes("00") << bytes("55");
-        f = {};
-        f.settingsBytes = 7;
-        QTest::newRow("seven settings bytes") << f << bytes("02") << bytes("a0263038415162");
-        f = {};
-        f.closingByte = 0;
-        QTest::newRow("closing byte 0") << f << bytes("02") << bytes("a0263038415162708090 00");
-        f = {};
-        f.extraBytes = { 0x26 };
-        QTest::newRow("second identify byte") << f << bytes("00") << bytes("2626");
-        f.extraBytes = { 0x99 };
-        QTest::newRow("twelfth settings byte") << f << bytes("02") << bytes("a0263038415162708090 01 99");
-        f = {};
-        f.echoWithoutAnswer = true;
-        QTest::newRow("echo without answer") << f << bytes("a1") << bytes("a1");
-        f = {};
-        f.answerWithoutEcho = true;
-        QTest::newRow("answer without echo") << f << bytes("a1") << bytes("01");
-        f = {};
-        f.rejectCommand = 3;
-        QTest::newRow("third command refused") << f << bytes("00a12640") << bytes("26 a101 2601 4000");
+        QTest::newRow("silent") << with<Faults>([](Faults &f) { f.silent = true; }) << bytes("0002a1") << QByteArray();
+        QTest::newRow("identify byte 85") << with<Faults>([](Faults &f) { f.identifyByte = 85; }) << bytes("00") << bytes("55");
+        QTest::newRow("seven settings bytes") << with<Faults>([](Faults &f) { f.settingsBytes = 7; }) << bytes("02")
+                                              << bytes("a0263038415162");
+        QTest::newRow("closing byte 0") << with<Faults>([](Faults &f) { f.closingByte = 0; }) << bytes("02")
+                                        << bytes("a0263038415162708090 00");
+        QTest::newRow("second identify byte") << with<Faults>([](Faults &f) { f.extraBytes = {0x26}; }) << bytes("00") << bytes("2626");
+        QTest::newRow("twelfth settings byte") << with<Faults>([](Faults &f) { f.extraBytes = {0x99}; }) << bytes("02")
+                                               << bytes("a0263038415162708090 01 99");
+        QTest::newRow("echo without answer") << with<Faults>([](Faults &f) { f.echoWithoutAnswer = true; }) << bytes("a1") << bytes("a1");
+        QTest::newRow("answer without echo") << with<Faults>([](Faults &f) { f.answerWithoutEcho = true; }) << bytes("a1") << bytes("01");
+        QTest::newRow("third command refused") << with<Faults>([](Faults &f) { f.rejectCommand = 3; }) << bytes("00a12640")
+                                               << bytes("26 a101 2601 4000");
     }
     void faultsShapeTheReplies()
     {
         QFETCH(Faults, faults);
         QFETCH(QByteArray, requests);
         QFETCH(QByteArray, replies);
-        SimOptions options;
-        options.faults = faults;
-        auto sim = started(options);
+        auto sim = started(with<SimOptions>([&](SimOptions &o) { o.faults = faults; }));
         Line line(sim->linkPath());
         QCOMPARE(line.exchange(requests, replies.size()), replies);
         QVERIFY(sim->waitForReceived(requests.size(), 1s));
@@ -161,13 +150,9 @@ private slots:
         auto sim = started({});
         Line line(sim->linkPath());
         QCOMPARE(line.exchange(bytes("a1"), 2), bytes("a101"));
-        Faults silent;
-        silent.silent = true;
-        sim->setFaults(silent);
+        sim->setFaults(with<Faults>([](Faults &f) { f.silent = true; }));
         QCOMPARE(line.exchange(bytes("00"), 1), QByteArray());
-        Faults reject;
-        reject.rejectCommand = 1;
-        sim->setFaults(reject);
+        sim->setFaults(with<Faults>([](Faults &f) { f.rejectCommand = 1; }));
         QCOMPARE(line.exchange(bytes("a2"), 2), bytes("a200"));
         QCOMPARE(sim->settings()[0], 161);
         QCOMPARE(line.exchange(bytes("a2"), 2), bytes("a201"));
@@ -175,18 +160,14 @@ private slots:
 
     void replyDelayHoldsTheAnswerWithoutBlockingStop()
     {
-        SimOptions options;
-        options.faults.replyDelayMs = 300;
-        auto sim = started(options);
+        auto sim = started(with<SimOptions>([&](SimOptions &o) { o.faults.replyDelayMs = 300; }));
         Line line(sim->linkPath());
         QElapsedTimer timer;
         timer.start();
         QCOMPARE(line.exchange(bytes("00"), 1), bytes("26"));
         QVERIFY(timer.elapsed() >= 250);
 
-        Faults slow;
-        slow.replyDelayMs = 20000;
-        sim->setFaults(slow);
+        sim->setFaults(with<Faults>([](Faults &f) { f.replyDelayMs = 20000; }));
         line.send(bytes("00"));
         QVERIFY(sim->waitForReceived(2, 1s));
         timer.restart();
@@ -196,9 +177,7 @@ private slots:
 
     void pacingSpreadsTheReplyOverTheLineTime()
     {
-        SimOptions options;
-        options.lineRatePacing = true;
-        auto sim = started(options);
+        auto sim = started(with<SimOptions>([&](SimOptions &o) { o.lineRatePacing = true; }));
         Line line(sim->linkPath());
         QElapsedTimer timer;
         timer.start();
@@ -210,9 +189,7 @@ private slots:
 
     void droppedLineTakesDeviceAndLinkAway()
     {
-        SimOptions options;
-        options.faults.dropAfterBytes = 2;
-        auto sim = started(options);
+        auto sim = started(with<SimOptions>([&](SimOptions &o) { o.faults.dropAfterBytes = 2; }));
         const std::string device = sim->devicePath();
         Line line(sim->linkPath());
         QCOMPARE(line.exchange(bytes("00"), 1), bytes("26"));
@@ -234,11 +211,9 @@ private slots:
         const auto after = std::chrono::steady_clock::now();
         const auto log = sim->receivedBytes();
         QCOMPARE(log.size(), std::size_t(3));
-        const std::uint8_t values[] = { 0x00, 0x02, 0xa1 };
         for (std::size_t i = 0; i < 3; ++i) {
-            QCOMPARE(log[i].value, values[i]);
-            QVERIFY(log[i].at >= before && log[i].at <= after);
-            QVERIFY(i == 0 || log[i].at >= log[i - 1].at);
+            QCOMPARE(int(log[i].value), bytes("0002a1").at(int(i)) & 0xff);
+            QVERIFY(log[i].at >= (i ? log[i - 1].at : before) && log[i].at <= after);
         }
         sim->clearLog();
         QVERIFY(sim->receivedBytes().empty());
@@ -269,9 +244,8 @@ private slots:
 
     void restartsFromGivenAndKeptSettings()
     {
-        SimOptions options;
-        options.settings = EscSettings{ 161, 32, 50, 57, 64, 80, 97, 113, 129, 145, 192 };
-        auto sim = started(options);
+        auto sim = started(with<SimOptions>(
+                [](SimOptions &o) { o.settings = EscSettings{ 161, 32, 50, 57, 64, 80, 97, 113, 129, 145, 192 }; }));
         {
             Line line(sim->linkPath());
             QCOMPARE(line.exchange(bytes("02"), 11), bytes("a1203239405061718191 01"));
@@ -282,23 +256,6 @@ private slots:
         QVERIFY2(sim->start(folder(), 1, &error), error.c_str());
         Line line(sim->linkPath());
         QCOMPARE(line.exchange(bytes("02"), 11), bytes("a2203239405061718191 01"));
-    }
-
-    void servesQSerialPortAcrossReopens()
-    {
-        SimOptions options;
-        options.modelCode = 183;
-        auto sim = started(options);
-        QSerialPort port;
-        port.setPortName(QString::fromStdString(sim->linkPath()));
-        for (int round = 0; round < 2; ++round) {
-            QVERIFY2(port.open(QIODevice::ReadWrite), qPrintable(port.errorString()));
-            port.setBaudRate(19200);
-            port.write(bytes("00"));
-            QTRY_COMPARE_WITH_TIMEOUT((port.waitForReadyRead(50), port.bytesAvailable()), qint64(1), 2000);
-            QCOMPARE(port.readAll(), bytes("b7"));
-            port.close();
-        }
     }
 };
 
