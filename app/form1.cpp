@@ -624,31 +624,29 @@ void Form1::programRun()
         return;
     }
 
-    const auto &codes = m_records.NewConfig;
-    for (int k = 0; k <= 8; ++k) {
-        const std::int16_t reply = m_exchanges->send_Command(codes[k]);
+    // The first command the ESC does not accept ends the run; only a new CONNECT enables the
+    // buttons again.
+    const auto accepted = [this](std::int16_t code) {
+        const std::int16_t reply = m_exchanges->send_Command(code);
         if (runCancelled())
-            return;
+            return false;
         if (reply != 1) {
             Program->setEnabled(false);
             CmdReset->setEnabled(false);
-            return;
+            return false;
         }
+        return true;
+    };
+    const auto &codes = m_records.NewConfig;
+    for (int k = 0; k <= 8; ++k) {
+        if (!accepted(codes[k]))
+            return;
         if (k > 0)
             checkBox(k - 1)->setChecked(false);
         checkBox(k)->setChecked(true);
     }
-
-    if (m_records.EscType > 181 && m_records.EscType < 224) {
-        const std::int16_t reply = m_exchanges->send_Command(codes[9]);
-        if (runCancelled())
-            return;
-        if (reply != 1) {
-            Program->setEnabled(false);
-            CmdReset->setEnabled(false);
-            return;
-        }
-    }
+    if (m_records.EscType > 181 && m_records.EscType < 224 && !accepted(codes[9]))
+        return;
 
     m_waiter.wait([] { return false; }, std::chrono::seconds(1));
     if (runCancelled())
