@@ -50,28 +50,31 @@ bool parseCount(const QString &text, int &value)
     return ok && value >= 0;
 }
 
-// The settings kept in a state file: one line of 11 codes separated by commas.
-std::optional<orvesc::sim::EscSettings> readState(const QString &path)
+// The settings kept in a state file: one line "MODEL:CODES" with 11 codes separated by commas.
+// Settings kept for another model are not taken: its lists would not fit them.
+std::optional<orvesc::sim::EscSettings> readState(const QString &path, int modelCode)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
+    const QString line = QString::fromLatin1(file.readLine()).trimmed();
     std::vector<std::uint8_t> codes;
-    if (!parseBytes(QString::fromLatin1(file.readLine()), codes) || codes.size() != 11)
+    if (line.section(QLatin1Char(':'), 0, 0) != QString::number(modelCode)
+        || !parseBytes(line.section(QLatin1Char(':'), 1), codes) || codes.size() != 11)
         return std::nullopt;
     orvesc::sim::EscSettings settings{};
     std::copy(codes.begin(), codes.end(), settings.begin());
     return settings;
 }
 
-void writeState(const QString &path, const orvesc::sim::EscSettings &settings)
+void writeState(const QString &path, int modelCode, const orvesc::sim::EscSettings &settings)
 {
     QStringList codes;
     for (const std::uint8_t code : settings)
         codes << QString::number(code);
     QFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(codes.join(QLatin1Char(',')).toLatin1() + '\n');
+        file.write(QString::number(modelCode).toLatin1() + ':' + codes.join(QLatin1Char(',')).toLatin1() + '\n');
 }
 
 int usageError(const QString &text)
@@ -109,8 +112,8 @@ int main(int argc, char *argv[])
                                  QStringLiteral("Write every received byte to FILE as \"seconds.micro 0xNN\"."),
                                  QStringLiteral("FILE"));
     const QCommandLineOption state(QStringLiteral("state"),
-                                   QStringLiteral("Start from the settings kept in FILE (unless --settings is given) "
-                                                  "and keep every stored setting there."),
+                                   QStringLiteral("Start from the settings kept in FILE for this model (unless "
+                                                  "--settings is given) and keep every stored setting there."),
                                    QStringLiteral("FILE"));
     const QCommandLineOption silent(QStringLiteral("silent"), QStringLiteral("Answer nothing."));
     const QCommandLineOption identifyByte(QStringLiteral("identify-byte"),
@@ -159,7 +162,7 @@ int main(int argc, char *argv[])
         std::copy(codes.begin(), codes.end(), start.begin());
         options.settings = start;
     } else if (parser.isSet(state)) {
-        options.settings = readState(parser.value(state));
+        options.settings = readState(parser.value(state), options.modelCode);
     }
 
     orvesc::sim::Faults &faults = options.faults;
@@ -232,12 +235,12 @@ int main(int argc, char *argv[])
     // The signals stay blocked, so a stop request waits as pending until this loop sees it.
     orvesc::sim::EscSettings kept = simulator.settings();
     if (parser.isSet(state))
-        writeState(parser.value(state), kept);
+        writeState(parser.value(state), options.modelCode, kept);
     for (;;) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
         if (parser.isSet(state) && simulator.settings() != kept) {
             kept = simulator.settings();
-            writeState(parser.value(state), kept);
+            writeState(parser.value(state), options.modelCode, kept);
         }
         sigset_t pending;
         sigpending(&pending);

@@ -64,14 +64,15 @@ private slots:
     }
 
     // What a person relies on with the run command: settings programmed into the simulator are read
-    // back after it was stopped and started again.
+    // back after it was stopped and started again, and another model starts from its own factory codes.
     void keepsProgrammedSettingsAcrossRestarts()
     {
         QTemporaryDir dir;
         const QString folder = dir.filePath(QStringLiteral("ports"));
-        const auto run = [&](const QByteArray &request, int count) {
+        const auto run = [&](const QByteArray &request, int count, int model = 38) {
             QProcess sim;
-            if (!launch(sim, QStringLiteral("--model 38 --state ") + dir.filePath(QStringLiteral("esc.settings")), folder, 2))
+            const QString options = QStringLiteral("--model %1 --state %2").arg(model).arg(dir.filePath(QStringLiteral("esc.settings")));
+            if (!launch(sim, options, folder, 2))
                 return QByteArray("not started");
             const QByteArray reply = Line((folder + QStringLiteral("/com2")).toStdString()).exchange(request, count);
             // Give the simulator a moment to keep what it stored before it is stopped.
@@ -82,6 +83,7 @@ private slots:
         QCOMPARE(run(QByteArray::fromHex("02"), 11), QByteArray::fromHex("a0263038415162708090 01"));
         QCOMPARE(run(QByteArray::fromHex("a1 25 35 91"), 8), QByteArray::fromHex("a101 2501 3501 9101"));
         QCOMPARE(run(QByteArray::fromHex("02"), 11), QByteArray::fromHex("a1253035415162708091 01"));
+        QCOMPARE(run(QByteArray::fromHex("02"), 11, 45), QByteArray::fromHex("a02b3038415162708090 01"));
     }
 
     void refusesBadOptions_data()
