@@ -11,6 +11,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(ORVESC_VERSION_STRING));
 
     orvesc::Form1 window;
+    // The About window and the message boxes show the same icon as the main window.
+    QApplication::setWindowIcon(window.windowIcon());
     window.show();
     return app.exec();
 }
