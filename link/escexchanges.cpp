@@ -193,6 +193,17 @@ void EscExchanges::readSettings(std::array<std::int16_t, 12> &escConfig, int len
     }
 }
 
+std::optional<QByteArray> EscExchanges::replyByte()
+{
+    const auto elapsed = m_waiter.wait([this] { return byteWaiting(); }, ReplyByteLimit);
+    if (m_waiter.cancelled())
+        return std::nullopt;
+    QByteArray byte = m_port.input();
+    if (elapsed >= ReplyByteLimit)
+        byte.clear();
+    return byte;
+}
+
 std::int16_t EscExchanges::send_Command(std::int16_t value)
 {
     if (m_waiter.cancelled()) {
@@ -215,29 +226,27 @@ std::int16_t EscExchanges::send_Command(std::int16_t value)
         m_port.setPortOpen(true);
         m_port.output(QByteArray(1, char(command)));
 
-        const auto first = m_waiter.wait([this] { return byteWaiting(); }, ReplyByteLimit);
-        if (m_waiter.cancelled()) {
+        const std::optional<QByteArray> echo = replyByte();
+        if (!echo) {
             closeQuietly();
             return 0;
         }
-        const QByteArray echo = m_port.input();
-        if (first >= ReplyByteLimit || echo.isEmpty())
+        if (echo->isEmpty())
             return timedOut();
-        if (firstByte(echo) != command) {
+        if (firstByte(*echo) != command) {
             closeQuietly();
-            return firstByte(echo);
+            return firstByte(*echo);
         }
 
-        const auto second = m_waiter.wait([this] { return byteWaiting(); }, ReplyByteLimit);
-        if (m_waiter.cancelled()) {
+        const std::optional<QByteArray> answer = replyByte();
+        if (!answer) {
             closeQuietly();
             return 0;
         }
-        const QByteArray answer = m_port.input();
-        if (second >= ReplyByteLimit || answer.isEmpty())
+        if (answer->isEmpty())
             return timedOut();
         closeQuietly();
-        return firstByte(answer);
+        return firstByte(*answer);
     } catch (const SerialError &error) {
         closeQuietly();
         if (!m_waiter.cancelled())

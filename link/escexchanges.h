@@ -7,6 +7,7 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace orvesc {
@@ -67,6 +68,9 @@ private:
     void show(const std::string &text);
     void show(const SerialError &error);
     bool byteWaiting() const;
+    // One reply byte of a command within its second: nothing after a cancel, an empty array after
+    // the second ran out.
+    std::optional<QByteArray> replyByte();
 
     SerialPort &m_port;
     Waiter &m_waiter;
