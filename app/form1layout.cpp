@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "artwork.h"
+#include "diagnostics.h"
 #include "lamp.h"
 #include "twips.h"
 
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -138,6 +140,10 @@ void Form1::buildControls()
     About->setObjectName(QStringLiteral("About"));
     connect(frm_Exit, &QAction::triggered, this, &Form1::frm_Exit_Click);
     connect(About, &QAction::triggered, this, &Form1::About_Click);
+    QMenu *settingsMenu = menuBar()->addMenu(tr("Settings"));
+    settingsMenu->setObjectName(QStringLiteral("mnuSettings"));
+    settingsMenu->menuAction()->setObjectName(QStringLiteral("mnuSettings"));
+    m_diagnostics->addTo(settingsMenu);
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
