@@ -10,7 +10,6 @@
 #include <unistd.h>
 #endif
 
-#include <algorithm>
 #include <array>
 #include <functional>
 
@@ -98,18 +97,15 @@ std::vector<HoldingProcess> processesHolding(const QString &device)
 
 QStringList runningPortServices()
 {
-    QStringList running;
+    QStringList programs;
 #ifdef Q_OS_LINUX
-    forEachProcess([&running](qint64 pid) {
-        const QString program = programOf(pid);
-        for (const PortService &service : PortServices) {
-            if (program == QLatin1String(service.program) && !running.contains(program))
-                running << program;
-        }
-    });
-    // Always in the same order, whatever order the processes came in.
-    std::sort(running.begin(), running.end());
+    forEachProcess([&programs](qint64 pid) { programs << programOf(pid); });
 #endif
+    QStringList running;
+    for (const PortService &service : PortServices) {
+        if (programs.contains(QLatin1String(service.program)))
+            running << QLatin1String(service.program);
+    }
     return running;
 }
 

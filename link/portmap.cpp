@@ -154,8 +154,8 @@ PortMap::Entry PortMap::resolve(int number) const
 
     QStringList usb;
     QStringList others;
-    const QStringList systemPorts = m_systemPorts();
-    for (const QString &port : systemPorts) {
+    const QStringList reported = m_systemPorts();
+    for (const QString &port : reported) {
         if (linked.contains(identity(port)) || usb.contains(port) || others.contains(port))
             continue;
         (isUsbAdapter(port) ? usb : others) << port;

@@ -60,21 +60,21 @@ QStringList PortWatcher::readLinks() const
 void PortWatcher::look()
 {
     watchFolders();
-    const QStringList systemPorts = m_source();
+    const QStringList reported = m_source();
     const QStringList links = readLinks();
-    if (systemPorts == m_systemPorts && links == m_links)
+    if (reported == m_systemPorts && links == m_links)
         return;
 
     QStringList vanished;
     for (const QString &device : std::as_const(m_systemPorts)) {
-        if (!systemPorts.contains(device))
+        if (!reported.contains(device))
             vanished << device;
     }
-    for (const QString &device : systemPorts) {
+    for (const QString &device : reported) {
         if (!m_systemPorts.contains(device))
             m_appeared[device].start();
     }
-    m_systemPorts = systemPorts;
+    m_systemPorts = reported;
     m_links = links;
     emit portsChanged();
 
