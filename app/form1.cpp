@@ -61,7 +61,7 @@ struct Form1::SystemLink
 {
     SystemLink() { watcher.watchAlso(QStringLiteral("/dev")); }
 
-    PortWatcher watcher{PortMap::defaultFolder(), PortMap::reportedSystemPorts};
+    PortWatcher watcher{PortMap::defaultFolder(), PortWatcher::systemPortSource()};
     PortMap portMap = PortMap::following(PortMap::defaultFolder(), [this] { return watcher.systemPorts(); });
     QSerialPortComponent port{portMap};
     EventLoopWaiter waiter;

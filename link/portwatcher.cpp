@@ -1,7 +1,16 @@
 #include "portwatcher.h"
 
+#include "portmap.h"
+
 #include <QDir>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <memory>
+
+#ifndef Q_OS_WIN
+#include <dirent.h>
+#endif
 
 namespace orvesc {
 
@@ -13,7 +22,52 @@ bool isUsbAdapter(const QString &device)
     return name.startsWith(QLatin1String("ttyUSB")) || name.startsWith(QLatin1String("ttyACM"));
 }
 
+// A full enumeration at least this often, should a change slip past the names under /dev.
+constexpr int LooksPerRefresh = 300;
+
+#ifndef Q_OS_WIN
+// The names in a folder, read without looking at each entry (QDir would stat them all).
+void appendNames(const char *folder, QList<QByteArray> &names)
+{
+    DIR *dir = ::opendir(folder);
+    if (!dir)
+        return;
+    while (const dirent *entry = ::readdir(dir))
+        names << QByteArray(entry->d_name);
+    ::closedir(dir);
+}
+#endif
+
 } // namespace
+
+PortWatcher::SystemPortSource PortWatcher::systemPortSource()
+{
+#ifdef Q_OS_WIN
+    return PortMap::reportedSystemPorts;
+#else
+    struct Cache
+    {
+        QList<QByteArray> names;
+        QStringList ports;
+        int looks = 0;
+    };
+    auto cache = std::make_shared<Cache>();
+    return [cache] {
+        QList<QByteArray> names;
+        appendNames("/dev", names);
+        // by-id links appear once udev has seen the device through.
+        appendNames("/dev/serial/by-id", names);
+        std::sort(names.begin(), names.end());
+        if (cache->looks % LooksPerRefresh == 0 || names != cache->names) {
+            cache->names = names;
+            cache->ports = PortMap::reportedSystemPorts();
+            cache->looks = 0;
+        }
+        ++cache->looks;
+        return cache->ports;
+    };
+#endif
+}
 
 PortWatcher::PortWatcher(const QString &linkFolder, SystemPortSource systemPorts, QObject *parent)
     : QObject(parent), m_linkFolder(linkFolder), m_source(std::move(systemPorts))

@@ -29,6 +29,11 @@ public:
     // real device is ever seen.
     PortWatcher(const QString &linkFolder, SystemPortSource systemPorts, QObject *parent = nullptr);
 
+    // The serial ports Qt Serial Port reports, asked again only when the device names under /dev
+    // changed (and now and then regardless): asking walks every tty the system has, which costs
+    // tens of milliseconds, reading /dev next to nothing.
+    static SystemPortSource systemPortSource();
+
     // The system's serial devices as of the last look.
     QStringList systemPorts() const { return m_systemPorts; }
     // A further folder whose changes make the watcher look at once (the tool watches /dev, so a
