@@ -123,7 +123,8 @@ QString portInUseMessage(const QString &port, const QString &device)
         QStringList named;
         for (const HoldingProcess &holder : holders) {
             named << (holder.program.isEmpty() ? QStringLiteral("process %1").arg(holder.pid)
-                                               : QStringLiteral("%1, process %2").arg(holder.program).arg(holder.pid));
+                                               : QStringLiteral("%1, process %2")
+                                                         .arg(holder.program, QString::number(holder.pid)));
         }
         return QStringLiteral("%1 is in use by another program (%2). Close that program, or choose another port.")
                 .arg(port, named.join(QStringLiteral("; ")));

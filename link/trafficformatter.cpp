@@ -163,7 +163,9 @@ QStringList TrafficFormatter::format(const TrafficEvent &event)
         }
         break;
     case TrafficEvent::Kind::Failure:
-        lines << stamp + QStringLiteral("failure on %1 (%2): %3").arg(port).arg(event.errorNumber).arg(event.message);
+        lines << stamp
+                        + QStringLiteral("failure on %1 (%2): %3")
+                                  .arg(port, QString::number(event.errorNumber), event.message);
         break;
     }
     return lines;
