@@ -69,6 +69,12 @@ QString hex(std::uint8_t byte)
     return QStringLiteral("0x") + QString::number(byte, 16).rightJustified(2, QLatin1Char('0')).toUpper();
 }
 
+QString stampOf(TrafficEvent::Clock::time_point origin, TrafficEvent::Clock::time_point time)
+{
+    const double seconds = std::chrono::duration<double>(time - origin).count();
+    return QStringLiteral("%1  ").arg(seconds, 10, 'f', 4);
+}
+
 QString orUnknown(const QString &meaning, const char *unknown)
 {
     return meaning.isEmpty() ? QLatin1String(unknown) : meaning;
@@ -138,8 +144,7 @@ QString TrafficFormatter::read(std::uint8_t byte)
 
 QStringList TrafficFormatter::format(const TrafficEvent &event)
 {
-    const double seconds = std::chrono::duration<double>(event.time - m_origin).count();
-    const QString stamp = QStringLiteral("%1  ").arg(seconds, 10, 'f', 4);
+    const QString stamp = stampOf(m_origin, event.time);
     const QString port = QStringLiteral("COM%1").arg(event.port);
     QStringList lines;
     switch (event.kind) {
@@ -174,10 +179,28 @@ QStringList TrafficFormatter::format(const TrafficEvent &event)
 QStringList TrafficFormatter::formatAll(const std::vector<TrafficEvent> &events,
                                         TrafficEvent::Clock::time_point origin)
 {
+    // A port scan tries every number: the numbers no device has would fill a screen per scan, so
+    // a run of them shows as its first line and one line naming the rest.
+    const auto missing = [](const TrafficEvent &event) {
+        return event.kind == TrafficEvent::Kind::Failure && event.errorNumber == serialerror::NoSuchPort;
+    };
     TrafficFormatter formatter(origin);
     QStringList lines;
-    for (const TrafficEvent &event : events)
-        lines << formatter.format(event);
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        lines << formatter.format(events[i]);
+        std::size_t last = i;
+        while (missing(events[i]) && last + 1 < events.size() && missing(events[last + 1])
+               && events[last + 1].port == events[last].port + 1)
+            ++last;
+        if (last < i + 2)
+            continue;
+        lines << stampOf(origin, events[last].time)
+                        + QStringLiteral("failure on COM%1 to COM%2 (%3): no device has these numbers either.")
+                                  .arg(events[i + 1].port)
+                                  .arg(events[last].port)
+                                  .arg(serialerror::NoSuchPort);
+        i = last;
+    }
     return lines;
 }
 

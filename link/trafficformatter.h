@@ -23,7 +23,8 @@ public:
     // The lines of one event (several for several bytes), each headed by its time stamp.
     QStringList format(const TrafficEvent &event);
 
-    // All events, oldest first.
+    // All events, oldest first. A run of three or more numbers that no device has (a port scan)
+    // shows as the first failure and one line naming the rest.
     static QStringList formatAll(const std::vector<TrafficEvent> &events,
                                  TrafficEvent::Clock::time_point origin);
 

@@ -38,10 +38,12 @@ private slots:
         QTest::newRow("command refused") << faults([](auto &f) { f.rejectCommand = 1; }) << "command"
                                          << QStringList{"open COM1", "-> 0x91 RPM CONTROL: ON RANGE 1",
                                                         "<- 0x91 echo", "<- 0x00 not accepted", "close COM1"};
-        QTest::newRow("missing port") << sim::Faults() << "missing"
-                                      << QStringList{"failure on COM2 (8002): There is no COM2: no serial port or "
-                                                     "USB adapter has that number. Check that the adapter is "
-                                                     "plugged in."};
+        QTest::newRow("missing ports") << sim::Faults() << "missing"
+                                       << QStringList{"failure on COM2 (8002): There is no COM2: no serial port or "
+                                                      "USB adapter has that number. Check that the adapter is "
+                                                      "plugged in.",
+                                                      "failure on COM3 to COM5 (8002): no device has these numbers "
+                                                      "either."};
     }
     void bytesAndMeaningsInOrder()
     {
@@ -52,7 +54,8 @@ private slots:
         TrafficRecorder recorder(rig.port);
         EscExchanges exchanges(recorder, rig.waiter, rig.messages);
         if (exchange == QLatin1String("missing")) {
-            QVERIFY_THROWS_EXCEPTION(SerialError, recorder.setCommPort(2));
+            for (int number = 2; number <= 5; ++number)
+                QVERIFY_THROWS_EXCEPTION(SerialError, recorder.setCommPort(number));
         } else {
             QCOMPARE(exchanges.probe(1).code, escFaults.identifyByte ? 0 : 38);
             recorder.clear();
