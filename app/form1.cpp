@@ -1,18 +1,22 @@
 #include "form1.h"
 
+#include "diagnostics.h"
 #include "frmabout.h"
 #include "lamp.h"
 #include "messagebox.h"
 #include "settingsdialogs.h"
 #include "settingsfiles.h"
 #include "verification.h"
+#include "portfollower.h"
 
 #include "escexchanges.h"
 #include "eventloopwaiter.h"
 #include "portmap.h"
 #include "portscan.h"
+#include "portwatcher.h"
 #include "qserialportcomponent.h"
 #include "serialport.h"
+#include "trafficrecorder.h"
 #include "waiter.h"
 
 #include <QCheckBox>
@@ -54,10 +58,14 @@ bool isUserInput(QEvent::Type type)
 
 } // namespace
 
-// The machine's own serial ports, waiter and message boxes, for the window the tool shows.
+// The machine's own serial ports, waiter and message boxes, for the window the tool shows. The
+// port map takes the system's devices from the watcher, which looks for them once a second.
 struct Form1::SystemLink
 {
-    PortMap portMap;
+    SystemLink() { watcher.watchAlso(QStringLiteral("/dev")); }
+
+    PortWatcher watcher{PortMap::defaultFolder(), PortWatcher::systemPortSource()};
+    PortMap portMap = PortMap::following(PortMap::defaultFolder(), [this] { return watcher.systemPorts(); });
     QSerialPortComponent port{portMap};
     EventLoopWaiter waiter;
     MessageBoxMessenger messenger;
@@ -84,6 +92,7 @@ public:
             Form1 *form = &m_form;
             QTimer::singleShot(0, form, [form] { form->close(); });
         }
+        emit m_form.runEnded();
     }
     RunGuard(const RunGuard &) = delete;
     RunGuard &operator=(const RunGuard &) = delete;
@@ -101,6 +110,7 @@ Form1::Form1(std::unique_ptr<SystemLink> system, QWidget *parent)
     : Form1(system->port, system->portMap, system->waiter, system->messenger, parent)
 {
     system->messenger.setParentWidget(this);
+    followPorts(system->watcher);
     m_system = std::move(system);
     m_files->setBackupFolder(BackupStore::defaultFolder());
 }
@@ -108,15 +118,17 @@ Form1::Form1(std::unique_ptr<SystemLink> system, QWidget *parent)
 Form1::Form1(SerialPort &port, const PortMap &portMap, Waiter &waiter, Messenger &messenger,
              QWidget *parent)
     : QMainWindow(parent),
-      m_port(port),
+      m_recorder(std::make_unique<TrafficRecorder>(port)),
+      m_port(*m_recorder),
       m_portMap(portMap),
       m_waiter(waiter),
       m_messenger(messenger),
-      m_exchanges(std::make_unique<EscExchanges>(port, waiter, messenger)),
+      m_exchanges(std::make_unique<EscExchanges>(m_port, waiter, messenger)),
       m_qtDialogs(std::make_unique<QtSettingsDialogs>(this)),
       m_files(std::make_unique<SettingsFiles>(*this, messenger, *m_qtDialogs)),
       m_verification(std::make_unique<Verification>(*m_exchanges, messenger, *this, m_records)),
-      m_settings(*this, m_records)
+      m_settings(*this, m_records),
+      m_diagnostics(std::make_unique<Diagnostics>(*m_recorder, portMap, messenger, this))
 {
     buildControls();
     Form_Load();
@@ -125,6 +137,12 @@ Form1::Form1(SerialPort &port, const PortMap &portMap, Waiter &waiter, Messenger
 Form1::~Form1()
 {
     delete m_about;
+}
+
+PortFollower &Form1::followPorts(PortWatcher &watcher)
+{
+    m_follower = std::make_unique<PortFollower>(*this, watcher, m_messenger);
+    return *m_follower;
 }
 
 
@@ -218,6 +236,16 @@ void Form1::scan_COM()
     }
     if (cmbCOM->count() > 0)
         cmbCOM->setCurrentIndex(0);
+}
+
+void Form1::rescan_COM()
+{
+    const QString selected = cmbCOM->currentText();
+    cmbCOM->clear();
+    ComPorts.fill(0);
+    scan_COM();
+    if (const int kept = selected.isEmpty() ? -1 : cmbCOM->findText(selected); kept >= 0)
+        cmbCOM->setCurrentIndex(kept);
 }
 
 std::int16_t Form1::Chk_ESC(std::int16_t List)

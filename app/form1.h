@@ -23,13 +23,17 @@ class QPushButton;
 
 namespace orvesc {
 
+class Diagnostics;
 class Lamp;
 class Messenger;
+class PortFollower;
 class PortMap;
+class PortWatcher;
 class SerialPort;
 class SettingsDialogs;
 class SettingsFiles;
 class Verification;
+class TrafficRecorder;
 class Waiter;
 class frmAbout;
 
@@ -42,7 +46,8 @@ public:
     // Runs on the machine's serial ports, with real message boxes.
     explicit Form1(QWidget *parent = nullptr);
     // Runs on the given serial component, port map, waiter and messenger, which must outlive the
-    // window (tests hand in simulators linked in a folder of their own).
+    // window (tests hand in simulators linked in a folder of their own). The window records the
+    // component's traffic for its diagnostics file.
     Form1(SerialPort &port, const PortMap &portMap, Waiter &waiter, Messenger &messenger,
           QWidget *parent = nullptr);
     ~Form1() override;
@@ -59,6 +64,10 @@ public:
     const std::array<std::int16_t, 10> &comPorts() const { return ComPorts; }
     // True while a Connect, Program, Default or Compare run is under way.
     bool isBusy() const { return m_busy; }
+    const TrafficRecorder &recorder() const { return *m_recorder; }
+    Diagnostics &diagnostics() { return *m_diagnostics; }
+    // From now on the port list follows the ports the watcher sees come and go.
+    PortFollower &followPorts(PortWatcher &watcher);
 
     // The Settings menu, for further entries.
     QMenu *settingsMenu() const { return mnuSettings; }
@@ -74,6 +83,8 @@ public:
     void unlock_Lists();
 
     void scan_COM();
+    // scan_COM again on an emptied list; the selected port stays selected where it still exists.
+    void rescan_COM();
     std::int16_t Chk_ESC(std::int16_t List);
     std::int16_t ini_COM();
 
@@ -100,6 +111,10 @@ public:
     void cmbFrequency_Change();
     void cmbReverse_Change();
     void cmbTiming_Change();
+
+signals:
+    // A Connect, Program or Default run has ended.
+    void runEnded();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -129,6 +144,7 @@ private:
     QCheckBox *checkBox(int index) const;
 
     std::unique_ptr<SystemLink> m_system;
+    std::unique_ptr<TrafficRecorder> m_recorder;
     SerialPort &m_port;
     const PortMap &m_portMap;
     Waiter &m_waiter;
@@ -180,6 +196,8 @@ private:
     std::array<QCheckBox *, 9> m_checks{};
 
     QPointer<frmAbout> m_about;
+    std::unique_ptr<Diagnostics> m_diagnostics;
+    std::unique_ptr<PortFollower> m_follower;
 };
 
 } // namespace orvesc

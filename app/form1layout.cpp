@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "artwork.h"
+#include "diagnostics.h"
 #include "lamp.h"
 #include "twips.h"
 
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -139,6 +141,8 @@ void Form1::buildControls()
     connect(frm_Exit, &QAction::triggered, this, &Form1::frm_Exit_Click);
     connect(About, &QAction::triggered, this, &Form1::About_Click);
     buildSettingsMenu();
+    mnuSettings->addSeparator();
+    m_diagnostics->addTo(mnuSettings);
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));

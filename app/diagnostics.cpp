@@ -1,0 +1,128 @@
+#include "diagnostics.h"
+
+#include "messenger.h"
+#include "orvescversion.h"
+#include "portmap.h"
+#include "portscan.h"
+#include "trafficformatter.h"
+#include "trafficrecorder.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QMenu>
+#include <QSaveFile>
+#include <QSerialPortInfo>
+#include <QStandardPaths>
+#include <QSysInfo>
+
+namespace orvesc {
+
+Diagnostics::Diagnostics(const TrafficRecorder &recorder, const PortMap &portMap, Messenger &messenger,
+                         QWidget *window)
+    : m_recorder(recorder),
+      m_portMap(portMap),
+      m_messenger(messenger),
+      m_window(window),
+      m_choosePath([this] { return choosePathInDialog(); }),
+      m_describe(describeSystemDevice)
+{
+}
+
+QAction *Diagnostics::addTo(QMenu *menu)
+{
+    QAction *action = menu->addAction(QObject::tr("Save Diagnostics..."));
+    action->setObjectName(QStringLiteral("SaveDiagnostics"));
+    QObject::connect(action, &QAction::triggered, action, [this] { SaveDiagnostics_Click(); });
+    return action;
+}
+
+QString Diagnostics::describeSystemDevice(const QString &device)
+{
+    const auto infos = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo &info : infos) {
+        if (info.systemLocation() != device)
+            continue;
+        QStringList parts;
+        if (info.hasVendorIdentifier() && info.hasProductIdentifier()) {
+            parts << QStringLiteral("USB %1:%2")
+                             .arg(info.vendorIdentifier(), 4, 16, QLatin1Char('0'))
+                             .arg(info.productIdentifier(), 4, 16, QLatin1Char('0'));
+        }
+        for (const QString &text : {info.manufacturer(), info.description()}) {
+            if (!text.isEmpty())
+                parts << text;
+        }
+        if (!info.serialNumber().isEmpty())
+            parts << QStringLiteral("serial %1").arg(info.serialNumber());
+        return parts.join(QStringLiteral(", "));
+    }
+    return QString();
+}
+
+QString Diagnostics::report() const
+{
+    QStringList lines;
+    lines << QStringLiteral("%1 %2 diagnostics, written %3")
+                     .arg(QStringLiteral(ORVESC_APP_NAME), QStringLiteral(ORVESC_VERSION_STRING),
+                          QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
+    lines << QStringLiteral("Qt %1 (built with %2)").arg(QLatin1String(qVersion()), QStringLiteral(QT_VERSION_STR));
+    lines << QStringLiteral("System: %1, kernel %2 %3, %4")
+                     .arg(QSysInfo::prettyProductName(), QSysInfo::kernelType(), QSysInfo::kernelVersion(),
+                          QSysInfo::currentCpuArchitecture());
+    lines << QString() << QStringLiteral("Ports (COM%1 to COM%2):").arg(FirstScannedPort).arg(LastScannedPort);
+    int listed = 0;
+    for (int number = FirstScannedPort; number <= LastScannedPort; ++number) {
+        const QString device = m_portMap.device(number);
+        if (device.isEmpty())
+            continue;
+        ++listed;
+        QString line = QStringLiteral("  COM%1  %2").arg(number).arg(m_portMap.toolTip(number));
+        if (const QString described = m_describe(device); !described.isEmpty())
+            line += QStringLiteral("  ") + described;
+        lines << line;
+    }
+    if (listed == 0)
+        lines << QStringLiteral("  none");
+
+    const std::vector<TrafficEvent> events = m_recorder.events();
+    lines << QString()
+          << QStringLiteral("Traffic (%1 events, %2 older ones dropped; seconds since start-up):")
+                     .arg(events.size())
+                     .arg(m_recorder.dropped());
+    for (const QString &line : TrafficFormatter::formatAll(events, m_recorder.started()))
+        lines << QStringLiteral("  ") + line;
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+bool Diagnostics::save(const QString &path)
+{
+    QSaveFile file(path);
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(report().toUtf8()) >= 0 && file.commit();
+    if (!written) {
+        m_messenger.beepAndShow(QStringLiteral("The diagnostics could not be written to %1: %2. Choose another "
+                                               "folder and save again.")
+                                        .arg(QDir::toNativeSeparators(path), file.errorString())
+                                        .toStdString());
+    }
+    return written;
+}
+
+void Diagnostics::SaveDiagnostics_Click()
+{
+    const QString path = m_choosePath();
+    if (!path.isEmpty())
+        save(path);
+}
+
+QString Diagnostics::choosePathInDialog() const
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString name = QStringLiteral("orvesc-diagnostics-%1.txt")
+                                 .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    return QFileDialog::getSaveFileName(m_window, QObject::tr("Save Diagnostics"), folder + QLatin1Char('/') + name,
+                                        QObject::tr("Text files (*.txt)"));
+}
+
+} // namespace orvesc
