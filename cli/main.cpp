@@ -1,0 +1,38 @@
+#include "cli.h"
+#include "console.h"
+#include "portsetup.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+
+namespace {
+
+std::atomic<bool> stopRequested{false};
+
+extern "C" void requestStop(int)
+{
+    stopRequested.store(true);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("orvesc-cli"));
+    // Ctrl+C ends a station run after the ESC under way, with its summary.
+    std::signal(SIGINT, requestStop);
+    std::signal(SIGTERM, requestStop);
+
+    QFile out;
+    QFile err;
+    out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    err.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    orvesc::cli::Console console(out, err);
+    return orvesc::cli::runCli(QCoreApplication::arguments(), orvesc::cli::PortSetup::fromEnvironment(),
+                               console, &stopRequested);
+}
