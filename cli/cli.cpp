@@ -52,6 +52,7 @@ int runCli(const QStringList &arguments, const PortSetup &setup, Console &consol
         return listPorts(setup.portMap(), request.json, console);
 
     JobSetup jobSetup;
+    jobSetup.console = &console;
     if (const QString problem = jobSetup.prepare(request); !problem.isEmpty()) {
         console.note(QStringLiteral("orvesc-cli: %1").arg(problem));
         return UsageError;

@@ -30,8 +30,9 @@ int main(int argc, char *argv[])
 
     QFile out;
     QFile err;
-    out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
-    err.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    // On the descriptors, unbuffered: a station's lines must reach a pipe as they are printed.
+    out.open(fileno(stdout), QIODevice::WriteOnly | QIODevice::Unbuffered);
+    err.open(fileno(stderr), QIODevice::WriteOnly | QIODevice::Unbuffered);
     orvesc::cli::Console console(out, err);
     return orvesc::cli::runCli(QCoreApplication::arguments(), orvesc::cli::PortSetup::fromEnvironment(),
                                console, &stopRequested);

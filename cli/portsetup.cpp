@@ -17,9 +17,9 @@ QString sameDevice(const QString &path)
 PortSetup PortSetup::fromEnvironment()
 {
     PortSetup setup;
-    const QString folder = qEnvironmentVariable("ORVESC_PORT_LINKS");
-    if (!folder.isEmpty())
-        setup.linkFolder = folder;
+    setup.linkFolder = qEnvironmentVariable("ORVESC_PORT_LINKS");
+    if (setup.linkFolder.isEmpty())
+        setup.linkFolder = PortMap::defaultFolder();
     if (qEnvironmentVariableIsSet("ORVESC_SYSTEM_PORTS")) {
         setup.systemPorts = qEnvironmentVariable("ORVESC_SYSTEM_PORTS")
                                     .split(QLatin1Char(':'), Qt::SkipEmptyParts);

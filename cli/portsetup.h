@@ -16,7 +16,7 @@ namespace orvesc::cli {
 // for none) replaces the system's list, so tests reach only their simulators.
 struct PortSetup
 {
-    QString linkFolder = PortMap::defaultFolder();
+    QString linkFolder;
     std::optional<QStringList> systemPorts;
 
     static PortSetup fromEnvironment();
