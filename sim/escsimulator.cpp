@@ -130,7 +130,7 @@ bool EscSimulator::State::handle(std::uint8_t byte)
             const int number = ++commandsSinceFaults;
             const int element = settingIndex(options.modelCode, byte);
             const bool accepted = element >= 0 && number != f.rejectCommand;
-            if (accepted && !f.silent)
+            if (accepted && !f.silent && number != f.ignoreCommand)
                 settings[element] = byte;
             if (!f.answerWithoutEcho)
                 reply.push_back(byte);

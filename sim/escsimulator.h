@@ -13,7 +13,8 @@
 namespace orvesc::sim {
 
 // What the simulated ESC does wrong, so that the PC side's failure paths can be exercised.
-// Every field at its default means a well-behaved ESC. The counts (rejectCommand, dropAfterBytes)
+// Every field at its default means a well-behaved ESC. The counts (rejectCommand, ignoreCommand,
+// dropAfterBytes)
 // run from start() or from the last setFaults().
 struct Faults
 {
@@ -29,6 +30,9 @@ struct Faults
     std::optional<std::uint8_t> closingByte;
     // k >= 1: answer 0 to the k-th command byte received (counting from 1) and do not store it.
     int rejectCommand = 0;
+    // k >= 1: answer 1 to the k-th command byte received but keep the old value, an ESC that
+    // claims success and stores nothing.
+    int ignoreCommand = 0;
     // Sent after every reply (for example a second model code, or a 13th settings byte).
     std::vector<std::uint8_t> extraBytes;
     // n >= 1: after the n-th received byte, answer nothing and drop the line: the pseudo-terminal

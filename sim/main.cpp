@@ -130,6 +130,9 @@ int main(int argc, char *argv[])
     const QCommandLineOption rejectCommand(QStringLiteral("reject-command"),
                                            QStringLiteral("Answer 0 to the K-th command byte and do not store it."),
                                            QStringLiteral("K"));
+    const QCommandLineOption ignoreCommand(QStringLiteral("ignore-command"),
+                                           QStringLiteral("Answer 1 to the K-th command byte but keep the old value."),
+                                           QStringLiteral("K"));
     const QCommandLineOption extraBytes(QStringLiteral("extra-bytes"),
                                         QStringLiteral("Send these bytes after every reply."),
                                         QStringLiteral("BYTES"));
@@ -143,7 +146,7 @@ int main(int argc, char *argv[])
     const QCommandLineOption pace(QStringLiteral("pace"),
                                   QStringLiteral("Write replies at the real line rate (19200 baud)."));
     parser.addOptions({ model, com, folder, settings, state, log, silent, identifyByte, replyDelay, settingsBytes,
-                        closingByte, rejectCommand, extraBytes, dropAfter, echoOnly, answerOnly, pace });
+                        closingByte, rejectCommand, ignoreCommand, extraBytes, dropAfter, echoOnly, answerOnly, pace });
     parser.process(app);
 
     SimOptions options;
@@ -191,6 +194,9 @@ int main(int argc, char *argv[])
     if (parser.isSet(rejectCommand)
         && (!parseCount(parser.value(rejectCommand), faults.rejectCommand) || faults.rejectCommand < 1))
         return usageError(QStringLiteral("--reject-command takes a command number from 1"));
+    if (parser.isSet(ignoreCommand)
+        && (!parseCount(parser.value(ignoreCommand), faults.ignoreCommand) || faults.ignoreCommand < 1))
+        return usageError(QStringLiteral("--ignore-command takes a command number from 1"));
     if (parser.isSet(extraBytes) && !parseBytes(parser.value(extraBytes), faults.extraBytes))
         return usageError(QStringLiteral("--extra-bytes takes bytes separated by commas"));
     if (parser.isSet(dropAfter)

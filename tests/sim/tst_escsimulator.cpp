@@ -156,6 +156,9 @@ private slots:
         QCOMPARE(line.exchange(bytes("a2"), 2), bytes("a200"));
         QCOMPARE(sim->settings()[0], 161);
         QCOMPARE(line.exchange(bytes("a2"), 2), bytes("a201"));
+        sim->setFaults(with<Faults>([](Faults &f) { f.ignoreCommand = 1; }));
+        QCOMPARE(line.exchange(bytes("a0"), 2), bytes("a001"));
+        QCOMPARE(sim->settings()[0], 162);
     }
 
     void replyDelayHoldsTheAnswerWithoutBlockingStop()

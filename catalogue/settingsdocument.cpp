@@ -1,0 +1,310 @@
+#include "settingsdocument.h"
+
+#include "commandcodes.h"
+#include "modeltable.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <set>
+
+namespace orvesc {
+
+namespace {
+
+using Json = nlohmann::json;
+
+// The EscConfig element reported for each list: the record carries both cutoffs, so from the
+// cutoff action on it is one further.
+constexpr std::array<std::size_t, SettingListCount> ReportedElement{ 0, 1, 3, 4, 5, 6, 7, 8, 9, 10 };
+constexpr std::size_t ReportedNickelCutoff = 2;
+
+// Deeper than any settings file nests; deeper input is refused before it is built.
+constexpr std::size_t DepthLimit = 16;
+
+std::string quotedText(std::string_view text)
+{
+    // dump() escapes what a message must not carry raw (quotes, control characters).
+    return Json(std::string(text)).dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+// First pass over the bytes: JSON syntax, keys repeated inside one object and nesting depth,
+// which a parsed value can no longer tell.
+class SyntaxCheck : public nlohmann::json_sax<Json>
+{
+public:
+    explicit SyntaxCheck(std::size_t size)
+        : m_size(size)
+    {
+    }
+
+    bool null() override { return true; }
+    bool boolean(bool) override { return true; }
+    bool number_integer(number_integer_t) override { return true; }
+    bool number_unsigned(number_unsigned_t) override { return true; }
+    bool number_float(number_float_t, const string_t &) override { return true; }
+    bool string(string_t &) override { return true; }
+    bool binary(binary_t &) override { return true; }
+    bool start_object(std::size_t) override
+    {
+        m_keys.emplace_back();
+        return deepEnough();
+    }
+    bool key(string_t &name) override
+    {
+        if (m_keys.back().insert(name).second)
+            return true;
+        error = "the key " + quotedText(name) + " appears twice in one place";
+        return false;
+    }
+    bool end_object() override
+    {
+        m_keys.pop_back();
+        return true;
+    }
+    bool start_array(std::size_t) override
+    {
+        m_keys.emplace_back();
+        return deepEnough();
+    }
+    bool end_array() override
+    {
+        m_keys.pop_back();
+        return true;
+    }
+    bool parse_error(std::size_t position, const std::string &,
+                     const nlohmann::detail::exception &) override
+    {
+        if (position >= m_size)
+            error = "it ends before its JSON text does (the file is cut short)";
+        else
+            error = "it is not JSON text (error at byte " + std::to_string(position) + ")";
+        return false;
+    }
+
+    std::string error;
+
+private:
+    bool deepEnough()
+    {
+        if (m_keys.size() <= DepthLimit)
+            return true;
+        error = "it nests values deeper than a settings file does";
+        return false;
+    }
+
+    std::size_t m_size;
+    std::vector<std::set<std::string>> m_keys;
+};
+
+DocumentResult failed(std::string error)
+{
+    return { std::nullopt, std::move(error) };
+}
+
+// Validates one setting of a file against the model, given the battery code already read.
+std::string readSetting(const Json &value, SettingKey key, int modelCode, int batteryCode,
+                        DocumentSetting &out)
+{
+    const std::string name = quotedText(settingKeyName(key));
+    if (!value.is_object())
+        return "the setting " + name + " is not an object with \"code\" and \"text\"";
+    const auto code = value.find("code");
+    if (code == value.end())
+        return "the setting " + name + " has no \"code\"";
+    if (!code->is_number_integer() || code->get<std::int64_t>() < 0
+        || code->get<std::int64_t>() > 255)
+        return "the setting " + name + " has code " + code->dump()
+            + ", not a whole number from 0 to 255";
+    out.key = key;
+    out.code = code->get<int>();
+    const SettingList which = listOfKey(key);
+    const bool nickel = batteryCode == codebase::BatteryNickel;
+    const std::optional<std::string> entry = entryForCode(which, modelCode, nickel, out.code);
+    if (!entry) {
+        std::string error = "the setting " + name + " has code " + std::to_string(out.code)
+            + ", which is no " + settingCaption(which, modelCode) + " entry of "
+            + modelLabel(modelCode);
+        if (key == SettingKey::Cutoff)
+            error += nickel ? " with a Ni battery" : " with a Li battery";
+        return error;
+    }
+    const auto text = value.find("text");
+    if (text == value.end() || !text->is_string())
+        return "the setting " + name + " has no \"text\"; its code " + std::to_string(out.code)
+            + " stands for " + quotedText(*entry);
+    out.text = text->get<std::string>();
+    if (out.text != *entry)
+        return "the setting " + name + " has text " + quotedText(out.text) + " but its code "
+            + std::to_string(out.code) + " stands for " + quotedText(*entry)
+            + "; correct the text or the code";
+    return {};
+}
+
+DocumentResult readDocument(const Json &root)
+{
+    const std::string notOurs = "it is not an OrvESC settings file";
+    if (!root.is_object())
+        return failed(notOurs + " (its JSON text is no object)");
+    const auto format = root.find("format");
+    if (format == root.end() || !format->is_string())
+        return failed(notOurs + " (it has no \"format\")");
+    if (format->get<std::string>() != SettingsFormatName)
+        return failed(notOurs + " (its format is " + quotedText(format->get<std::string>())
+                      + ", not \"" + SettingsFormatName + "\")");
+    const auto version = root.find("version");
+    if (version == root.end() || !version->is_number_integer() || version->get<std::int64_t>() < 1)
+        return failed("its \"version\" is missing or not a whole number from 1 up");
+    if (version->get<std::int64_t>() > SettingsFormatVersion)
+        return failed("it has format version " + version->dump() + ", newer than the version "
+                      + std::to_string(SettingsFormatVersion)
+                      + " this OrvESC reads; open it with a newer OrvESC");
+
+    const auto model = root.find("model");
+    if (model == root.end() || !model->is_object())
+        return failed("it names no \"model\"");
+    const auto code = model->find("code");
+    if (code == model->end() || !code->is_number_integer())
+        return failed("its model has no whole-number \"code\"");
+    const EscModel *known = code->get<std::int64_t>() >= 0 && code->get<std::int64_t>() <= 255
+        ? findEscModel(code->get<int>())
+        : nullptr;
+    if (!known)
+        return failed("its model code " + code->dump() + " is not a model this tool knows");
+
+    SettingsDocument document;
+    document.modelCode = known->code;
+    document.modelName = known->name;
+    const auto settings = root.find("settings");
+    if (settings == root.end() || !settings->is_object())
+        return failed("it has no \"settings\" object");
+    const std::vector<SettingKey> keys = modelKeys(document.modelCode);
+    for (const auto &item : settings->items()) {
+        const auto key = settingKeyFromName(item.key());
+        if (key && std::find(keys.begin(), keys.end(), *key) == keys.end())
+            return failed("it holds the setting " + quotedText(item.key()) + ", which "
+                          + modelLabel(document.modelCode) + " does not have");
+    }
+    int batteryCode = 0;
+    for (SettingKey key : keys) {
+        const auto value = settings->find(settingKeyName(key));
+        if (value == settings->end())
+            return failed("the setting " + quotedText(settingKeyName(key)) + " is missing");
+        DocumentSetting setting{ key, 0, {} };
+        std::string error = readSetting(*value, key, document.modelCode, batteryCode, setting);
+        if (!error.empty())
+            return failed(std::move(error));
+        if (key == SettingKey::Battery)
+            batteryCode = setting.code;
+        document.settings.push_back(std::move(setting));
+    }
+    return { std::move(document), {} };
+}
+
+// A document of a named model from one code per list; `codeOf` gives nullopt for a list
+// without a selection.
+template<typename CodeOf>
+DocumentResult buildDocument(int escType, CodeOf codeOf, const std::string &unshowable)
+{
+    const EscModel *model = findEscModel(escType);
+    if (!model)
+        return failed("the model code " + std::to_string(escType)
+                      + " is not one the tool knows by name, so no settings file can hold it");
+    SettingsDocument document;
+    document.modelCode = model->code;
+    document.modelName = model->name;
+    bool nickel = false;
+    std::vector<std::string> missing;
+    for (SettingKey key : modelKeys(escType)) {
+        const SettingList which = listOfKey(key);
+        const std::optional<int> code = codeOf(which, nickel);
+        if (!code) {
+            missing.push_back(settingCaption(which, escType));
+            continue;
+        }
+        const std::optional<std::string> entry = entryForCode(which, escType, nickel, *code);
+        if (!entry)
+            return failed(settingCaption(which, escType) + unshowable + std::to_string(*code));
+        if (key == SettingKey::Battery)
+            nickel = *code == codebase::BatteryNickel;
+        document.settings.push_back({ key, *code, *entry });
+    }
+    if (!missing.empty()) {
+        std::string names;
+        for (const std::string &caption : missing)
+            names += (names.empty() ? "" : ", ") + caption;
+        return failed("no choice is selected for " + names);
+    }
+    return { std::move(document), {} };
+}
+
+} // namespace
+
+std::string modelLabel(int escType)
+{
+    const EscModel *model = findEscModel(escType);
+    return std::string(model ? model->name : "model") + " (" + std::to_string(escType) + ")";
+}
+
+const DocumentSetting *SettingsDocument::find(SettingKey key) const
+{
+    for (const DocumentSetting &setting : settings) {
+        if (setting.key == key)
+            return &setting;
+    }
+    return nullptr;
+}
+
+std::string writeSettingsDocument(const SettingsDocument &document)
+{
+    nlohmann::ordered_json settings = nlohmann::ordered_json::object();
+    for (const DocumentSetting &setting : document.settings)
+        settings[settingKeyName(setting.key)] = { { "code", setting.code }, { "text", setting.text } };
+    const nlohmann::ordered_json root = {
+        { "format", SettingsFormatName },
+        { "version", SettingsFormatVersion },
+        { "model", { { "code", document.modelCode }, { "name", document.modelName } } },
+        { "settings", settings },
+    };
+    return root.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
+}
+
+DocumentResult readSettingsDocument(std::string_view bytes)
+{
+    if (bytes.size() > SettingsFileSizeLimit)
+        return failed("it is larger than 64 KiB (" + std::to_string(bytes.size())
+                      + " bytes), far too large for a settings file");
+    SyntaxCheck check(bytes.size());
+    if (!Json::sax_parse(bytes.begin(), bytes.end(), &check))
+        return failed(check.error.empty() ? "it is not JSON text" : check.error);
+    return readDocument(Json::parse(bytes.begin(), bytes.end()));
+}
+
+DocumentResult documentFromView(SettingsView &view, int escType)
+{
+    return buildDocument(
+        escType,
+        [&view, escType](SettingList which, bool nickel) -> std::optional<int> {
+            const int index = view.list(which).selectedIndex();
+            if (index < 0)
+                return std::nullopt;
+            return commandCode(which, escType, nickel, index);
+        },
+        " shows an entry that stands for no code of this model: ");
+}
+
+DocumentResult documentFromReport(int escType, const std::array<std::int16_t, 12> &escConfig)
+{
+    // The reported record carries both cutoffs; the one of the reported battery counts.
+    return buildDocument(
+        escType,
+        [&escConfig](SettingList which, bool nickel) -> std::optional<int> {
+            std::size_t element = ReportedElement[static_cast<std::size_t>(which)];
+            if (which == SettingList::LVC && nickel)
+                element = ReportedNickelCutoff;
+            return escConfig[element];
+        },
+        ": the ESC reported code ");
+}
+
+} // namespace orvesc

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "escrecords.h"
+#include "settingkeys.h"
+#include "settingsview.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvesc {
+
+// What identifies a settings file; a reader refuses other names and newer versions.
+inline constexpr const char *SettingsFormatName = "orvesc-settings";
+inline constexpr int SettingsFormatVersion = 1;
+// A settings file is about one kilobyte; anything this large is not one.
+inline constexpr std::size_t SettingsFileSizeLimit = 64 * 1024;
+inline constexpr const char *SettingsFileSuffix = ".orvesc.json";
+
+// One setting of a document: the command code counts, the text is for people reading the file.
+struct DocumentSetting
+{
+    SettingKey key;
+    int code;
+    std::string text;
+};
+
+// The settings of one ESC model, as a settings file holds them: one entry per key of the model,
+// in the order of the lists.
+struct SettingsDocument
+{
+    int modelCode = 0;
+    std::string modelName;
+    std::vector<DocumentSetting> settings;
+
+    const DocumentSetting *find(SettingKey key) const;
+};
+
+// A document, or why there is none: a phrase such as "the setting \"brake\" is missing" that a
+// caller puts after the file's name.
+struct DocumentResult
+{
+    std::optional<SettingsDocument> document;
+    std::string error;
+};
+
+// The model's name and code, "QUORL R9 12S (183)"; "model (185)" for a code without a name.
+std::string modelLabel(int escType);
+
+// The document as UTF-8 JSON text, ending in a line break.
+std::string writeSettingsDocument(const SettingsDocument &document);
+
+// Reads and validates a settings file's bytes: a document every code of which stands for an
+// entry of its model's lists, with texts matching their codes, or an error. Unknown keys are
+// ignored.
+DocumentResult readSettingsDocument(std::string_view bytes);
+
+// What the lists show for a connected model. Refuses a model the catalogue does not name (no
+// reader would take its file) and lists without a selection (named by their captions).
+DocumentResult documentFromView(SettingsView &view, int escType);
+
+// The settings an ESC reported (EscConfig as the settings read filled it): the cutoff of the
+// reported battery's family, the acceleration delay where the model has one. Refuses an unnamed
+// model and codes no entry stands for.
+DocumentResult documentFromReport(int escType, const std::array<std::int16_t, 12> &escConfig);
+
+} // namespace orvesc
