@@ -7,17 +7,17 @@ namespace {
 constexpr char CR = '\r';
 constexpr char Bullet[] = "\xE2\x80\xA2";  // U+2022 in UTF-8
 
-bool isAcceptedModelCode(int code)
-{
-    return (code >= 37 && code <= 47) || (code >= 177 && code <= 227);
-}
-
 std::uint8_t firstByte(const QByteArray &bytes)
 {
     return static_cast<std::uint8_t>(bytes.at(0));
 }
 
 } // namespace
+
+bool EscExchanges::isAcceptedModelCode(int code)
+{
+    return (code >= 37 && code <= 47) || (code >= 177 && code <= 227);
+}
 
 EscExchanges::EscExchanges(SerialPort &port, Waiter &waiter, Messenger &messenger)
     : m_port(port), m_waiter(waiter), m_messenger(messenger)

@@ -55,6 +55,9 @@ public:
     // (its description). A value outside 0..255 fails before anything is written.
     std::int16_t send_Command(std::int16_t value);
 
+    // Whether an identify reply is a model code: 37 to 47 or 177 to 227.
+    static bool isAcceptedModelCode(int code);
+
     // The texts this class shows.
     static std::string notFoundMessage();
     static std::string communicationError();

@@ -13,15 +13,6 @@ namespace orvesc {
 
 namespace {
 
-QStringList reportedSystemPorts()
-{
-    QStringList ports;
-    const auto infos = QSerialPortInfo::availablePorts();
-    for (const QSerialPortInfo &info : infos)
-        ports << info.systemLocation();
-    return ports;
-}
-
 // Compares runs of digits by value, so that ttyUSB2 comes before ttyUSB10.
 bool naturalLess(const QString &a, const QString &b)
 {
@@ -109,8 +100,24 @@ PortMap::PortMap(const QString &folder)
 }
 
 PortMap::PortMap(const QString &folder, const QStringList &systemPorts)
-    : m_folder(folder), m_systemPorts(systemPorts)
+    : m_folder(folder), m_systemPorts([systemPorts] { return systemPorts; })
 {
+}
+
+PortMap PortMap::following(const QString &folder, std::function<QStringList()> systemPorts)
+{
+    PortMap map(folder, QStringList());
+    map.m_systemPorts = std::move(systemPorts);
+    return map;
+}
+
+QStringList PortMap::reportedSystemPorts()
+{
+    QStringList ports;
+    const auto infos = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo &info : infos)
+        ports << info.systemLocation();
+    return ports;
 }
 
 QString PortMap::defaultFolder()
@@ -126,7 +133,7 @@ QString PortMap::folder() const
 
 QStringList PortMap::systemPorts() const
 {
-    return m_systemPorts;
+    return m_systemPorts();
 }
 
 PortMap::Entry PortMap::resolve(int number) const
@@ -147,7 +154,8 @@ PortMap::Entry PortMap::resolve(int number) const
 
     QStringList usb;
     QStringList others;
-    for (const QString &port : m_systemPorts) {
+    const QStringList systemPorts = m_systemPorts();
+    for (const QString &port : systemPorts) {
         if (linked.contains(identity(port)) || usb.contains(port) || others.contains(port))
             continue;
         (isUsbAdapter(port) ? usb : others) << port;

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace orvesc {
 
 // Which device each COM number names on this machine. On Windows COMn is the system's port COMn.
@@ -22,6 +24,12 @@ public:
     // A given port-link folder and a given list of system ports (device paths such as
     // /dev/ttyUSB0). Tests pass an empty list, so that no real device is ever reached.
     PortMap(const QString &folder, const QStringList &systemPorts);
+    // A given port-link folder and a source asked on every lookup for the system ports, so that
+    // the map follows devices that come and go (the tool hands in its port watcher's list).
+    static PortMap following(const QString &folder, std::function<QStringList()> systemPorts);
+
+    // The serial ports Qt Serial Port reports now (device paths).
+    static QStringList reportedSystemPorts();
 
     // <runtime folder>/orvesc/ports, the runtime folder being $XDG_RUNTIME_DIR.
     static QString defaultFolder();
@@ -45,7 +53,7 @@ private:
     Entry resolve(int number) const;
 
     QString m_folder;
-    QStringList m_systemPorts;
+    std::function<QStringList()> m_systemPorts;
 };
 
 } // namespace orvesc

@@ -1,5 +1,7 @@
 #include "qserialportcomponent.h"
 
+#include "portholders.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -346,10 +348,9 @@ void QSerialPortComponent::throwOpenFailure(const QString &device, int error,
                                       .arg(port, holder));
         }
 #endif
-        throw SerialError(serialerror::PortInUse,
-                          QStringLiteral("%1 is in use by another program. Close that program, "
-                                         "or choose another port.")
-                                  .arg(port));
+        // No lock file names the holder: look for it among the processes, or name the services
+        // that take serial devices.
+        throw SerialError(serialerror::PortInUse, portInUseMessage(port, device));
     }
     case QSerialPort::UnsupportedOperationError:
         throw SerialError(serialerror::NotSerialPort,

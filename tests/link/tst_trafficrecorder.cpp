@@ -1,0 +1,103 @@
+#include "linkfixture.h"
+#include "trafficformatter.h"
+#include "trafficrecorder.h"
+
+using namespace orvesc;
+using namespace orvesc::test;
+
+// The recorder around the real component on a simulated ESC: what a diagnostics file and a live
+// trace show of each exchange.
+class TestTrafficRecorder : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void bytesAndMeaningsInOrder_data()
+    {
+        QTest::addColumn<sim::Faults>("escFaults");
+        QTest::addColumn<QString>("exchange");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("identify") << sim::Faults() << "identify"
+                                  << QStringList{"open COM1", "close COM1", "open COM1", "-> 0x00 identify request",
+                                                 "<- 0x26 model 38: QUORL R5 3S", "close COM1"};
+        QTest::newRow("not a model") << faults([](auto &f) { f.identifyByte = 85; }) << "identify"
+                                     << QStringList{"open COM1", "close COM1", "open COM1",
+                                                    "-> 0x00 identify request", "<- 0x55 not a model code",
+                                                    "close COM1"};
+        QTest::newRow("settings") << sim::Faults() << "settings"
+                                  << QStringList{"open COM1", "close COM1", "open COM1", "-> 0x02 settings request",
+                                                 "<- 0xA0 BRAKE: OFF", "<- 0x26 BATTERY: 3S Li",
+                                                 "<- 0x30 CUTOFF V/CELL: 0.6 V", "<- 0x38 CUTOFF V/CELL: 3.1 V",
+                                                 "<- 0x41 AUTOCUT MODE: REDUCE POWER", "<- 0x51 SOFT START: ON",
+                                                 "<- 0x62 TIMING MODE: AUTO", "<- 0x70 FREQUENCY: 8 kHz",
+                                                 "<- 0x80 MOTOR REVERSE: OFF", "<- 0x90 RPM CONTROL: OFF",
+                                                 "<- 0x01 end of the settings", "close COM1"};
+        QTest::newRow("command accepted") << sim::Faults() << "command"
+                                          << QStringList{"open COM1", "-> 0x91 RPM CONTROL: ON RANGE 1",
+                                                         "<- 0x91 echo", "<- 0x01 accepted", "close COM1"};
+        QTest::newRow("command refused") << faults([](auto &f) { f.rejectCommand = 1; }) << "command"
+                                         << QStringList{"open COM1", "-> 0x91 RPM CONTROL: ON RANGE 1",
+                                                        "<- 0x91 echo", "<- 0x00 not accepted", "close COM1"};
+        QTest::newRow("missing port") << sim::Faults() << "missing"
+                                      << QStringList{"failure on COM2 (8002): There is no COM2: no serial port or "
+                                                     "USB adapter has that number. Check that the adapter is "
+                                                     "plugged in."};
+    }
+    void bytesAndMeaningsInOrder()
+    {
+        QFETCH(sim::Faults, escFaults);
+        QFETCH(QString, exchange);
+        QFETCH(QStringList, lines);
+        Rig rig(escFaults);
+        TrafficRecorder recorder(rig.port);
+        EscExchanges exchanges(recorder, rig.waiter, rig.messages);
+        if (exchange == QLatin1String("missing")) {
+            QVERIFY_THROWS_EXCEPTION(SerialError, recorder.setCommPort(2));
+        } else {
+            QCOMPARE(exchanges.probe(1).code, escFaults.identifyByte ? 0 : 38);
+            recorder.clear();
+            if (exchange == QLatin1String("identify")) {
+                exchanges.probe(1);
+            } else if (exchange == QLatin1String("settings")) {
+                std::array<std::int16_t, 12> config{};
+                exchanges.read_Config(config);
+            } else {
+                exchanges.send_Command(145);
+            }
+        }
+        static const QRegularExpression stamp(QStringLiteral("^ +\\d+\\.\\d{4}  "));
+        QStringList shown = TrafficFormatter::formatAll(recorder.events(), recorder.started());
+        for (QString &line : shown) {
+            QVERIFY2(stamp.match(line).hasMatch(), qPrintable(line));
+            line.remove(stamp);
+        }
+        QCOMPARE(shown, lines);
+    }
+
+    // The ring keeps the newest events and counts the rest; the sink sees every one as it happens.
+    void ringKeepsTheNewest()
+    {
+        Rig rig;
+        TrafficRecorder recorder(rig.port, 4);
+        std::vector<TrafficEvent> sunk;
+        recorder.setSink([&sunk](const TrafficEvent &event) { sunk.push_back(event); });
+        recorder.setCommPort(1);
+        recorder.setPortOpen(true);
+        for (char byte : QByteArray("\x90\x91\x92\x93\x94"))
+            recorder.output(QByteArray(1, byte));
+        recorder.setPortOpen(false);
+
+        QCOMPARE(sunk.size(), std::size_t(7));
+        QCOMPARE(recorder.dropped(), std::size_t(3));
+        QByteArray kept;
+        for (const TrafficEvent &event : recorder.events())
+            kept += event.kind == TrafficEvent::Kind::Close ? QByteArray("C") : event.bytes;
+        QCOMPARE(kept, QByteArray("\x92\x93\x94" "C"));
+        QVERIFY(rig.esc.waitForReceived(5, std::chrono::seconds(5)));
+        QVERIFY(sunk.front().time <= sunk.back().time);
+        QCOMPARE(rig.received(), (std::vector<int>{0x90, 0x91, 0x92, 0x93, 0x94}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTrafficRecorder)
+#include "tst_trafficrecorder.moc"
