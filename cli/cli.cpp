@@ -58,7 +58,7 @@ int runCli(const QStringList &arguments, const PortSetup &setup, Console &consol
         return UsageError;
     }
     PortRunner runner(request, setup, console);
-    runner.setPortWrapper(jobSetup.portWrapper(console));
+    runner.setPortWrapper(jobSetup.portWrapper());
     if (request.station)
         return runStation(request, setup, jobSetup, console, stop);
 

@@ -1,34 +1,46 @@
 #include "settingsfile.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include "settingsdocument.h"
+
+#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace orvesc::cli {
 
 QString readSettingsFile(const QString &path, SettingsFile &file)
 {
-    Q_UNUSED(file);
-    return QStringLiteral("%1: settings files cannot be read yet.").arg(path);
-}
-
-QJsonValue settingsDocumentValue(int model, const std::array<std::int16_t, 12> &escConfig)
-{
-    QJsonArray settings;
-    for (const ReportedSetting &row : reportedSettings(model, escConfig)) {
-        settings.append(QJsonObject{{QStringLiteral("setting"), row.caption},
-                                    {QStringLiteral("entry"), row.entry},
-                                    {QStringLiteral("code"), row.code}});
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QStringLiteral("%1 cannot be read: there is no such file.").arg(path);
+    if (info.isDir())
+        return QStringLiteral("%1 is a folder, not a settings file.").arg(path);
+    QFile input(path);
+    if (!input.open(QIODevice::ReadOnly))
+        return QStringLiteral("%1 cannot be read: %2.").arg(path, input.errorString());
+    // One byte past the limit is enough for the reader to refuse the size.
+    const QByteArray bytes = input.read(qint64(SettingsFileSizeLimit) + 1);
+    const DocumentResult result = readSettingsDocument(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    if (!result.document) {
+        return QStringLiteral("%1: %2. Nothing was sent.")
+                .arg(path, QString::fromStdString(result.error));
     }
-    return QJsonObject{{QStringLiteral("model_code"), model},
-                       {QStringLiteral("model"), modelName(model)},
-                       {QStringLiteral("settings"), settings}};
+    file.modelCode = result.document->modelCode;
+    file.modelName = QString::fromStdString(result.document->modelName);
+    for (const DocumentSetting &setting : result.document->settings)
+        file.requests[listOfKey(setting.key)] = SettingRequest{setting.code, QString()};
+    return QString();
 }
 
-QByteArray settingsDocument(int model, const std::array<std::int16_t, 12> &escConfig)
+QString settingsDocument(int model, const std::array<std::int16_t, 12> &escConfig, QByteArray &document)
 {
-    return QJsonDocument(settingsDocumentValue(model, escConfig).toObject()).toJson();
+    const DocumentResult result = documentFromReport(model, escConfig);
+    if (!result.document) {
+        return QStringLiteral("the settings cannot be written as a settings document: %1.")
+                .arg(QString::fromStdString(result.error));
+    }
+    document = QByteArray::fromStdString(writeSettingsDocument(*result.document));
+    return QString();
 }
 
 QString saveSettingsDocument(const QString &path, const QByteArray &document)
@@ -37,32 +49,6 @@ QString saveSettingsDocument(const QString &path, const QByteArray &document)
     if (!file.open(QIODevice::WriteOnly) || file.write(document) != document.size() || !file.commit())
         return QStringLiteral("%1 cannot be written: %2.").arg(path, file.errorString());
     return QString();
-}
-
-QString backUpSettings(int model, const std::array<std::int16_t, 12> &escConfig)
-{
-    Q_UNUSED(model);
-    Q_UNUSED(escConfig);
-    return QString();
-}
-
-std::vector<SettingDifference> compareWithEsc(int model, const std::array<std::int16_t, 10> &newConfig,
-                                              const std::array<std::int16_t, 12> &escConfig)
-{
-    std::vector<SettingDifference> differences;
-    for (int k = 0; k < programmedCount(model) && k < 10; ++k) {
-        std::size_t element = k < 2 ? std::size_t(k) : std::size_t(k + 1);
-        if (k == 2)
-            element = newConfig[1] == 32 ? 2 : 3;
-        if (k == 9 && !(model >= 182 && model <= 224))
-            continue;
-        if (newConfig[std::size_t(k)] != escConfig[element]) {
-            differences.push_back({QStringLiteral("setting %1").arg(k),
-                                   QString::number(newConfig[std::size_t(k)]),
-                                   QString::number(escConfig[element])});
-        }
-    }
-    return differences;
 }
 
 } // namespace orvesc::cli

@@ -2,13 +2,11 @@
 
 #include "settingsplan.h"
 
-#include <QJsonValue>
+#include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 #include <array>
 #include <cstdint>
-#include <vector>
 
 namespace orvesc::cli {
 
@@ -23,26 +21,12 @@ struct SettingsFile
 // Reads and checks a settings document; an error text naming the file and what is wrong.
 QString readSettingsFile(const QString &path, SettingsFile &file);
 
-// The settings an ESC reported as a settings document: JSON text, and the same as a JSON value.
-QByteArray settingsDocument(int model, const std::array<std::int16_t, 12> &escConfig);
-QJsonValue settingsDocumentValue(int model, const std::array<std::int16_t, 12> &escConfig);
+// The settings an ESC reported as a settings document's JSON text in `document`; an error text
+// where no document can hold them (a model without a name, a code no entry stands for).
+QString settingsDocument(int model, const std::array<std::int16_t, 12> &escConfig, QByteArray &document);
 
 // Writes a document safely (a temporary file renamed over the old one); an error text with the
 // path and the system's reason.
 QString saveSettingsDocument(const QString &path, const QByteArray &document);
-
-// Saves the settings the ESC reported as a backup, as the window's CONNECT does; an empty text,
-// or why backups are off.
-QString backUpSettings(int model, const std::array<std::int16_t, 12> &escConfig);
-
-// One setting where the ESC differs from what was programmed or from a file.
-struct SettingDifference
-{
-    QString caption;
-    QString expected;
-    QString reported;
-};
-std::vector<SettingDifference> compareWithEsc(int model, const std::array<std::int16_t, 10> &newConfig,
-                                              const std::array<std::int16_t, 12> &escConfig);
 
 } // namespace orvesc::cli

@@ -188,7 +188,7 @@ int programmedCount(int model)
 QString modelName(int model)
 {
     if (const EscModel *row = findEscModel(model))
-        return QString::fromLatin1(row->name);
+        return QString::fromLatin1(row->name).trimmed();
     return QStringLiteral("model code %1").arg(model);
 }
 

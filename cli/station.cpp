@@ -28,7 +28,7 @@ int runStation(const CliRequest &request, const PortSetup &setup, JobSetup &job,
         map = resolved.map;
         named.push_back(resolved.targets.front().number);
     }
-    EscSession session(map, job.portWrapper(console));
+    EscSession session(map, job.portWrapper());
     const auto pause = [&] {
         session.waiter().wait(stopped, std::chrono::seconds(1));
     };

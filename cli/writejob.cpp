@@ -4,9 +4,11 @@
 #include "console.h"
 #include "exitcodes.h"
 #include "modeltable.h"
+#include "settingscompare.h"
 #include "settingsfile.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 
 namespace orvesc::cli {
@@ -28,9 +30,9 @@ QJsonArray differencesJson(const std::vector<SettingDifference> &differences)
 {
     QJsonArray array;
     for (const SettingDifference &difference : differences) {
-        array.append(QJsonObject{{QStringLiteral("setting"), difference.caption},
-                                 {QStringLiteral("expected"), difference.expected},
-                                 {QStringLiteral("reported"), difference.reported}});
+        array.append(QJsonObject{{QStringLiteral("setting"), QString::fromStdString(difference.caption)},
+                                 {QStringLiteral("expected"), QString::fromStdString(difference.expected)},
+                                 {QStringLiteral("reported"), QString::fromStdString(difference.reported)}});
     }
     return array;
 }
@@ -41,8 +43,9 @@ QString differencesText(const PortTarget &port, const std::vector<SettingDiffere
     QString text;
     for (const SettingDifference &difference : differences) {
         text += QStringLiteral("%1: %2: the ESC has %3, %4 %5\n")
-                        .arg(port.label, difference.caption, difference.reported, other,
-                             difference.expected);
+                        .arg(port.label, QString::fromStdString(difference.caption),
+                             QString::fromStdString(difference.reported), other,
+                             QString::fromStdString(difference.expected));
     }
     return text;
 }
@@ -68,6 +71,10 @@ bool acceptsFileModel(JobSetup &setup, int model, PortResult &result)
 QString JobSetup::prepare(const CliRequest &cliRequest)
 {
     request = &cliRequest;
+    if (!cliRequest.trace.isEmpty() && console) {
+        if (const QString problem = trace.open(cliRequest.trace, *console); !problem.isEmpty())
+            return problem;
+    }
     if (!cliRequest.file.isEmpty()) {
         SettingsFile file;
         if (const QString problem = readSettingsFile(cliRequest.file, file); !problem.isEmpty())
@@ -92,12 +99,6 @@ QString JobSetup::prepare(const CliRequest &cliRequest)
     return requestedConflict(requests);
 }
 
-EscSession::PortWrapper JobSetup::portWrapper(Console &traceConsole)
-{
-    Q_UNUSED(traceConsole);
-    return {};
-}
-
 int connectAndRead(EscSession &session, const std::vector<int> &candidates,
                    std::array<std::int16_t, 12> &reported, PortResult &result)
 {
@@ -120,11 +121,15 @@ PortResult readJob(JobSetup &setup, EscSession &session, const std::vector<int> 
     if (connectAndRead(session, candidates, reported, result) != Done)
         return result;
     const int model = session.model();
-    result.json.insert(QStringLiteral("settings"), settingsDocumentValue(model, reported));
     result.summary = QStringLiteral("settings of the %1 read").arg(modelName(model));
+    QByteArray document;
+    const QString unwritable = settingsDocument(model, reported, document);
+    if (unwritable.isEmpty())
+        result.json.insert(QStringLiteral("settings"), QJsonDocument::fromJson(document).object());
     if (!setup.request->output.isEmpty()) {
-        const QString problem = saveSettingsDocument(setup.request->output,
-                                                     settingsDocument(model, reported));
+        QString problem = unwritable;
+        if (problem.isEmpty())
+            problem = saveSettingsDocument(setup.request->output, document);
         if (!problem.isEmpty()) {
             result.exitCode = UsageError;
             result.summary = problem;
@@ -159,7 +164,7 @@ PortResult verifyJob(JobSetup &setup, EscSession &session, const std::vector<int
         result.summary = plan.refusal;
         return result;
     }
-    const std::vector<SettingDifference> differences = compareWithEsc(model, plan.newConfig, reported);
+    const std::vector<SettingDifference> differences = compareSettings(model, plan.newConfig, reported);
     result.json.insert(QStringLiteral("differences"), differencesJson(differences));
     if (differences.empty()) {
         result.summary = QStringLiteral("the %1 holds the settings of %2").arg(modelName(model), setup.request->file);
@@ -181,11 +186,6 @@ PortResult writeJob(JobSetup &setup, EscSession &session, const std::vector<int>
     progress(setup, result.port, QStringLiteral("%1 found, settings read").arg(modelName(model)));
     if (!acceptsFileModel(setup, model, result))
         return result;
-    if (!setup.request->dryRun) {
-        const QString problem = backUpSettings(model, reported);
-        if (!problem.isEmpty())
-            progress(setup, result.port, problem);
-    }
     const bool factory = setup.request->command == CliRequest::Command::Default;
     const WritePlan plan = factory ? planDefault(model, reported)
                                    : planWrite(model, reported, setup.requests,
@@ -241,7 +241,7 @@ void programAndVerify(JobSetup &setup, EscSession &session, const WritePlan &pla
         result.summary = QStringLiteral("programmed, but the read-back failed: %1").arg(session.problem());
         return;
     }
-    const std::vector<SettingDifference> differences = compareWithEsc(model, plan.newConfig, after);
+    const std::vector<SettingDifference> differences = compareSettings(model, plan.newConfig, after);
     result.json.insert(QStringLiteral("differences"), differencesJson(differences));
     if (!differences.empty()) {
         result.exitCode = ReadBackDiffers;

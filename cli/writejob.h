@@ -3,6 +3,7 @@
 #include "escsession.h"
 #include "portrunner.h"
 #include "settingsplan.h"
+#include "tracesink.h"
 
 #include <QMutex>
 #include <QString>
@@ -23,13 +24,14 @@ public:
     // used.
     QString prepare(const CliRequest &request);
     // The decorator --trace puts around each port's component, or none.
-    EscSession::PortWrapper portWrapper(Console &console);
+    EscSession::PortWrapper portWrapper() { return trace.portWrapper(); }
 
     const CliRequest *request = nullptr;
     Console *console = nullptr;
     SettingRequests requests;
     int fileModel = 0;  // the model code of the file, 0 without one
     QString fileModelName;
+    TraceSink trace;
 };
 
 PortResult readJob(JobSetup &setup, EscSession &session, const std::vector<int> &candidates);
