@@ -102,9 +102,7 @@ int PortRunner::run(const PortJob &job)
         worst = NoEscFound;
     }
     if (m_request.json && m_singleDocument && results.size() == 1) {
-        const QJsonValue document = results.front().json.value(QStringLiteral("settings"));
-        if (document.isObject())
-            m_console.data(QString::fromUtf8(QJsonDocument(document.toObject()).toJson()));
+        m_console.data(QString::fromUtf8(results.front().document));
     } else if (m_request.json) {
         m_console.data(QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented)));
     }

@@ -25,6 +25,8 @@ struct PortResult
     QString data;
     // The port's object in --json mode (port, device, exit_code and message are added).
     QJsonObject json;
+    // read: the settings document, as a file holds it.
+    QByteArray document;
     // --all: no ESC answered here, so the port is left out.
     bool noEsc = false;
 };
@@ -44,8 +46,8 @@ public:
     PortRunner(const CliRequest &request, const PortSetup &setup, Console &console);
 
     void setPortWrapper(EscSession::PortWrapper wrapper) { m_wrapper = std::move(wrapper); }
-    // With --json and one ESC, print the job's "settings" value alone instead of the array, so
-    // that `read --json` writes the settings document itself.
+    // With --json and one ESC, print the job's settings document alone instead of the array,
+    // so that `read --json` writes what `read -o` saves.
     void setSingleDocument(bool single) { m_singleDocument = single; }
     // With --json the job's objects go out as one array; otherwise single documents go out as
     // the job's data.

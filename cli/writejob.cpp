@@ -124,6 +124,7 @@ PortResult readJob(JobSetup &setup, EscSession &session, const std::vector<int> 
     result.summary = QStringLiteral("settings of the %1 read").arg(modelName(model));
     QByteArray document;
     const QString unwritable = settingsDocument(model, reported, document);
+    result.document = document;
     if (unwritable.isEmpty())
         result.json.insert(QStringLiteral("settings"), QJsonDocument::fromJson(document).object());
     if (!setup.request->output.isEmpty()) {

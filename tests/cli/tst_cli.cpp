@@ -1,5 +1,7 @@
 #include "clirig.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QtTest>
 
 using namespace orvesc;
@@ -87,6 +89,13 @@ private slots:
                                            << "" << "\"RPM Control Disabled with Hard Cut LVC\"" << ConnectBytes;
         QTest::newRow("no cut") << 38 << good << "write --set \"cutoff action=no cut\" --no-verify" << 0
                                                    << "" << "programmed" << ConnectBytes + " a0 26 38 42 51 62 70 80 90";
+        QTest::newRow("read-back differs") << 38 << [] { sim::Faults f; f.ignoreCommand = 1; return f; }()
+                                           << "write --set brake=on" << 6 << "COM1: BRAKE: the ESC has OFF*, it was programmed with ON"
+                                           << "the read-back differs" << ConnectBytes + " a1 26 38 41 51 62 70 80 90 02";
+        QTest::newRow("trace") << 38 << good << "write --set brake=on --no-verify --trace -" << 0 << ""
+                               << "-> 0xA1 BRAKE: ON" << ConnectBytes + " a1 26 38 41 51 62 70 80 90";
+        QTest::newRow("missing file") << 38 << good << "verify nothing.orvesc.json" << 1 << "" << "there is no such file" << "";
+        QTest::newRow("-o with --all") << 38 << good << "read --all -o x.json" << 1 << "" << "give one --port" << "";
         QTest::newRow("acceleration on 38") << 38 << good << "write --set acceleration_delay=level2" << 1 << ""
                                             << "has no ACCELERATION DELAY setting" << ConnectBytes;
     }
@@ -118,6 +127,38 @@ private slots:
                                                  "RPM CONTROL: ON RANGE 1 -> OFF*")),
                  qPrintable(run.err));
         QCOMPARE(receivedHex(esc), ConnectBytes);
+    }
+
+    // read -o then write of that file puts one ESC's settings on another; verify agrees, and a
+    // file of another model is used only when asked for.
+    void roundTrip()
+    {
+        CliRig rig;
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("mine.orvesc.json"));
+        const sim::EscSettings custom{162, 32, 50, 53, 64, 81, 97, 113, 129, 144, 1};
+        sim::EscSimulator &source = rig.addEsc(1, 45, {}, custom);
+        QCOMPARE(rig.run({QStringLiteral("read"), QStringLiteral("-o"), file}).exitCode, 0);
+        const test::CliRun json = rig.run({QStringLiteral("read"), QStringLiteral("--json")});
+        QFile saved(file);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(json.out.toUtf8(), saved.readAll());
+        source.stop();
+
+        sim::EscSimulator &target = rig.addEsc(2, 45);
+        QCOMPARE(rig.run({QStringLiteral("write"), file}).exitCode, 0);
+        for (std::size_t i : {0, 1, 2, 4, 5, 6, 7, 8, 9})
+            QCOMPARE(target.settings()[i], custom[i]);
+        QCOMPARE(rig.run({QStringLiteral("verify"), file}).exitCode, 0);
+        target.stop();
+
+        sim::EscSimulator &other = rig.addEsc(3, 38);
+        const test::CliRun refused = rig.run({QStringLiteral("write"), file});
+        QCOMPARE(refused.exitCode, 1);
+        QVERIFY2(refused.err.contains(QStringLiteral("QUORL R5 10S (model code 45), but the ESC is a QUORL R5 3S")), qPrintable(refused.err));
+        QCOMPARE(receivedHex(other), ConnectBytes);
+        QCOMPARE(rig.run({QStringLiteral("write"), file, QStringLiteral("--allow-other-model")}).exitCode, 0);
+        QCOMPARE(other.settings()[0], 162);
     }
 
     // Three ports at once, the second rejecting a command: the others are programmed, each port
