@@ -3,6 +3,9 @@
 #include "frmabout.h"
 #include "lamp.h"
 #include "messagebox.h"
+#include "settingsdialogs.h"
+#include "settingsfiles.h"
+#include "verification.h"
 
 #include "escexchanges.h"
 #include "eventloopwaiter.h"
@@ -76,6 +79,7 @@ public:
     ~RunGuard()
     {
         m_form.m_busy = false;
+        m_form.updateSettingsMenu();
         if (m_form.m_closePending) {
             Form1 *form = &m_form;
             QTimer::singleShot(0, form, [form] { form->close(); });
@@ -98,6 +102,7 @@ Form1::Form1(std::unique_ptr<SystemLink> system, QWidget *parent)
 {
     system->messenger.setParentWidget(this);
     m_system = std::move(system);
+    m_files->setBackupFolder(BackupStore::defaultFolder());
 }
 
 Form1::Form1(SerialPort &port, const PortMap &portMap, Waiter &waiter, Messenger &messenger,
@@ -108,6 +113,9 @@ Form1::Form1(SerialPort &port, const PortMap &portMap, Waiter &waiter, Messenger
       m_waiter(waiter),
       m_messenger(messenger),
       m_exchanges(std::make_unique<EscExchanges>(port, waiter, messenger)),
+      m_qtDialogs(std::make_unique<QtSettingsDialogs>(this)),
+      m_files(std::make_unique<SettingsFiles>(*this, messenger, *m_qtDialogs)),
+      m_verification(std::make_unique<Verification>(*m_exchanges, messenger, *this, m_records)),
       m_settings(*this, m_records)
 {
     buildControls();
@@ -133,6 +141,7 @@ void Form1::Form_Load()
     LESCType->setText(QString());
     scan_COM();
     m_settings.ini_Lists();
+    updateSettingsMenu();
 }
 
 ChoiceList &Form1::list(SettingList which)
@@ -295,6 +304,9 @@ void Form1::Connect_Click()
         m_exchanges->read_Config(m_records.EscConfig);
     if (runCancelled())
         return;
+    // Before anything can change the lists: the settings as the ESC holds them now.
+    if (m_records.EscConfig[0] > 0)
+        m_files->backUp(m_records.EscType, m_records.EscConfig);
 
     if (m_records.EscConfig[0] > 0) {
         Frame3->setEnabled(true);
@@ -315,6 +327,9 @@ void Form1::Connect_Click()
         CmdReset->setEnabled(false);
     }
     m_settings.show_Type();
+    const std::string backupWarning = m_files->takeBackupWarning();
+    if (!backupWarning.empty())
+        m_messenger.beepAndShow(backupWarning);
 }
 
 void Form1::Program_Click()
@@ -398,7 +413,17 @@ void Form1::programRun()
     if (runCancelled())
         return;
     clear_Checks();
+    if (m_verification->verifyAfterProgram() && !m_verification->verifyProgrammed(m_records.NewConfig))
+        return;
     m_messenger.beepAndShow(ProgrammedMessage);
+}
+
+void Form1::mnuCompare_Click()
+{
+    if (m_busy || !Program->isEnabled())
+        return;
+    const RunGuard guard(*this);
+    m_verification->compareWithEsc();
 }
 
 void Form1::closePortQuietly()

@@ -15,6 +15,7 @@
 
 class QAction;
 class QCheckBox;
+class QMenu;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -26,6 +27,9 @@ class Lamp;
 class Messenger;
 class PortMap;
 class SerialPort;
+class SettingsDialogs;
+class SettingsFiles;
+class Verification;
 class Waiter;
 class frmAbout;
 
@@ -53,8 +57,16 @@ public:
 
     const EscRecords &records() const { return m_records; }
     const std::array<std::int16_t, 10> &comPorts() const { return ComPorts; }
-    // True while a Connect, Program or Default run is under way.
+    // True while a Connect, Program, Default or Compare run is under way.
     bool isBusy() const { return m_busy; }
+
+    // The Settings menu, for further entries.
+    QMenu *settingsMenu() const { return mnuSettings; }
+    // The window that tool users see backs up into BackupStore::defaultFolder(); a window on
+    // given components (tests) backs up only once given a folder here.
+    SettingsFiles &settingsFiles() { return *m_files; }
+    // Replaces Qt's file dialogs and OK/Cancel box; the object must outlive the window.
+    void setSettingsDialogs(SettingsDialogs &dialogs);
 
     void clear_Checks();
     void unlock_Checks();
@@ -72,6 +84,11 @@ public:
     void Close_Click();
     void frm_Exit_Click();
     void About_Click();
+    void mnuOpenSettings_Click();
+    void mnuSaveSettings_Click();
+    void mnuRestoreBackup_Click();
+    void mnuCompare_Click();
+    void mnuVerify_Toggled(bool on);
 
     // Handlers of the setting lists; the catalogue's SettingsForm holds their rules.
     void cmbBrake_Click();
@@ -96,6 +113,11 @@ private:
     Form1(std::unique_ptr<SystemLink> system, QWidget *parent);
 
     void buildControls();
+    void buildSettingsMenu();
+    // Enables the Settings menu's entries for the window's state: files while the lists show a
+    // connected ESC's settings, Compare with ESC while PROGRAM is enabled.
+    void updateSettingsMenu();
+    bool settingsShown() const;
     void Form_Load();
     void programRun();
     void showNotFoundState();
@@ -112,6 +134,9 @@ private:
     Waiter &m_waiter;
     Messenger &m_messenger;
     std::unique_ptr<EscExchanges> m_exchanges;
+    std::unique_ptr<SettingsDialogs> m_qtDialogs;
+    std::unique_ptr<SettingsFiles> m_files;
+    std::unique_ptr<Verification> m_verification;
 
     EscRecords m_records;
     std::array<std::int16_t, 10> ComPorts{};
@@ -122,6 +147,12 @@ private:
 
     QAction *frm_Exit = nullptr;
     QAction *About = nullptr;
+    QMenu *mnuSettings = nullptr;
+    QAction *mnuOpenSettings = nullptr;
+    QAction *mnuSaveSettings = nullptr;
+    QAction *mnuRestoreBackup = nullptr;
+    QAction *mnuCompare = nullptr;
+    QAction *mnuVerify = nullptr;
     QComboBox *cmbCOM = nullptr;
     QLabel *Picture1 = nullptr;
     QGroupBox *Frame1 = nullptr;

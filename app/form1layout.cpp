@@ -138,6 +138,7 @@ void Form1::buildControls()
     About->setObjectName(QStringLiteral("About"));
     connect(frm_Exit, &QAction::triggered, this, &Form1::frm_Exit_Click);
     connect(About, &QAction::triggered, this, &Form1::About_Click);
+    buildSettingsMenu();
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));

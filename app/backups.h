@@ -1,0 +1,38 @@
+#pragma once
+
+#include "settingsdocument.h"
+
+#include <QDateTime>
+#include <QString>
+
+namespace orvesc {
+
+// The automatic backups of the settings each CONNECT reads: one settings file per read, named
+// by time and model so that names sort from oldest to newest, at most Limit files.
+class BackupStore
+{
+public:
+    static constexpr int Limit = 200;
+
+    // The user's data folder's "backups" (QStandardPaths::AppDataLocation).
+    static QString defaultFolder();
+
+    // An empty folder turns backups off.
+    explicit BackupStore(QString folder = {});
+    QString folder() const { return m_folder; }
+    bool isOn() const { return !m_folder.isEmpty(); }
+
+    // Saves the document unless the newest backup of its model holds the same, then removes the
+    // oldest files past Limit. Returns why it could not write, or an empty text.
+    QString save(const SettingsDocument &document, const QDateTime &now);
+
+    // The name a backup of the document gets at that time.
+    static QString fileName(const SettingsDocument &document, const QDateTime &now);
+
+private:
+    void prune() const;
+
+    QString m_folder;
+};
+
+} // namespace orvesc

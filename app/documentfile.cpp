@@ -1,0 +1,49 @@
+#include "documentfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace orvesc {
+
+DocumentResult readDocumentFile(const QString &path)
+{
+    const auto failed = [](const QString &error) {
+        return DocumentResult{ std::nullopt, error.toStdString() };
+    };
+    const QFileInfo info(path);
+    if (!info.exists())
+        return failed(QStringLiteral("it does not exist"));
+    if (info.isDir())
+        return failed(QStringLiteral("it is a folder, not a file"));
+    if (static_cast<std::size_t>(info.size()) > SettingsFileSizeLimit)
+        return failed(QStringLiteral("it is larger than 64 KiB (%1 bytes), far too large for a "
+                                     "settings file")
+                          .arg(info.size()));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return failed(QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
+    // A file that grew since the look above is still cut off where the reader refuses it.
+    const QByteArray bytes = file.read(static_cast<qint64>(SettingsFileSizeLimit) + 1);
+    if (file.error() != QFileDevice::NoError)
+        return failed(QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
+    return readSettingsDocument(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+}
+
+QString writeDocumentFile(const QString &path, const SettingsDocument &document)
+{
+    const std::string text = writeSettingsDocument(document);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (file.write(text.data(), qint64(text.size())) != qint64(text.size())) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+} // namespace orvesc

@@ -1,0 +1,59 @@
+#include "settingsdialogs.h"
+
+#include "messagebox.h"
+#include "orvescversion.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTreeView>
+
+namespace orvesc {
+
+namespace {
+
+QString fileFilter()
+{
+    return QFileDialog::tr("OrvESC settings (*.orvesc.json);;JSON files (*.json);;All files (*)");
+}
+
+} // namespace
+
+QtSettingsDialogs::QtSettingsDialogs(QWidget *parent)
+    : m_parent(parent)
+{
+}
+
+QString QtSettingsDialogs::openPath(const QString &caption, const QString &folder, bool newestFirst)
+{
+    QFileDialog dialog(m_parent, caption, folder, fileFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (newestFirst) {
+        // Only Qt's own dialog lets the program choose the order; a backup's name starts with
+        // its time, so the reverse order of names is newest first.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setViewMode(QFileDialog::Detail);
+        if (auto *view = dialog.findChild<QTreeView *>(QStringLiteral("treeView")))
+            view->sortByColumn(0, Qt::DescendingOrder);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtSettingsDialogs::savePath(const QString &caption, const QString &suggested)
+{
+    return QFileDialog::getSaveFileName(m_parent, caption, suggested, fileFilter());
+}
+
+bool QtSettingsDialogs::confirm(const std::string &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral(ORVESC_APP_NAME),
+                    MessageBoxMessenger::displayText(text), QMessageBox::Ok | QMessageBox::Cancel,
+                    m_parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Ok;
+}
+
+} // namespace orvesc

@@ -1,0 +1,169 @@
+#include "settingsfiles.h"
+
+#include "documentfile.h"
+#include "settingsapply.h"
+#include "settingsdialogs.h"
+
+#include "messenger.h"
+#include "settingsview.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace orvesc {
+
+namespace {
+
+const QString LastFolderKey = QStringLiteral("settingsFiles/lastFolder");
+
+std::string text(const QString &value)
+{
+    return value.toStdString();
+}
+
+} // namespace
+
+SettingsFiles::SettingsFiles(SettingsView &view, Messenger &messenger, SettingsDialogs &dialogs)
+    : m_view(view)
+    , m_messenger(messenger)
+    , m_dialogs(&dialogs)
+{
+}
+
+void SettingsFiles::setBackupFolder(const QString &folder)
+{
+    m_backups = BackupStore(folder);
+    m_backupsOff = false;
+    m_backupWarning.clear();
+}
+
+QString SettingsFiles::lastFolder() const
+{
+    const QString folder = QSettings().value(LastFolderKey).toString();
+    return folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                            : folder;
+}
+
+void SettingsFiles::rememberFolder(const QString &path) const
+{
+    QSettings().setValue(LastFolderKey, QFileInfo(path).absolutePath());
+}
+
+void SettingsFiles::open(int escType)
+{
+    const QString path = m_dialogs->openPath(QStringLiteral("Open Settings"), lastFolder(), false);
+    if (path.isEmpty())
+        return;
+    rememberFolder(path);
+    openFile(path, escType);
+}
+
+void SettingsFiles::restoreBackup(int escType)
+{
+    const QString folder = m_backups.folder();
+    if (folder.isEmpty() || QDir(folder).entryList(QDir::Files).isEmpty()) {
+        m_messenger.beepAndShow("There are no backups yet. Each CONNECT that reads an ESC's "
+                                "settings saves them in\r"
+                                + text(QDir::toNativeSeparators(
+                                    folder.isEmpty() ? BackupStore::defaultFolder() : folder)));
+        return;
+    }
+    const QString path = m_dialogs->openPath(QStringLiteral("Restore Backup"), folder, true);
+    if (!path.isEmpty())
+        openFile(path, escType);
+}
+
+void SettingsFiles::openFile(const QString &path, int escType)
+{
+    const DocumentResult read = readDocumentFile(path);
+    if (!read.document) {
+        m_messenger.beepAndShow("Cannot use the settings file\r" + text(QDir::toNativeSeparators(path))
+                                + "\r" + read.error + ".\rThe lists are unchanged.");
+        return;
+    }
+    const SettingsDocument &document = *read.document;
+    const ApplyPlan plan = planApply(m_view, escType, document);
+    std::string question;
+    if (plan.otherModel()) {
+        question = "This file holds the settings of a " + modelLabel(document.modelCode)
+            + ", the connected ESC is a " + modelLabel(escType)
+            + ". Settings it does not offer keep their choice.\r\r";
+    }
+    if (plan.changes.empty()) {
+        std::string same = "The lists already show the settings of this file.";
+        if (!plan.notOffered.empty())
+            same += "\rThe connected ESC does not offer:\r" + [&] {
+                std::string lines;
+                for (const std::string &line : plan.notOffered)
+                    lines += (lines.empty() ? "" : "\r") + line;
+                return lines;
+            }();
+        m_messenger.beepAndShow(question + same);
+        return;
+    }
+    question += "These settings will change:\r" + describeChanges(plan.changes)
+        + "\r\rPress PROGRAM afterwards to write them into the ESC.";
+    if (!m_dialogs->confirm(question))
+        return;
+    const std::vector<std::string> notOffered = applyDocument(m_view, escType, document);
+    if (notOffered.empty())
+        return;
+    std::string kept = "These settings of the file are not offered by the connected "
+        + modelLabel(escType) + " and keep their choice:";
+    for (const std::string &line : notOffered)
+        kept += "\r" + line;
+    m_messenger.beepAndShow(kept);
+}
+
+void SettingsFiles::save(int escType)
+{
+    const DocumentResult built = documentFromView(m_view, escType);
+    if (!built.document) {
+        m_messenger.beepAndShow("Nothing was saved: " + built.error + ".");
+        return;
+    }
+    const QString suggested = QDir(lastFolder()).filePath(
+        QString::fromStdString(built.document->modelName).trimmed().replace(QLatin1Char(' '),
+                                                                            QLatin1Char('-'))
+        + QString::fromLatin1(SettingsFileSuffix));
+    QString path = m_dialogs->savePath(QStringLiteral("Save Settings As"), suggested);
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive))
+        path += QString::fromLatin1(SettingsFileSuffix);
+    rememberFolder(path);
+    const QString error = writeDocumentFile(path, *built.document);
+    if (!error.isEmpty())
+        m_messenger.beepAndShow("The settings could not be saved to\r"
+                                + text(QDir::toNativeSeparators(path)) + "\r(" + text(error)
+                                + "). Choose another place.");
+}
+
+void SettingsFiles::backUp(int escType, const std::array<std::int16_t, 12> &escConfig)
+{
+    if (!m_backups.isOn() || m_backupsOff)
+        return;
+    const DocumentResult report = documentFromReport(escType, escConfig);
+    // A model without a name, or a code its lists cannot show: CONNECT says so itself, and no
+    // settings file could hold it.
+    if (!report.document)
+        return;
+    const QString error = m_backups.save(*report.document, QDateTime::currentDateTimeUtc());
+    if (error.isEmpty())
+        return;
+    m_backupWarning = "Backups are off until OrvESC is started again: the settings cannot be saved in\r"
+        + text(QDir::toNativeSeparators(m_backups.folder())) + "\r(" + text(error)
+        + "). CONNECT, PROGRAM and DEFAULT work as before; make the folder writable to have backups.";
+    m_backupsOff = true;
+}
+
+std::string SettingsFiles::takeBackupWarning()
+{
+    std::string warning;
+    warning.swap(m_backupWarning);
+    return warning;
+}
+
+} // namespace orvesc

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "backups.h"
+#include "escrecords.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace orvesc {
+
+class Messenger;
+class SettingsDialogs;
+class SettingsView;
+
+// The Settings menu's file actions on the window's lists: open a settings file or a backup and
+// apply it once the user has confirmed the changes, save what the lists show, and back up the
+// settings each CONNECT reads. Nothing here sends a byte to the ESC.
+class SettingsFiles
+{
+public:
+    SettingsFiles(SettingsView &view, Messenger &messenger, SettingsDialogs &dialogs);
+
+    void setDialogs(SettingsDialogs &dialogs) { m_dialogs = &dialogs; }
+    BackupStore &backups() { return m_backups; }
+    void setBackupFolder(const QString &folder);
+
+    // The menu's actions for the connected model; the window calls them only while the lists
+    // show that model's settings.
+    void open(int escType);
+    void save(int escType);
+    void restoreBackup(int escType);
+    // Opens one file as Open Settings... does after its dialog.
+    void openFile(const QString &path, int escType);
+
+    // Backs up the settings a CONNECT read (EscConfig as the read filled it). A failure turns
+    // backups off for the rest of the run and is told once, by takeBackupWarning().
+    void backUp(int escType, const std::array<std::int16_t, 12> &escConfig);
+    std::string takeBackupWarning();
+
+private:
+    QString lastFolder() const;
+    void rememberFolder(const QString &path) const;
+
+    SettingsView &m_view;
+    Messenger &m_messenger;
+    SettingsDialogs *m_dialogs;
+    BackupStore m_backups;
+    bool m_backupsOff = false;
+    std::string m_backupWarning;
+};
+
+} // namespace orvesc

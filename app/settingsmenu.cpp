@@ -1,0 +1,114 @@
+// The main window's Settings menu: settings files, backups and the read-back of the settings.
+#include "form1.h"
+
+#include "messenger.h"
+
+#include "settingsdialogs.h"
+#include "settingsfiles.h"
+#include "verification.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace orvesc {
+
+namespace {
+
+void tellNotConnected(Messenger &messenger, const char *action)
+{
+    messenger.beepAndShow(std::string(action)
+                          + " works once CONNECT has read an ESC's settings: connect the ESC first.");
+}
+
+} // namespace
+
+void Form1::buildSettingsMenu()
+{
+    mnuSettings = menuBar()->addMenu(tr("Settings"));
+    mnuSettings->setObjectName(QStringLiteral("mnuSettings"));
+    const auto add = [this](QAction *&action, const char *name, const QString &text,
+                            const QKeySequence &shortcut) {
+        action = mnuSettings->addAction(text);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(shortcut);
+    };
+    add(mnuOpenSettings, "mnuOpenSettings", tr("Open Settings..."), QKeySequence::Open);
+    add(mnuSaveSettings, "mnuSaveSettings", tr("Save Settings As..."),
+        QKeySequence(Qt::CTRL | Qt::Key_S));
+    add(mnuRestoreBackup, "mnuRestoreBackup", tr("Restore Backup..."), {});
+    mnuSettings->addSeparator();
+    add(mnuCompare, "mnuCompare", tr("Compare with ESC"), {});
+    add(mnuVerify, "mnuVerify", tr("Verify after PROGRAM"), {});
+    mnuVerify->setCheckable(true);
+    mnuVerify->setChecked(m_verification->verifyAfterProgram());
+
+    connect(mnuOpenSettings, &QAction::triggered, this, &Form1::mnuOpenSettings_Click);
+    connect(mnuSaveSettings, &QAction::triggered, this, &Form1::mnuSaveSettings_Click);
+    connect(mnuRestoreBackup, &QAction::triggered, this, &Form1::mnuRestoreBackup_Click);
+    connect(mnuCompare, &QAction::triggered, this, &Form1::mnuCompare_Click);
+    connect(mnuVerify, &QAction::toggled, this, &Form1::mnuVerify_Toggled);
+    connect(mnuSettings, &QMenu::aboutToShow, this, &Form1::updateSettingsMenu);
+}
+
+bool Form1::settingsShown() const
+{
+    // The lists are enabled exactly when a CONNECT read the settings of the model it identified.
+    return m_records.EscType > 0 && m_combos[0]->isEnabled();
+}
+
+void Form1::updateSettingsMenu()
+{
+    const bool files = settingsShown() && !m_busy;
+    mnuOpenSettings->setEnabled(files);
+    mnuSaveSettings->setEnabled(files);
+    mnuRestoreBackup->setEnabled(files);
+    mnuCompare->setEnabled(Program->isEnabled() && !m_busy);
+}
+
+void Form1::setSettingsDialogs(SettingsDialogs &dialogs)
+{
+    m_files->setDialogs(dialogs);
+}
+
+void Form1::mnuOpenSettings_Click()
+{
+    if (m_busy)
+        return;
+    if (!settingsShown()) {
+        tellNotConnected(m_messenger, "Open Settings...");
+        return;
+    }
+    m_files->open(m_records.EscType);
+}
+
+void Form1::mnuSaveSettings_Click()
+{
+    if (m_busy)
+        return;
+    if (!settingsShown()) {
+        tellNotConnected(m_messenger, "Save Settings As...");
+        return;
+    }
+    m_files->save(m_records.EscType);
+}
+
+void Form1::mnuRestoreBackup_Click()
+{
+    if (m_busy)
+        return;
+    if (!settingsShown()) {
+        tellNotConnected(m_messenger, "Restore Backup...");
+        return;
+    }
+    m_files->restoreBackup(m_records.EscType);
+}
+
+void Form1::mnuVerify_Toggled(bool on)
+{
+    m_verification->setVerifyAfterProgram(on);
+}
+
+} // namespace orvesc

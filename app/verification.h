@@ -1,0 +1,46 @@
+#pragma once
+
+#include "escrecords.h"
+#include "settingscompare.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace orvesc {
+
+class EscExchanges;
+class Messenger;
+class SettingsView;
+
+// Reads an ESC's settings back and compares them with what the lists show or what PROGRAM
+// sent: the Settings menu's Compare with ESC, and the read that ends PROGRAM and DEFAULT while
+// Verify after PROGRAM is on (remembered in QSettings, off by default).
+class Verification
+{
+public:
+    Verification(EscExchanges &exchanges, Messenger &messenger, SettingsView &view,
+                 const EscRecords &records);
+
+    bool verifyAfterProgram() const;
+    void setVerifyAfterProgram(bool on);
+
+    // Compare with ESC: reads the settings as CONNECT does and tells the user the outcome; no
+    // list and no record of the window changes.
+    void compareWithEsc();
+    // The end of PROGRAM and DEFAULT while verifying: true when the ESC holds what was sent.
+    // Otherwise the user has been told the differences, or the read's failure.
+    bool verifyProgrammed(const std::array<std::int16_t, 10> &sent);
+
+private:
+    // The differences, or nullopt when the read failed (it said so itself) or was cancelled.
+    std::optional<std::vector<SettingDifference>> readBack(const std::array<std::int16_t, 10> &expected);
+
+    EscExchanges &m_exchanges;
+    Messenger &m_messenger;
+    SettingsView &m_view;
+    const EscRecords &m_records;
+};
+
+} // namespace orvesc

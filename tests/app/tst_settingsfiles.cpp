@@ -1,0 +1,260 @@
+#include "escbench.h"
+
+#include "backups.h"
+#include "settingsdialogs.h"
+#include "settingsdocument.h"
+#include "settingsfiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+using namespace orvesc;
+using namespace orvesc::test;
+
+namespace {
+
+// Answers the Settings menu's questions from a script and notes what it was asked.
+struct ScriptedDialogs : SettingsDialogs
+{
+    QString openPath(const QString &, const QString &folder, bool newestFirst) override
+    {
+        openedIn << folder + (newestFirst ? " newest first" : "");
+        return path;
+    }
+    QString savePath(const QString &, const QString &) override { return path; }
+    bool confirm(const std::string &text) override
+    {
+        questions << QString::fromStdString(text);
+        return ok;
+    }
+    QString path;
+    bool ok = true;
+    QStringList openedIn;
+    QStringList questions;
+};
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray document(int model, std::array<std::int16_t, 12> report)
+{
+    return QByteArray::fromStdString(writeSettingsDocument(*documentFromReport(model, report).document));
+}
+
+} // namespace
+
+// Settings files and backups in the window: save, open and restore, with what each refuses.
+class TestSettingsFiles : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    ScriptedDialogs m_dialogs;
+
+    sim::EscSimulator &connected(EscBench &bench, int model = 38, std::optional<sim::EscSettings> settings = {})
+    {
+        sim::EscSimulator &esc = bench.addEsc(1, model, settings);
+        bench.start();
+        bench.form->setSettingsDialogs(m_dialogs);
+        bench.form->settingsFiles().setBackupFolder(m_dir.filePath(QStringLiteral("backups")));
+        bench.connectAndClear();
+        m_dialogs = ScriptedDialogs();
+        return esc;
+    }
+    static void trigger(EscBench &bench, const char *action)
+    {
+        bench.form->findChild<QAction *>(QLatin1String(action))->trigger();
+    }
+    QStringList backups() const
+    {
+        return QDir(m_dir.filePath(QStringLiteral("backups"))).entryList(QDir::Files, QDir::Name);
+    }
+
+private slots:
+    void init()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QDir(m_dir.filePath(QStringLiteral("backups"))).removeRecursively();
+    }
+
+    // Save, change three lists, open the file: the three changes are listed, applied, and
+    // PROGRAM sends what was saved.
+    void savedFileBringsTheChoicesBack_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<QList<int>>("sent");
+        QTest::newRow("38") << 38 << QList<int>{160, 38, 56, 65, 81, 98, 112, 128, 144};
+        QTest::newRow("182") << 182 << QList<int>{160, 43, 56, 65, 81, 98, 116, 128, 144, 192};
+    }
+    void savedFileBringsTheChoicesBack()
+    {
+        QFETCH(int, model);
+        QFETCH(QList<int>, sent);
+        EscBench bench;
+        sim::EscSimulator &esc = connected(bench, model);
+        const QStringList saved = bench.listTexts();
+        m_dialogs.path = m_dir.filePath(QStringLiteral("saved"));
+        trigger(bench, "mnuSaveSettings");
+        QVERIFY(QFile::exists(m_dialogs.path + ".orvesc.json"));
+
+        EscBench::typeOver(bench.combo(SettingList::Brake), QStringLiteral("ON"));
+        EscBench::typeOver(bench.combo(SettingList::Reverse), QStringLiteral("ON"));
+        EscBench::typeOver(bench.combo(SettingList::Timing), QStringLiteral("SOFT"));
+        m_dialogs.path += ".orvesc.json";
+        trigger(bench, "mnuOpenSettings");
+
+        QCOMPARE(m_dialogs.questions, QStringList{"These settings will change:\rBRAKE: ON -> OFF*\rTIMING "
+                                                  "MODE: SOFT -> AUTO*\rMOTOR REVERSE: ON -> OFF*\r\rPress "
+                                                  "PROGRAM afterwards to write them into the ESC."});
+        QCOMPARE(bench.listTexts(), saved);
+        QCOMPARE(bench.messages.texts, QStringList());
+        esc.clearLog();
+        bench.click("Program");
+        QCOMPARE(EscBench::received(esc), sent);
+    }
+
+    // A file that cannot be used gets one message naming it and what is wrong; nothing changes.
+    void unusableFileChangesNothing_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("not JSON") << "a.txt" << QByteArray("brake=on") << "it is not JSON text (error at byte 1)";
+        QTest::newRow("over 64 KiB") << "big.json" << QByteArray(70000, ' ')
+                                     << "it is larger than 64 KiB (70000 bytes), far too large for a settings file";
+        QTest::newRow("folder") << "folder" << QByteArray() << "it is a folder, not a file";
+        QTest::newRow("vanished") << "gone.json" << QByteArray() << "it does not exist";
+        QTest::newRow("unknown model") << "m.json"
+            << document(38, {160, 38, 48, 56, 65, 81, 98, 112, 128, 144, 1}).replace("\"code\": 38", "\"code\": 99")
+            << "its model code 99 is not a model this tool knows";
+    }
+    void unusableFileChangesNothing()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        const QString path = m_dir.filePath(name);
+        if (name == QLatin1String("folder"))
+            QDir().mkpath(path);
+        else if (!bytes.isEmpty())
+            writeFile(path, bytes);
+        EscBench bench;
+        connected(bench);
+        EscBench::typeOver(bench.combo(SettingList::Brake), QStringLiteral("SOFT"));
+        const QStringList lists = bench.listTexts();
+        m_dialogs.path = path;
+
+        trigger(bench, "mnuOpenSettings");
+
+        QCOMPARE(bench.messages.texts, QStringList{"Cannot use the settings file\r" + QDir::toNativeSeparators(path)
+                                                   + '\r' + reason + ".\rThe lists are unchanged."});
+        QCOMPARE(bench.listTexts(), lists);
+        QVERIFY(m_dialogs.questions.isEmpty());
+    }
+
+    // Another model's file names both models before anything changes; what this model does not
+    // offer keeps its choice and is named afterwards. Cancel changes nothing.
+    void otherModelsFileAsksFirst_data()
+    {
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("OK") << true;
+        QTest::newRow("Cancel") << false;
+    }
+    void otherModelsFileAsksFirst()
+    {
+        QFETCH(bool, ok);
+        const QString path = m_dir.filePath(QStringLiteral("r9.orvesc.json"));
+        writeFile(path, document(183, {161, 47, 48, 56, 65, 81, 98, 113, 128, 144, 199, 1}));
+        EscBench bench;
+        connected(bench);
+        QStringList lists = bench.listTexts();
+        m_dialogs.path = path;
+        m_dialogs.ok = ok;
+
+        trigger(bench, "mnuOpenSettings");
+
+        QCOMPARE(m_dialogs.questions, QStringList{
+            "This file holds the settings of a QUORL R9 12S (183), the connected ESC is a QUORL R5 3S (38). "
+            "Settings it does not offer keep their choice.\r\rThese settings will change:\rBRAKE: OFF* -> ON\r"
+            "FREQUENCY: 8 kHz* -> 16 kHz\r\rPress PROGRAM afterwards to write them into the ESC."});
+        if (ok) {
+            lists[0] = QStringLiteral("ON");
+            lists[6] = QStringLiteral("16 kHz");
+        }
+        QCOMPARE(bench.listTexts(), lists);
+        QCOMPARE(bench.messages.texts, ok ? QStringList{"These settings of the file are not offered by the connected "
+                                                        "QUORL R5 3S (38) and keep their choice:\rBATTERY: 12S Li\r"
+                                                        "ACCELERATION DELAY: LEVEL8"}
+                                          : QStringList());
+    }
+
+    // Each read is backed up once, an unchanged read not again, past 200 files the oldest go;
+    // Restore Backup brings back what the ESC had before DEFAULT.
+    void connectBacksUpAndRestoreUndoesDefault()
+    {
+        const QString folder = m_dir.filePath(QStringLiteral("backups"));
+        QDir().mkpath(folder);
+        for (int i = 0; i < BackupStore::Limit; ++i)
+            writeFile(folder + QStringLiteral("/20000101-000000-%1_OLD.orvesc.json").arg(i, 3, 10, QLatin1Char('0')), "{}");
+        EscBench bench;
+        sim::EscSettings changed{162, 37, 49, 54, 64, 80, 96, 113, 129, 144, 192};
+        connected(bench, 38, changed);
+        const QStringList before = bench.listTexts();
+        bench.connectAndClear();
+        QCOMPARE(backups().size(), BackupStore::Limit);
+        QCOMPARE(backups().constFirst(), QStringLiteral("20000101-000000-001_OLD.orvesc.json"));
+        QVERIFY(backups().constLast().endsWith(QLatin1String("_QUORL-R5-3S.orvesc.json")));
+
+        bench.click("CmdReset");
+        bench.connectAndClear();
+        QCOMPARE(backups().size(), BackupStore::Limit);
+        QCOMPARE(backups().constFirst(), QStringLiteral("20000101-000000-002_OLD.orvesc.json"));
+
+        m_dialogs.path = folder + '/' + backups().at(BackupStore::Limit - 2);
+        trigger(bench, "mnuRestoreBackup");
+        QCOMPARE(m_dialogs.openedIn, QStringList{folder + " newest first"});
+        QCOMPARE(bench.listTexts(), before);
+    }
+
+    // A backup folder that cannot be written is told once and never stops CONNECT.
+    void unwritableBackupFolderNeverBlocksConnect()
+    {
+        const QString blocker = m_dir.filePath(QStringLiteral("blocker"));
+        writeFile(blocker, "a file where the folder would be");
+        EscBench bench;
+        bench.addEsc(1, 38);
+        bench.start();
+        bench.form->settingsFiles().setBackupFolder(blocker + QStringLiteral("/backups"));
+        bench.click("Connect");
+        bench.click("Connect");
+        QCOMPARE(bench.state(), Connected38);
+        QCOMPARE(bench.messages.texts.size(), 1);
+        QVERIFY(bench.messages.texts.constFirst().startsWith(QLatin1String("Backups are off until OrvESC is started again")));
+    }
+
+    // Saving names the file and the system's reason when it cannot be written; the file
+    // actions wait for a connected ESC's settings.
+    void saveThatCannotWriteSaysWhy()
+    {
+        EscBench bench;
+        bench.addEsc(1, 38);
+        bench.start();
+        bench.form->setSettingsDialogs(m_dialogs);
+        auto *save = bench.form->findChild<QAction *>(QStringLiteral("mnuSaveSettings"));
+        QVERIFY(!save->isEnabled());
+        bench.click("Connect");
+        QVERIFY(save->isEnabled());
+        m_dialogs.path = m_dir.filePath(QStringLiteral("no/such/folder/x.orvesc.json"));
+        save->trigger();
+        QCOMPARE(bench.messages.texts, QStringList{"The settings could not be saved to\r" + m_dialogs.path
+                                                   + "\r(No such file or directory). Choose another place."});
+    }
+};
+
+QTEST_MAIN(TestSettingsFiles)
+#include "tst_settingsfiles.moc"
