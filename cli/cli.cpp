@@ -5,7 +5,7 @@
 #include "exitcodes.h"
 #include "portlisting.h"
 #include "portrunner.h"
-#include "portsetup.h"
+#include "clisetup.h"
 #include "settingsplan.h"
 #include "station.h"
 #include "writejob.h"
@@ -36,7 +36,7 @@ PortResult identifyJob(EscSession &session, const std::vector<int> &candidates)
 
 } // namespace
 
-int runCli(const QStringList &arguments, const PortSetup &setup, Console &console,
+int runCli(const QStringList &arguments, const CliSetup &setup, Console &console,
            const std::atomic<bool> *stop)
 {
     const ParseOutcome parsed = parseCommandLine(arguments);
@@ -53,6 +53,7 @@ int runCli(const QStringList &arguments, const PortSetup &setup, Console &consol
 
     JobSetup jobSetup;
     jobSetup.console = &console;
+    jobSetup.backupFolder = setup.backupFolder;
     if (const QString problem = jobSetup.prepare(request); !problem.isEmpty()) {
         console.note(QStringLiteral("orvesc-cli: %1").arg(problem));
         return UsageError;

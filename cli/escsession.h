@@ -5,7 +5,7 @@
 #include "eventloopwaiter.h"
 #include "messenger.h"
 #include "portmap.h"
-#include "portsetup.h"
+#include "clisetup.h"
 #include "qserialportcomponent.h"
 
 #include <QString>

@@ -1,6 +1,7 @@
 #include "cli.h"
 #include "console.h"
-#include "portsetup.h"
+#include "clisetup.h"
+#include "orvescversion.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -23,7 +24,8 @@ extern "C" void requestStop(int)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("orvesc-cli"));
+    // The window's name, so that both keep their backups in the same data folder.
+    QCoreApplication::setApplicationName(QStringLiteral(ORVESC_APP_NAME));
     // Ctrl+C ends a station run after the ESC under way, with its summary.
     std::signal(SIGINT, requestStop);
     std::signal(SIGTERM, requestStop);
@@ -34,6 +36,6 @@ int main(int argc, char *argv[])
     out.open(fileno(stdout), QIODevice::WriteOnly | QIODevice::Unbuffered);
     err.open(fileno(stderr), QIODevice::WriteOnly | QIODevice::Unbuffered);
     orvesc::cli::Console console(out, err);
-    return orvesc::cli::runCli(QCoreApplication::arguments(), orvesc::cli::PortSetup::fromEnvironment(),
+    return orvesc::cli::runCli(QCoreApplication::arguments(), orvesc::cli::CliSetup::fromEnvironment(),
                                console, &stopRequested);
 }

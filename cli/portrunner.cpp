@@ -20,7 +20,7 @@ std::vector<int> listedPorts(const PortMap &map)
     return scanPorts(component);
 }
 
-PortRunner::PortRunner(const CliRequest &request, const PortSetup &setup, Console &console)
+PortRunner::PortRunner(const CliRequest &request, const CliSetup &setup, Console &console)
     : m_request(request), m_setup(setup), m_console(console)
 {
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "escsession.h"
-#include "portsetup.h"
+#include "clisetup.h"
 
 #include <QJsonObject>
 #include <QString>
@@ -43,7 +43,7 @@ using PortJob = std::function<PortResult(EscSession &session, const std::vector<
 class PortRunner
 {
 public:
-    PortRunner(const CliRequest &request, const PortSetup &setup, Console &console);
+    PortRunner(const CliRequest &request, const CliSetup &setup, Console &console);
 
     void setPortWrapper(EscSession::PortWrapper wrapper) { m_wrapper = std::move(wrapper); }
     // With --json and one ESC, print the job's settings document alone instead of the array,
@@ -55,7 +55,7 @@ public:
 
 private:
     const CliRequest &m_request;
-    const PortSetup &m_setup;
+    const CliSetup &m_setup;
     Console &m_console;
     EscSession::PortWrapper m_wrapper;
     bool m_singleDocument = false;

@@ -13,7 +13,7 @@
 
 namespace orvesc::cli {
 
-int runStation(const CliRequest &request, const PortSetup &setup, JobSetup &job, Console &console,
+int runStation(const CliRequest &request, const CliSetup &setup, JobSetup &job, Console &console,
                const std::atomic<bool> *stop)
 {
     const auto stopped = [stop] { return stop && stop->load(); };

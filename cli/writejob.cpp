@@ -3,13 +3,17 @@
 #include "clioptions.h"
 #include "console.h"
 #include "exitcodes.h"
+#include "backups.h"
 #include "modeltable.h"
 #include "settingscompare.h"
 #include "settingsfile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QDateTime>
+#include <QDir>
 #include <QJsonObject>
+#include <QMutexLocker>
 
 namespace orvesc::cli {
 
@@ -48,6 +52,24 @@ QString differencesText(const PortTarget &port, const std::vector<SettingDiffere
                              QString::fromStdString(difference.expected));
     }
     return text;
+}
+
+// Before any write: the settings as the ESC reported them, kept as the window's CONNECT keeps
+// them. A backup that cannot be written never stops the write.
+void backUp(JobSetup &setup, const PortTarget &port, int model,
+            const std::array<std::int16_t, 12> &reported)
+{
+    const QMutexLocker lock(&setup.backupMutex);
+    const DocumentResult report = documentFromReport(model, reported);
+    if (setup.backupsOff || setup.backupFolder.isEmpty() || !report.document)
+        return;
+    const QString error = BackupStore(setup.backupFolder).save(*report.document, QDateTime::currentDateTimeUtc());
+    if (error.isEmpty())
+        return;
+    setup.backupsOff = true;
+    progress(setup, port, QStringLiteral("backups are off for this run: the settings cannot be saved in %1 "
+                                         "(%2); the write goes on. Make the folder writable to have backups.")
+                                  .arg(QDir::toNativeSeparators(setup.backupFolder), error));
 }
 
 // A file of another model is used only when asked for; say what does not fit.
@@ -187,6 +209,8 @@ PortResult writeJob(JobSetup &setup, EscSession &session, const std::vector<int>
     progress(setup, result.port, QStringLiteral("%1 found, settings read").arg(modelName(model)));
     if (!acceptsFileModel(setup, model, result))
         return result;
+    if (!setup.request->dryRun)
+        backUp(setup, result.port, model, reported);
     const bool factory = setup.request->command == CliRequest::Command::Default;
     const WritePlan plan = factory ? planDefault(model, reported)
                                    : planWrite(model, reported, setup.requests,

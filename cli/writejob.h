@@ -8,6 +8,9 @@
 #include <QMutex>
 #include <QString>
 
+#include <array>
+#include <cstdint>
+
 #include <vector>
 
 namespace orvesc::cli {
@@ -32,6 +35,11 @@ public:
     int fileModel = 0;  // the model code of the file, 0 without one
     QString fileModelName;
     TraceSink trace;
+    // Where the settings an ESC reported are kept before a write; once saving fails, backups
+    // are off for the rest of the run (said once).
+    QString backupFolder;
+    QMutex backupMutex;
+    bool backupsOff = false;
 };
 
 PortResult readJob(JobSetup &setup, EscSession &session, const std::vector<int> &candidates);

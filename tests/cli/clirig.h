@@ -3,7 +3,7 @@
 #include "cli.h"
 #include "console.h"
 #include "escsimulator.h"
-#include "portsetup.h"
+#include "clisetup.h"
 
 #include <QBuffer>
 #include <QStringList>
@@ -40,7 +40,8 @@ public:
         return *m_escs.back();
     }
     QString folder() const { return m_folder.path(); }
-    cli::PortSetup setup() const { return cli::PortSetup{folder(), QStringList()}; }
+    QString backupFolder() const { return m_folder.filePath(QStringLiteral("backups")); }
+    cli::CliSetup setup() const { return cli::CliSetup{folder(), QStringList(), backupFolder()}; }
 
     CliRun run(const QStringList &arguments) const
     {

@@ -1,4 +1,5 @@
 #include "clirig.h"
+#include "documentfile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -151,6 +152,13 @@ private slots:
             QCOMPARE(target.settings()[i], custom[i]);
         QCOMPARE(rig.run({QStringLiteral("verify"), file}).exitCode, 0);
         target.stop();
+        // What the target held before the write was kept as a backup.
+        const QDir backups(rig.backupFolder());
+        const QStringList kept = backups.entryList({QStringLiteral("*.orvesc.json")}, QDir::Files);
+        QCOMPARE(kept.size(), 1);
+        const DocumentResult backup = readDocumentFile(backups.filePath(kept.first()));
+        QVERIFY(backup.document);
+        QCOMPARE(backup.document->find(SettingKey::Brake)->code, 160);
 
         sim::EscSimulator &other = rig.addEsc(3, 38);
         const test::CliRun refused = rig.run({QStringLiteral("write"), file});

@@ -49,6 +49,7 @@ private slots:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("ORVESC_PORT_LINKS"), m_folder.path());
         environment.insert(QStringLiteral("ORVESC_SYSTEM_PORTS"), QString());
+        environment.insert(QStringLiteral("ORVESC_BACKUPS"), m_folder.filePath(QStringLiteral("backups")));
         m_cli.setProcessEnvironment(environment);
         m_cli.start(QStringLiteral(ORVESC_CLI_EXECUTABLE),
                     {QStringLiteral("write"), QStringLiteral("--station"), QStringLiteral("--port"),

@@ -1,4 +1,6 @@
-#include "portsetup.h"
+#include "clisetup.h"
+
+#include "backups.h"
 
 #include <QFileInfo>
 
@@ -14,12 +16,15 @@ QString sameDevice(const QString &path)
 
 } // namespace
 
-PortSetup PortSetup::fromEnvironment()
+CliSetup CliSetup::fromEnvironment()
 {
-    PortSetup setup;
+    CliSetup setup;
     setup.linkFolder = qEnvironmentVariable("ORVESC_PORT_LINKS");
     if (setup.linkFolder.isEmpty())
         setup.linkFolder = PortMap::defaultFolder();
+    setup.backupFolder = qEnvironmentVariable("ORVESC_BACKUPS");
+    if (setup.backupFolder.isEmpty())
+        setup.backupFolder = BackupStore::defaultFolder();
     if (qEnvironmentVariableIsSet("ORVESC_SYSTEM_PORTS")) {
         setup.systemPorts = qEnvironmentVariable("ORVESC_SYSTEM_PORTS")
                                     .split(QLatin1Char(':'), Qt::SkipEmptyParts);
@@ -27,7 +32,7 @@ PortSetup PortSetup::fromEnvironment()
     return setup;
 }
 
-PortMap PortSetup::portMap(const QStringList &extraDevices) const
+PortMap CliSetup::portMap(const QStringList &extraDevices) const
 {
     if (!systemPorts && extraDevices.isEmpty())
         return PortMap(linkFolder);
@@ -40,7 +45,7 @@ PortTarget portTarget(const PortMap &map, int number)
     return PortTarget{number, QStringLiteral("COM%1").arg(number), map.device(number)};
 }
 
-ResolvedPorts resolvePorts(const PortSetup &setup, const QList<PortArgument> &ports)
+ResolvedPorts resolvePorts(const CliSetup &setup, const QList<PortArgument> &ports)
 {
     QStringList devices;
     for (const PortArgument &port : ports) {

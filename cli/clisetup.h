@@ -11,15 +11,17 @@
 
 namespace orvesc::cli {
 
-// Where the command line finds its ports: the port-link folder and the system's serial ports.
-// ORVESC_PORT_LINKS names another link folder and ORVESC_SYSTEM_PORTS (colon-separated, empty
-// for none) replaces the system's list, so tests reach only their simulators.
-struct PortSetup
+// Where the command line finds its ports and keeps its backups: the port-link folder, the
+// system's serial ports and the window's backup folder. ORVESC_PORT_LINKS names another link
+// folder, ORVESC_SYSTEM_PORTS (colon-separated, empty for none) replaces the system's list and
+// ORVESC_BACKUPS another backup folder, so tests reach only their simulators and folders.
+struct CliSetup
 {
     QString linkFolder;
     std::optional<QStringList> systemPorts;
+    QString backupFolder;
 
-    static PortSetup fromEnvironment();
+    static CliSetup fromEnvironment();
 
     // The map the window would build; device paths given with --port join the system's ports so
     // that they get a COM number of their own.
@@ -41,7 +43,7 @@ struct ResolvedPorts
     std::vector<PortTarget> targets;
     QString error;
 };
-ResolvedPorts resolvePorts(const PortSetup &setup, const QList<PortArgument> &ports);
+ResolvedPorts resolvePorts(const CliSetup &setup, const QList<PortArgument> &ports);
 
 PortTarget portTarget(const PortMap &map, int number);
 
