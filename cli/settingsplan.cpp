@@ -6,6 +6,7 @@
 #include "modeltable.h"
 #include "optionlists.h"
 #include "settingsform.h"
+#include "settingkeys.h"
 
 #include <QRegularExpression>
 
@@ -13,27 +14,26 @@ namespace orvesc::cli {
 
 namespace {
 
-// The keys a setting answers to on the command line, and every entry it has on any model.
+// Every entry a setting has on any model, for checking --set before a model is known.
 struct KeySpec
 {
-    SettingList list;
-    const char *key;
+    SettingKey key;
     std::string_view entries;
     std::string_view moreEntries;
 };
 
 constexpr KeySpec Keys[] = {
-    {SettingList::Brake, "brake", optionlist::Brake, {}},
-    {SettingList::Batt, "battery", optionlist::Battery3S, {}},
-    {SettingList::LVC, "cutoff", optionlist::LithiumCutoffLong, optionlist::NickelCutoff},
-    {SettingList::LVCAction, "cutoff_action", optionlist::CutoffAction, {}},
-    {SettingList::SoftStart, "soft_start", optionlist::SoftStart, {}},
-    {SettingList::Timing, "timing", optionlist::Timing, {}},
-    {SettingList::Frequency, "frequency", optionlist::Frequency, {}},
-    {SettingList::Frequency, "warn_voltage", optionlist::WarnVoltage, {}},
-    {SettingList::Reverse, "reverse", optionlist::Reverse, {}},
-    {SettingList::RPM, "rpm_control", optionlist::RpmLong, {}},
-    {SettingList::ACCN, "acceleration_delay", optionlist::AccelerationDelay, {}},
+    {SettingKey::Brake, optionlist::Brake, {}},
+    {SettingKey::Battery, optionlist::Battery3S, {}},
+    {SettingKey::Cutoff, optionlist::LithiumCutoffLong, optionlist::NickelCutoff},
+    {SettingKey::CutoffAction, optionlist::CutoffAction, {}},
+    {SettingKey::SoftStart, optionlist::SoftStart, {}},
+    {SettingKey::Timing, optionlist::Timing, {}},
+    {SettingKey::Frequency, optionlist::Frequency, {}},
+    {SettingKey::WarnVoltage, optionlist::WarnVoltage, {}},
+    {SettingKey::Reverse, optionlist::Reverse, {}},
+    {SettingKey::RpmControl, optionlist::RpmLong, {}},
+    {SettingKey::AccelerationDelay, optionlist::AccelerationDelay, {}},
 };
 
 // The order a user of the window would choose in: RPM control first, so that a rule refusing
@@ -66,17 +66,18 @@ QStringList entriesOf(std::string_view list)
     return entries;
 }
 
+// A setting named by its file key or by its caption, in any case, with spaces, dashes or
+// underscores between the words.
 const KeySpec *findKey(const QString &key)
 {
     const QString wanted = normalKey(key);
     for (const KeySpec &spec : Keys) {
-        const bool named = wanted == QLatin1String(spec.key)
-                || wanted == normalKey(QString::fromStdString(settingCaption(spec.list, 0)));
-        if (named)
+        // The warn voltage shares the frequency's list; its caption is the one of a warn model.
+        const int model = spec.key == SettingKey::WarnVoltage ? 179 : 0;
+        if (wanted == QLatin1String(settingKeyName(spec.key))
+            || wanted == normalKey(QString::fromStdString(settingCaption(listOfKey(spec.key), model))))
             return &spec;
     }
-    if (wanted == normalKey(QString::fromLatin1(WarnVoltageCaption)))
-        return &Keys[7];
     return nullptr;
 }
 
@@ -205,7 +206,7 @@ QString addSetRequest(const QString &argument, SettingRequests &requests)
     if (!spec) {
         QStringList keys;
         for (const KeySpec &known : Keys)
-            keys << QString::fromLatin1(known.key);
+            keys << QString::fromLatin1(settingKeyName(known.key));
         return QStringLiteral("--set: \"%1\" is not a setting. Settings: %2.")
                 .arg(key, keys.join(QStringLiteral(", ")));
     }
@@ -217,9 +218,9 @@ QString addSetRequest(const QString &argument, SettingRequests &requests)
         QStringList shown = entries;
         shown.replaceInStrings(QStringLiteral("*"), QString());
         return QStringLiteral("--set %1: \"%2\" is not an entry of that setting. Entries: %3.")
-                .arg(QString::fromLatin1(spec->key), entry, shown.join(QStringLiteral(", ")));
+                .arg(QString::fromLatin1(settingKeyName(spec->key)), entry, shown.join(QStringLiteral(", ")));
     }
-    requests[spec->list] = SettingRequest{std::nullopt, entry};
+    requests[listOfKey(spec->key)] = SettingRequest{std::nullopt, entry};
     return QString();
 }
 
@@ -365,22 +366,14 @@ WritePlan planDefault(int model, const std::array<std::int16_t, 12> &reported)
 
 std::vector<ReportedSetting> reportedSettings(int model, const std::array<std::int16_t, 12> &escConfig)
 {
-    ModelLists lists(model, escConfig);
     const bool nickel = escConfig[1] == codebase::BatteryNickel;
-    if (nickel)
-        lists.form().lvc_Ni();
     std::vector<ReportedSetting> rows;
-    for (int i = 0; i < SettingListCount; ++i) {
-        const auto which = static_cast<SettingList>(i);
-        if (!commandCode(which, model, nickel, 0))
-            continue;
+    for (const SettingKey key : modelKeys(model)) {
+        const SettingList which = listOfKey(key);
         const int code = escConfig[reportedElement(which, nickel)];
-        const std::optional<int> index = listIndexOf(which, model, nickel, code);
-        const bool shows = index && *index >= 0 && *index < lists.list(which).count()
-                && commandCode(which, model, nickel, *index) == code;
         rows.push_back(ReportedSetting{
                 which, caption(which, model),
-                shows ? QString::fromStdString(lists.list(which).entry(*index)) : QString(), code});
+                QString::fromStdString(entryForCode(which, model, nickel, code).value_or(std::string())), code});
     }
     return rows;
 }

@@ -4,6 +4,7 @@
 #include "console.h"
 #include "exitcodes.h"
 #include "backups.h"
+#include "documentfile.h"
 #include "modeltable.h"
 #include "settingscompare.h"
 #include "settingsfile.h"
@@ -144,18 +145,25 @@ PortResult readJob(JobSetup &setup, EscSession &session, const std::vector<int> 
         return result;
     const int model = session.model();
     result.summary = QStringLiteral("settings of the %1 read").arg(modelName(model));
-    QByteArray document;
-    const QString unwritable = settingsDocument(model, reported, document);
-    result.document = document;
-    if (unwritable.isEmpty())
-        result.json.insert(QStringLiteral("settings"), QJsonDocument::fromJson(document).object());
+    const DocumentResult report = documentFromReport(model, reported);
+    if (report.document) {
+        result.document = QByteArray::fromStdString(writeSettingsDocument(*report.document));
+        result.json.insert(QStringLiteral("settings"), QJsonDocument::fromJson(result.document).object());
+    }
+    if (setup.request->json && !report.document) {
+        result.exitCode = UsageError;
+        result.summary = QStringLiteral("no settings document can hold these settings (%1); read "
+                                        "without --json shows them as a table.")
+                                 .arg(QString::fromStdString(report.error));
+        return result;
+    }
     if (!setup.request->output.isEmpty()) {
-        QString problem = unwritable;
-        if (problem.isEmpty())
-            problem = saveSettingsDocument(setup.request->output, document);
+        const QString problem = !report.document
+                ? QStringLiteral("no settings file can hold these settings: %1.").arg(QString::fromStdString(report.error))
+                : writeDocumentFile(setup.request->output, *report.document);
         if (!problem.isEmpty()) {
             result.exitCode = UsageError;
-            result.summary = problem;
+            result.summary = QStringLiteral("%1 cannot be written: %2").arg(setup.request->output, problem);
             return result;
         }
         result.summary += QStringLiteral(" and saved in %1").arg(setup.request->output);

@@ -95,7 +95,7 @@ private slots:
                                            << "the read-back differs" << ConnectBytes + " a1 26 38 41 51 62 70 80 90 02";
         QTest::newRow("trace") << 38 << good << "write --set brake=on --no-verify --trace -" << 0 << ""
                                << "-> 0xA1 BRAKE: ON" << ConnectBytes + " a1 26 38 41 51 62 70 80 90";
-        QTest::newRow("missing file") << 38 << good << "verify nothing.orvesc.json" << 1 << "" << "there is no such file" << "";
+        QTest::newRow("missing file") << 38 << good << "verify nothing.orvesc.json" << 1 << "" << "nothing.orvesc.json cannot be used: it does not exist" << "";
         QTest::newRow("-o with --all") << 38 << good << "read --all -o x.json" << 1 << "" << "give one --port" << "";
         QTest::newRow("acceleration on 38") << 38 << good << "write --set acceleration_delay=level2" << 1 << ""
                                             << "has no ACCELERATION DELAY setting" << ConnectBytes;
