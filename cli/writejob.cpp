@@ -94,10 +94,6 @@ bool acceptsFileModel(JobSetup &setup, int model, PortResult &result)
 QString JobSetup::prepare(const CliRequest &cliRequest)
 {
     request = &cliRequest;
-    if (!cliRequest.trace.isEmpty() && console) {
-        if (const QString problem = trace.open(cliRequest.trace, *console); !problem.isEmpty())
-            return problem;
-    }
     if (!cliRequest.file.isEmpty()) {
         SettingsFile file;
         if (const QString problem = readSettingsFile(cliRequest.file, file); !problem.isEmpty())
@@ -105,21 +101,25 @@ QString JobSetup::prepare(const CliRequest &cliRequest)
         fileModel = file.modelCode;
         fileModelName = file.modelName;
         requests = file.requests;
-        // A file whose own settings the rules would change is refused before any port opens.
-        if (findEscModel(fileModel) && cliRequest.sets.isEmpty()) {
-            std::array<std::int16_t, 12> factory{};
-            const auto codes = factoryCodes(fileModel);
-            std::copy(codes.begin(), codes.end(), factory.begin());
-            const WritePlan plan = planWrite(fileModel, factory, requests);
-            if (!plan.refusal.isEmpty())
-                return QStringLiteral("%1: %2").arg(cliRequest.file, plan.refusal);
-        }
     }
     for (const QString &set : cliRequest.sets) {
         if (const QString problem = addSetRequest(set, requests); !problem.isEmpty())
             return problem;
     }
-    return requestedConflict(requests);
+    if (const QString conflict = requestedConflict(requests); !conflict.isEmpty())
+        return conflict;
+    // A file names every setting of its model, so on an ESC of that model the plan does not
+    // depend on what the ESC holds: a refusal is certain before any port is opened.
+    if (fileModel != 0 && !cliRequest.allowOtherModel) {
+        std::array<std::int16_t, 12> factory{};
+        const auto codes = factoryCodes(fileModel);
+        std::copy(codes.begin(), codes.end(), factory.begin());
+        if (const WritePlan plan = planWrite(fileModel, factory, requests); !plan.refusal.isEmpty())
+            return QStringLiteral("%1: %2").arg(cliRequest.file, plan.refusal);
+    }
+    if (!cliRequest.trace.isEmpty() && console)
+        return trace.open(cliRequest.trace, *console);
+    return QString();
 }
 
 int connectAndRead(EscSession &session, const std::vector<int> &candidates,

@@ -147,6 +147,10 @@ private slots:
         source.stop();
 
         sim::EscSimulator &target = rig.addEsc(2, 45);
+        const test::CliRun conflict = rig.run({QStringLiteral("write"), file, QStringLiteral("--set"), QStringLiteral("rpm_control=ON RANGE 1")});
+        QCOMPARE(conflict.exitCode, 1);
+        QVERIFY2(conflict.err.contains(QStringLiteral("\"RPM Control Disabled with Brake\"")), qPrintable(conflict.err));
+        QCOMPARE(receivedHex(target), QString());
         QCOMPARE(rig.run({QStringLiteral("write"), file}).exitCode, 0);
         for (std::size_t i : {0, 1, 2, 4, 5, 6, 7, 8, 9})
             QCOMPARE(target.settings()[i], custom[i]);
