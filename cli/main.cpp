@@ -1,34 +1,18 @@
 #include "cli.h"
-#include "console.h"
 #include "clisetup.h"
+#include "console.h"
 #include "orvescversion.h"
 
 #include <QCoreApplication>
 #include <QFile>
 
-#include <atomic>
-#include <csignal>
 #include <cstdio>
-
-namespace {
-
-std::atomic<bool> stopRequested{false};
-
-extern "C" void requestStop(int)
-{
-    stopRequested.store(true);
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     // The window's name, so that both keep their backups in the same data folder.
     QCoreApplication::setApplicationName(QStringLiteral(ORVESC_APP_NAME));
-    // Ctrl+C ends a station run after the ESC under way, with its summary.
-    std::signal(SIGINT, requestStop);
-    std::signal(SIGTERM, requestStop);
 
     QFile out;
     QFile err;
@@ -37,5 +21,5 @@ int main(int argc, char *argv[])
     err.open(fileno(stderr), QIODevice::WriteOnly | QIODevice::Unbuffered);
     orvesc::cli::Console console(out, err);
     return orvesc::cli::runCli(QCoreApplication::arguments(), orvesc::cli::CliSetup::fromEnvironment(),
-                               console, &stopRequested);
+                               console);
 }

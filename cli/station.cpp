@@ -10,14 +10,50 @@
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 
 namespace orvesc::cli {
+
+namespace {
+
+std::atomic<bool> interrupted{false};
+
+extern "C" void interrupt(int)
+{
+    interrupted.store(true);
+}
+
+// Ctrl+C (and a polite kill) end the loop after the ESC under way, with the summary; the
+// handlers the process had come back afterwards.
+class InterruptHandlers
+{
+public:
+    InterruptHandlers()
+        : m_int(std::signal(SIGINT, interrupt)), m_term(std::signal(SIGTERM, interrupt))
+    {
+        interrupted.store(false);
+    }
+    ~InterruptHandlers()
+    {
+        std::signal(SIGINT, m_int);
+        std::signal(SIGTERM, m_term);
+    }
+    InterruptHandlers(const InterruptHandlers &) = delete;
+    InterruptHandlers &operator=(const InterruptHandlers &) = delete;
+
+private:
+    void (*m_int)(int);
+    void (*m_term)(int);
+};
+
+} // namespace
 
 int runStation(const CliRequest &request, const CliSetup &setup, JobSetup &job, Console &console,
                const std::atomic<bool> *stop)
 {
-    const auto stopped = [stop] { return stop && stop->load(); };
-    PortMap map = setup.portMap();
+    const InterruptHandlers handlers;
+    const auto stopped = [stop] { return interrupted.load() || (stop && stop->load()); };
+    PortMap map = setup.followingPortMap();
     std::vector<int> named;
     if (!request.ports.isEmpty()) {
         ResolvedPorts resolved = resolvePorts(setup, request.ports);
