@@ -91,7 +91,7 @@ int EscSession::program(const std::array<std::int16_t, 10> &codes, bool pause,
         return PortUnavailable;
     }
     for (int k = 0; k < programmedCount(m_model); ++k) {
-        const int before = m_messages.count();
+        const qsizetype before = m_messages.count();
         const std::int16_t reply = m_exchanges.send_Command(codes[std::size_t(k)]);
         if (reply == 1) {
             if (accepted)
@@ -99,6 +99,7 @@ int EscSession::program(const std::array<std::int16_t, 10> &codes, bool pause,
             continue;
         }
         // The exchange reports time-outs and port failures itself; a quiet reply is the ESC's.
+        // cppcheck-suppress knownConditionTrueFalse ; send_Command adds the message
         if (m_messages.count() > before || m_waiter.cancelled()) {
             m_problem = QStringLiteral("Command %1 of %2 (0x%3) failed: %4")
                                 .arg(k + 1)

@@ -24,7 +24,7 @@ class NoteMessenger : public Messenger
 {
 public:
     void beepAndShow(const std::string &text) override;
-    int count() const { return m_texts.size(); }
+    qsizetype count() const { return m_texts.size(); }
     QString last() const { return m_texts.isEmpty() ? QString() : m_texts.last(); }
 
 private:
@@ -39,7 +39,7 @@ class EscSession
 public:
     // `wrap` may put a decorator (the traffic recorder) between the exchanges and the component.
     using PortWrapper = std::function<std::unique_ptr<SerialPort>(SerialPort &)>;
-    EscSession(const PortMap &map, const PortWrapper &wrap = {});
+    explicit EscSession(const PortMap &map, const PortWrapper &wrap = {});
     ~EscSession();
 
     // CONNECT's search and identification over these COM numbers (in order): each is probed

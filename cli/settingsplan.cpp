@@ -195,7 +195,7 @@ QString modelName(int model)
 
 QString addSetRequest(const QString &argument, SettingRequests &requests)
 {
-    const int equals = argument.indexOf(QLatin1Char('='));
+    const qsizetype equals = argument.indexOf(QLatin1Char('='));
     if (equals <= 0) {
         return QStringLiteral("--set \"%1\" is not KEY=ENTRY (for example --set brake=on).")
                 .arg(argument);

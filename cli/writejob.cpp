@@ -25,7 +25,7 @@ QString hexCode(int code)
     return QStringLiteral("0x") + QString::number(code, 16).toUpper().rightJustified(2, QLatin1Char('0'));
 }
 
-void progress(JobSetup &setup, const PortTarget &port, const QString &text)
+void progress(const JobSetup &setup, const PortTarget &port, const QString &text)
 {
     if (setup.console)
         setup.console->note(QStringLiteral("%1: %2").arg(port.label, text));
@@ -96,17 +96,17 @@ QString JobSetup::prepare(const CliRequest &cliRequest)
     request = &cliRequest;
     if (!cliRequest.file.isEmpty()) {
         SettingsFile file;
-        if (const QString problem = readSettingsFile(cliRequest.file, file); !problem.isEmpty())
+        if (QString problem = readSettingsFile(cliRequest.file, file); !problem.isEmpty())
             return problem;
         fileModel = file.modelCode;
         fileModelName = file.modelName;
         requests = file.requests;
     }
     for (const QString &set : cliRequest.sets) {
-        if (const QString problem = addSetRequest(set, requests); !problem.isEmpty())
+        if (QString problem = addSetRequest(set, requests); !problem.isEmpty())
             return problem;
     }
-    if (const QString conflict = requestedConflict(requests); !conflict.isEmpty())
+    if (QString conflict = requestedConflict(requests); !conflict.isEmpty())
         return conflict;
     // A file names every setting of its model, so on an ESC of that model the plan does not
     // depend on what the ESC holds: a refusal is certain before any port is opened.
@@ -237,7 +237,7 @@ PortResult writeJob(JobSetup &setup, EscSession &session, const std::vector<int>
     return result;
 }
 
-void programAndVerify(JobSetup &setup, EscSession &session, const WritePlan &plan, PortResult &result)
+void programAndVerify(const JobSetup &setup, EscSession &session, const WritePlan &plan, PortResult &result)
 {
     const int model = session.model();
     QJsonArray commands;

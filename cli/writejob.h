@@ -53,7 +53,7 @@ int connectAndRead(EscSession &session, const std::vector<int> &candidates,
 
 // The programming run of write and default on a connected ESC, then the read-back unless
 // --no-verify; with --dry-run the bytes are printed and nothing is sent.
-void programAndVerify(JobSetup &setup, EscSession &session, const WritePlan &plan,
+void programAndVerify(const JobSetup &setup, EscSession &session, const WritePlan &plan,
                       PortResult &result);
 
 } // namespace orvesc::cli
