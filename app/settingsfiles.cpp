@@ -23,6 +23,15 @@ std::string text(const QString &value)
     return value.toStdString();
 }
 
+// Each line after a line break.
+std::string lines(const std::vector<std::string> &items)
+{
+    std::string joined;
+    for (const std::string &item : items)
+        joined += "\r" + item;
+    return joined;
+}
+
 } // namespace
 
 SettingsFiles::SettingsFiles(SettingsView &view, Messenger &messenger, SettingsDialogs &dialogs)
@@ -94,12 +103,7 @@ void SettingsFiles::openFile(const QString &path, int escType)
     if (plan.changes.empty()) {
         std::string same = "The lists already show the settings of this file.";
         if (!plan.notOffered.empty())
-            same += "\rThe connected ESC does not offer:\r" + [&] {
-                std::string lines;
-                for (const std::string &line : plan.notOffered)
-                    lines += (lines.empty() ? "" : "\r") + line;
-                return lines;
-            }();
+            same += "\rThe connected ESC does not offer:" + lines(plan.notOffered);
         m_messenger.beepAndShow(question + same);
         return;
     }
@@ -110,11 +114,8 @@ void SettingsFiles::openFile(const QString &path, int escType)
     const std::vector<std::string> notOffered = applyDocument(m_view, escType, document);
     if (notOffered.empty())
         return;
-    std::string kept = "These settings of the file are not offered by the connected "
-        + modelLabel(escType) + " and keep their choice:";
-    for (const std::string &line : notOffered)
-        kept += "\r" + line;
-    m_messenger.beepAndShow(kept);
+    m_messenger.beepAndShow("These settings of the file are not offered by the connected "
+                            + modelLabel(escType) + " and keep their choice:" + lines(notOffered));
 }
 
 void SettingsFiles::save(int escType)

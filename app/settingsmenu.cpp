@@ -29,6 +29,7 @@ void Form1::buildSettingsMenu()
 {
     mnuSettings = menuBar()->addMenu(tr("Settings"));
     mnuSettings->setObjectName(QStringLiteral("mnuSettings"));
+    mnuSettings->menuAction()->setObjectName(QStringLiteral("mnuSettings"));
     const auto add = [this](QAction *&action, const char *name, const QString &text,
                             const QKeySequence &shortcut) {
         action = mnuSettings->addAction(text);

@@ -10,7 +10,7 @@ namespace {
 
 constexpr char LineBreak = '\r';
 
-std::string shownText(ChoiceList &list)
+std::string shownText(const ChoiceList &list)
 {
     const int index = list.selectedIndex();
     return index < 0 ? std::string("(no choice)") : list.entry(index);
@@ -63,7 +63,7 @@ ApplyPlan planApply(SettingsView &view, int escType, const SettingsDocument &doc
     SettingsForm rules(copy, records);
     for (int i = 0; i < SettingListCount; ++i) {
         const auto which = static_cast<SettingList>(i);
-        ChoiceList &source = view.list(which);
+        const ChoiceList &source = view.list(which);
         MemoryChoiceList &target = copy.memoryList(which);
         for (int e = 0; e < source.count(); ++e)
             target.append(source.entry(e));

@@ -16,7 +16,7 @@ namespace orvesc {
 inline constexpr const char *SettingsFormatName = "orvesc-settings";
 inline constexpr int SettingsFormatVersion = 1;
 // A settings file is about one kilobyte; anything this large is not one.
-inline constexpr std::size_t SettingsFileSizeLimit = 64 * 1024;
+inline constexpr std::size_t SettingsFileSizeLimit = std::size_t{ 64 } * 1024;
 inline constexpr const char *SettingsFileSuffix = ".orvesc.json";
 
 // One setting of a document: the command code counts, the text is for people reading the file.

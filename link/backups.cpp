@@ -65,7 +65,7 @@ QString BackupStore::save(const SettingsDocument &document, const QDateTime &now
     // Two reads within one millisecond still get a file each.
     for (int n = 2; QFile::exists(path); ++n)
         path = dir.filePath(fileName(document, now).replace(Suffix, QStringLiteral("-%1").arg(n) + Suffix));
-    const QString error = writeDocumentFile(path, document);
+    QString error = writeDocumentFile(path, document);
     if (!error.isEmpty())
         return error;
     prune();

@@ -37,7 +37,7 @@ QString writeDocumentFile(const QString &path, const SettingsDocument &document)
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
     if (file.write(text.data(), qint64(text.size())) != qint64(text.size())) {
-        const QString reason = file.errorString();
+        QString reason = file.errorString();
         file.cancelWriting();
         return reason;
     }

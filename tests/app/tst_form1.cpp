@@ -27,7 +27,7 @@ private slots:
         QStringList menu;
         for (QAction *action : form.menuBar()->actions())
             menu << action->objectName() + '=' + action->text();
-        QCOMPARE(menu, (QStringList{"frm_Exit=Exit", "About=About"}));
+        QCOMPARE(menu, (QStringList{"frm_Exit=Exit", "About=About", "mnuSettings=Settings"}));
         QCOMPARE(bench.messages.beeps, 0);
     }
 

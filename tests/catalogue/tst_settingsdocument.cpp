@@ -53,31 +53,24 @@ std::string joinedLines(const std::vector<std::string> &lines)
     return text;
 }
 
-// A data row into which plain literals go as std::string, the columns' type.
-class Row
+// Streams plain literals into a data row as std::string, the columns' type.
+struct Row
 {
-public:
-    explicit Row(const char *name)
-        : m_data(QTest::newRow(name))
-    {
-    }
+    QTestData &data;
     template<typename T>
     Row &operator<<(const T &value)
     {
         if constexpr (std::is_convertible_v<T, std::string>)
-            m_data << std::string(value);
+            data << std::string(value);
         else
-            m_data << value;
+            data << value;
         return *this;
     }
-
-private:
-    QTestData &m_data;
 };
 
 Row row(const char *name)
 {
-    return Row(name);
+    return { QTest::newRow(name) };
 }
 
 } // namespace
