@@ -6,6 +6,7 @@
 #include "portrunner.h"
 #include "writejob.h"
 
+#include <QElapsedTimer>
 #include <QJsonDocument>
 
 #include <algorithm>
@@ -65,9 +66,14 @@ int runStation(const CliRequest &request, const CliSetup &setup, JobSetup &job, 
         named.push_back(resolved.targets.front().number);
     }
     EscSession session(map, job.portWrapper());
+    // Probing once a second: a probe that waited out its own second needs no pause after it.
+    QElapsedTimer round;
     const auto pause = [&] {
-        session.waiter().wait(stopped, std::chrono::seconds(1));
+        const auto left = std::chrono::milliseconds(1000 - std::min<qint64>(round.elapsed(), 1000));
+        session.waiter().wait(stopped, left);
+        round.start();
     };
+    round.start();
 
     int passed = 0;
     int failed = 0;
@@ -118,6 +124,7 @@ int runStation(const CliRequest &request, const CliSetup &setup, JobSetup &job, 
             pause();
         if (!stopped())
             console.note(QStringLiteral("Station: plug in the next ESC."));
+        round.start();
     }
     if (request.json) {
         console.data(QStringLiteral("{\"passed\":%1,\"failed\":%2}\n").arg(passed).arg(failed));
