@@ -31,7 +31,10 @@ const char *const Description =
     "  3  the port cannot be opened (missing, busy, no permission)\n"
     "  4  communication error (time-out, bad reply)\n"
     "  5  the ESC rejected a command\n"
-    "  6  the read-back differs from what was programmed or from the file";
+    "  6  the read-back differs from what was programmed or from the file\n"
+    "\n"
+    "Environment: ORVESC_PORT_LINKS=DIR another port-link folder; ORVESC_SYSTEM_PORTS=LIST the\n"
+    "system's serial ports (colon-separated; empty for none); ORVESC_BACKUPS=DIR another backup folder.";
 
 ParseOutcome usage(const QString &text)
 {
@@ -62,7 +65,6 @@ ParseOutcome parseCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromLatin1(Description));
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
     const QCommandLineOption version(QStringLiteral("version"),
