@@ -39,7 +39,8 @@ void PortWatcher::watchFolders()
     // A folder made after start-up (the simulator makes the link folder) is watched from the
     // first look that finds it; a removed one drops out of the watcher by itself.
     const QStringList watched = m_folderWatcher.directories();
-    for (const QString &folder : QStringList(m_extraFolders) << m_linkFolder) {
+    const QStringList folders = QStringList(m_extraFolders) << m_linkFolder;
+    for (const QString &folder : folders) {
         if (!watched.contains(folder) && QFileInfo(folder).isDir())
             m_folderWatcher.addPath(folder);
     }
