@@ -21,10 +21,11 @@ private:
     QByteArray m_out;
     QByteArray m_err;
 
-    std::unique_ptr<sim::EscSimulator> plugIn(int model)
+    std::unique_ptr<sim::EscSimulator> plugIn(int model, int rejectCommand = 0)
     {
         sim::SimOptions options;
         options.modelCode = model;
+        options.faults.rejectCommand = rejectCommand;
         auto esc = std::make_unique<sim::EscSimulator>(options);
         if (!esc->start(m_folder.path().toStdString(), 1))
             qFatal("no simulator");
@@ -44,7 +45,7 @@ private:
     }
 
 private slots:
-    void programsEachPluggedInEscOnce()
+    void programsEachPluggedInEscOnceAndRingsOnFail()
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("ORVESC_PORT_LINKS"), m_folder.path());
@@ -71,11 +72,19 @@ private slots:
             brakeCommands += byte.value == 0xA1;
         QCOMPARE(brakeCommands, 1);
 
+        // One that rejects a command fails, with the bell.
+        m_err.clear();
+        second->stop();
+        QVERIFY2(printed("plug in the next ESC", true), m_err.constData());
+        std::unique_ptr<sim::EscSimulator> third = plugIn(38, 2);
+        QVERIFY2(printed("FAIL 3  QUORL R5 3S  COM1  (passed 2, failed 1): error 5"), m_out.constData());
+        QVERIFY(printed("\a", true));
+
         ::kill(pid_t(m_cli.processId()), SIGINT);
         QVERIFY(m_cli.waitForFinished(10000));
         m_out += m_cli.readAllStandardOutput();
-        QVERIFY2(m_out.contains("Station ended: 2 passed, 0 failed"), m_out.constData());
-        QCOMPARE(m_cli.exitCode(), 0);
+        QVERIFY2(m_out.contains("Station ended: 2 passed, 1 failed"), m_out.constData());
+        QCOMPARE(m_cli.exitCode(), 5);
     }
 };
 
