@@ -1,0 +1,89 @@
+#include "cli.h"
+
+#include "clioptions.h"
+#include "console.h"
+#include "exitcodes.h"
+#include "portlisting.h"
+#include "portrunner.h"
+#include "clisetup.h"
+#include "settingsplan.h"
+#include "station.h"
+#include "writejob.h"
+
+namespace orvesc::cli {
+
+namespace {
+
+PortResult identifyJob(EscSession &session, const std::vector<int> &candidates)
+{
+    PortResult result;
+    result.exitCode = session.connect(candidates);
+    if (result.exitCode != Done) {
+        result.summary = session.problem();
+        return result;
+    }
+    result.port = session.target();
+    const QString name = modelName(session.model());
+    result.summary = QStringLiteral("%1 found").arg(name);
+    result.data = QStringLiteral("%1\t%2\t%3\t%4\n")
+                          .arg(result.port.label, result.port.device)
+                          .arg(session.model())
+                          .arg(name);
+    result.json.insert(QStringLiteral("model_code"), session.model());
+    result.json.insert(QStringLiteral("model"), name);
+    return result;
+}
+
+} // namespace
+
+int runCli(const QStringList &arguments, const CliSetup &setup, Console &console,
+           const std::atomic<bool> *stop)
+{
+    const ParseOutcome parsed = parseCommandLine(arguments);
+    if (!parsed.request) {
+        if (parsed.exitCode == Done)
+            console.data(parsed.text);
+        else
+            console.note(parsed.text.trimmed());
+        return parsed.exitCode;
+    }
+    const CliRequest &request = *parsed.request;
+    if (request.command == CliRequest::Command::Ports)
+        return listPorts(setup.portMap(), request.json, console);
+
+    JobSetup jobSetup;
+    jobSetup.console = &console;
+    jobSetup.backupFolder = setup.backupFolder;
+    if (const QString problem = jobSetup.prepare(request); !problem.isEmpty()) {
+        console.note(QStringLiteral("orvesc-cli: %1").arg(problem));
+        return UsageError;
+    }
+    PortRunner runner(request, setup, console);
+    runner.setPortWrapper(jobSetup.portWrapper());
+    if (request.station)
+        return runStation(request, setup, jobSetup, console, stop);
+
+    switch (request.command) {
+    case CliRequest::Command::Identify:
+        return runner.run(identifyJob);
+    case CliRequest::Command::Read:
+        runner.setSingleDocument(!request.manyPorts());
+        return runner.run([&](EscSession &session, const std::vector<int> &candidates) {
+            return readJob(jobSetup, session, candidates);
+        });
+    case CliRequest::Command::Verify:
+        return runner.run([&](EscSession &session, const std::vector<int> &candidates) {
+            return verifyJob(jobSetup, session, candidates);
+        });
+    case CliRequest::Command::Write:
+    case CliRequest::Command::Default:
+        return runner.run([&](EscSession &session, const std::vector<int> &candidates) {
+            return writeJob(jobSetup, session, candidates);
+        });
+    case CliRequest::Command::Ports:
+        break;
+    }
+    return Done;
+}
+
+} // namespace orvesc::cli

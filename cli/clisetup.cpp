@@ -1,0 +1,86 @@
+#include "clisetup.h"
+
+#include "backups.h"
+
+#include <QFileInfo>
+
+namespace orvesc::cli {
+
+namespace {
+
+QString sameDevice(const QString &path)
+{
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return canonical.isEmpty() ? path : canonical;
+}
+
+} // namespace
+
+CliSetup CliSetup::fromEnvironment()
+{
+    CliSetup setup;
+    setup.linkFolder = qEnvironmentVariable("ORVESC_PORT_LINKS");
+    if (setup.linkFolder.isEmpty())
+        setup.linkFolder = PortMap::defaultFolder();
+    setup.backupFolder = qEnvironmentVariable("ORVESC_BACKUPS");
+    if (setup.backupFolder.isEmpty())
+        setup.backupFolder = BackupStore::defaultFolder();
+    if (qEnvironmentVariableIsSet("ORVESC_SYSTEM_PORTS")) {
+        setup.systemPorts = qEnvironmentVariable("ORVESC_SYSTEM_PORTS")
+                                    .split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    }
+    return setup;
+}
+
+PortMap CliSetup::portMap(const QStringList &extraDevices) const
+{
+    if (!systemPorts && extraDevices.isEmpty())
+        return PortMap(linkFolder);
+    const QStringList system = systemPorts ? *systemPorts : PortMap(linkFolder).systemPorts();
+    return PortMap(linkFolder, system + extraDevices);
+}
+
+PortMap CliSetup::followingPortMap() const
+{
+    if (systemPorts)
+        return PortMap(linkFolder, *systemPorts);
+    return PortMap::following(linkFolder, &PortMap::reportedSystemPorts);
+}
+
+PortTarget portTarget(const PortMap &map, int number)
+{
+    return PortTarget{number, QStringLiteral("COM%1").arg(number), map.device(number)};
+}
+
+ResolvedPorts resolvePorts(const CliSetup &setup, const QList<PortArgument> &ports)
+{
+    QStringList devices;
+    for (const PortArgument &port : ports) {
+        if (!port.device.isEmpty())
+            devices << port.device;
+    }
+    ResolvedPorts resolved{setup.portMap(devices), {}, QString()};
+    for (const PortArgument &port : ports) {
+        int number = port.number;
+        if (number == 0) {
+            const QString wanted = sameDevice(port.device);
+            for (int n = PortMap::FirstNumber; n <= PortMap::LastNumber && number == 0; ++n) {
+                const QString device = resolved.map.device(n);
+                if (!device.isEmpty() && sameDevice(device) == wanted)
+                    number = n;
+            }
+        }
+        if (number == 0) {
+            resolved.error = QStringLiteral("%1 gets no COM number: all numbers are taken.").arg(port.text);
+            return resolved;
+        }
+        bool twice = false;
+        for (const PortTarget &target : resolved.targets)
+            twice = twice || target.number == number;
+        if (!twice)
+            resolved.targets.push_back(portTarget(resolved.map, number));
+    }
+    return resolved;
+}
+
+} // namespace orvesc::cli

@@ -1,0 +1,25 @@
+#include "cli.h"
+#include "clisetup.h"
+#include "console.h"
+#include "orvescversion.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    // The window's name, so that both keep their backups in the same data folder.
+    QCoreApplication::setApplicationName(QStringLiteral(ORVESC_APP_NAME));
+
+    QFile out;
+    QFile err;
+    // On the descriptors, unbuffered: a station's lines must reach a pipe as they are printed.
+    out.open(fileno(stdout), QIODevice::WriteOnly | QIODevice::Unbuffered);
+    err.open(fileno(stderr), QIODevice::WriteOnly | QIODevice::Unbuffered);
+    orvesc::cli::Console console(out, err);
+    return orvesc::cli::runCli(QCoreApplication::arguments(), orvesc::cli::CliSetup::fromEnvironment(),
+                               console);
+}

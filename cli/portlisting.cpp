@@ -1,0 +1,80 @@
+#include "portlisting.h"
+
+#include "console.h"
+#include "exitcodes.h"
+#include "portscan.h"
+#include "qserialportcomponent.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSerialPortInfo>
+
+namespace orvesc::cli {
+
+namespace {
+
+QString hex4(quint16 value)
+{
+    return QString::number(value, 16).rightJustified(4, QLatin1Char('0'));
+}
+
+} // namespace
+
+int listPorts(const PortMap &map, bool json, Console &console)
+{
+    QSerialPortComponent component(map);
+    QJsonArray array;
+    QString text;
+    for (int number = FirstScannedPort; number <= LastScannedPort; ++number) {
+        const QString device = map.device(number);
+        if (device.isEmpty())
+            continue;
+        QString problem;
+        try {
+            component.setCommPort(number);
+            component.setPortOpen(true);
+        } catch (const SerialError &error) {
+            problem = error.description();
+        }
+        try {
+            component.setPortOpen(false);
+        } catch (const SerialError &) {
+        }
+        QJsonObject object{{QStringLiteral("port"), QStringLiteral("COM%1").arg(number)},
+                           {QStringLiteral("device"), device},
+                           {QStringLiteral("link"), map.link(number)},
+                           {QStringLiteral("usable"), problem.isEmpty()}};
+        QString usb;
+        const QSerialPortInfo info(QFileInfo(device).canonicalFilePath());
+        if (info.hasVendorIdentifier() && info.hasProductIdentifier()) {
+            usb = QStringLiteral("USB %1:%2").arg(hex4(info.vendorIdentifier()), hex4(info.productIdentifier()));
+            object.insert(QStringLiteral("usb_vendor_id"), hex4(info.vendorIdentifier()));
+            object.insert(QStringLiteral("usb_product_id"), hex4(info.productIdentifier()));
+            object.insert(QStringLiteral("description"), info.description());
+            if (!info.description().isEmpty())
+                usb += QLatin1Char(' ') + info.description();
+        }
+        if (!problem.isEmpty())
+            object.insert(QStringLiteral("problem"), problem);
+        array.append(object);
+        QStringList columns{QStringLiteral("COM%1").arg(number), device};
+        if (!map.link(number).isEmpty())
+            columns << QStringLiteral("(linked as %1)").arg(map.link(number));
+        if (!usb.isEmpty())
+            columns << usb;
+        if (!problem.isEmpty())
+            columns << QStringLiteral("[%1]").arg(problem);
+        text += columns.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
+    if (json)
+        console.data(QString::fromUtf8(QJsonDocument(array).toJson()));
+    else if (array.isEmpty())
+        console.note(QStringLiteral("No serial port is listed: plug in the PC interface cable."));
+    else
+        console.data(text);
+    return Done;
+}
+
+} // namespace orvesc::cli

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "escsession.h"
+#include "clisetup.h"
+
+#include <QJsonObject>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+namespace orvesc::cli {
+
+class Console;
+struct CliRequest;
+
+// What one port's job came to.
+struct PortResult
+{
+    PortTarget port;
+    int exitCode = 0;
+    // The result line's text after the port's name ("done: ..." or the problem).
+    QString summary;
+    // Data for stdout in text mode, printed whole when the port is done.
+    QString data;
+    // The port's object in --json mode (port, device, exit_code and message are added).
+    QJsonObject json;
+    // read: the settings document, as a file holds it.
+    QByteArray document;
+    // --all: no ESC answered here, so the port is left out.
+    bool noEsc = false;
+};
+
+// The work done on each port, on that port's own thread; `candidates` are the COM numbers the
+// session's CONNECT searches.
+using PortJob = std::function<PortResult(EscSession &session, const std::vector<int> &candidates)>;
+
+// Runs `job` on the requested ports: each --port, or every listed port that answers (--all), each
+// in its own thread with its own event loop, serial component and waiter; or, with neither, one
+// CONNECT search over the listed ports. One port's failure never stops another. Prints each
+// port's data and result line as it finishes (or, with --json, one array at the end) and returns
+// the highest exit code.
+class PortRunner
+{
+public:
+    PortRunner(const CliRequest &request, const CliSetup &setup, Console &console);
+
+    void setPortWrapper(EscSession::PortWrapper wrapper) { m_wrapper = std::move(wrapper); }
+    // With --json and one ESC, print the job's settings document alone instead of the array,
+    // so that `read --json` writes what `read -o` saves.
+    void setSingleDocument(bool single) { m_singleDocument = single; }
+    // With --json the job's objects go out as one array; otherwise single documents go out as
+    // the job's data.
+    int run(const PortJob &job);
+
+private:
+    const CliRequest &m_request;
+    const CliSetup &m_setup;
+    Console &m_console;
+    EscSession::PortWrapper m_wrapper;
+    bool m_singleDocument = false;
+};
+
+// The numbers of COM1..COM21 that can be opened, as the window's port scan lists them.
+std::vector<int> listedPorts(const PortMap &map);
+
+} // namespace orvesc::cli

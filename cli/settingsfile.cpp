@@ -1,0 +1,22 @@
+#include "settingsfile.h"
+
+#include "documentfile.h"
+#include "settingsdocument.h"
+
+namespace orvesc::cli {
+
+QString readSettingsFile(const QString &path, SettingsFile &file)
+{
+    const DocumentResult result = readDocumentFile(path);
+    if (!result.document) {
+        return QStringLiteral("%1 cannot be used: %2. Nothing was sent.")
+                .arg(path, QString::fromStdString(result.error));
+    }
+    file.modelCode = result.document->modelCode;
+    file.modelName = QString::fromStdString(result.document->modelName).trimmed();
+    for (const DocumentSetting &setting : result.document->settings)
+        file.requests[listOfKey(setting.key)] = SettingRequest{setting.code, QString()};
+    return QString();
+}
+
+} // namespace orvesc::cli

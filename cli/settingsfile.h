@@ -1,0 +1,21 @@
+#pragma once
+
+#include "settingsplan.h"
+
+#include <QString>
+
+
+namespace orvesc::cli {
+
+// A settings document read from a file: its model and one request per setting.
+struct SettingsFile
+{
+    int modelCode = 0;
+    QString modelName;
+    SettingRequests requests;
+};
+
+// Reads and checks a settings document; an error text naming the file and what is wrong.
+QString readSettingsFile(const QString &path, SettingsFile &file);
+
+} // namespace orvesc::cli

@@ -1,0 +1,58 @@
+#include "tracesink.h"
+
+#include "console.h"
+#include "trafficformatter.h"
+#include "trafficrecorder.h"
+
+#include <QFile>
+#include <QMutexLocker>
+
+namespace orvesc::cli {
+
+TraceSink::TraceSink() = default;
+TraceSink::~TraceSink() = default;
+
+QString TraceSink::open(const QString &target, Console &console)
+{
+    m_origin = std::chrono::steady_clock::now();
+    if (target != QLatin1String("-")) {
+        m_file = std::make_unique<QFile>(target);
+        if (!m_file->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+            return QStringLiteral("the trace file %1 cannot be written: %2.").arg(target, m_file->errorString());
+    }
+    m_console = &console;
+    return QString();
+}
+
+void TraceSink::write(const QStringList &lines)
+{
+    const QMutexLocker lock(&m_mutex);
+    for (const QString &line : lines) {
+        if (m_file) {
+            m_file->write(line.toUtf8() + '\n');
+            m_file->flush();
+        } else {
+            m_console->note(line);
+        }
+    }
+}
+
+EscSession::PortWrapper TraceSink::portWrapper()
+{
+    if (!isOpen())
+        return {};
+    return [this](SerialPort &inner) -> std::unique_ptr<SerialPort> {
+        auto recorder = std::make_unique<TrafficRecorder>(inner);
+        // Each port reads its own replies against its own requests.
+        auto formatter = std::make_shared<TrafficFormatter>(m_origin);
+        recorder->setSink([this, formatter](const TrafficEvent &event) {
+            QStringList lines = formatter->format(event);
+            for (QString &line : lines)
+                line = QStringLiteral("COM%1 %2").arg(event.port).arg(line);
+            write(lines);
+        });
+        return recorder;
+    };
+}
+
+} // namespace orvesc::cli

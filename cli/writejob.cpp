@@ -1,0 +1,288 @@
+#include "writejob.h"
+
+#include "clioptions.h"
+#include "console.h"
+#include "exitcodes.h"
+#include "backups.h"
+#include "documentfile.h"
+#include "modeltable.h"
+#include "settingscompare.h"
+#include "settingsfile.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QDateTime>
+#include <QDir>
+#include <QJsonObject>
+#include <QMutexLocker>
+
+namespace orvesc::cli {
+
+namespace {
+
+QString hexCode(int code)
+{
+    return QStringLiteral("0x") + QString::number(code, 16).toUpper().rightJustified(2, QLatin1Char('0'));
+}
+
+void progress(const JobSetup &setup, const PortTarget &port, const QString &text)
+{
+    if (setup.console)
+        setup.console->note(QStringLiteral("%1: %2").arg(port.label, text));
+}
+
+QJsonArray differencesJson(const std::vector<SettingDifference> &differences)
+{
+    QJsonArray array;
+    for (const SettingDifference &difference : differences) {
+        array.append(QJsonObject{{QStringLiteral("setting"), QString::fromStdString(difference.caption)},
+                                 {QStringLiteral("expected"), QString::fromStdString(difference.expected)},
+                                 {QStringLiteral("reported"), QString::fromStdString(difference.reported)}});
+    }
+    return array;
+}
+
+QString differencesText(const PortTarget &port, const std::vector<SettingDifference> &differences,
+                        const QString &other)
+{
+    QString text;
+    for (const SettingDifference &difference : differences) {
+        text += QStringLiteral("%1: %2: the ESC has %3, %4 %5\n")
+                        .arg(port.label, QString::fromStdString(difference.caption),
+                             QString::fromStdString(difference.reported), other,
+                             QString::fromStdString(difference.expected));
+    }
+    return text;
+}
+
+// Before any write: the settings as the ESC reported them, kept as the window's CONNECT keeps
+// them. A backup that cannot be written never stops the write.
+void backUp(JobSetup &setup, const PortTarget &port, int model,
+            const std::array<std::int16_t, 12> &reported)
+{
+    const QMutexLocker lock(&setup.backupMutex);
+    const DocumentResult report = documentFromReport(model, reported);
+    if (setup.backupsOff || setup.backupFolder.isEmpty() || !report.document)
+        return;
+    const QString error = BackupStore(setup.backupFolder).save(*report.document, QDateTime::currentDateTimeUtc());
+    if (error.isEmpty())
+        return;
+    setup.backupsOff = true;
+    progress(setup, port, QStringLiteral("backups are off for this run: the settings cannot be saved in %1 "
+                                         "(%2); the write goes on. Make the folder writable to have backups.")
+                                  .arg(QDir::toNativeSeparators(setup.backupFolder), error));
+}
+
+// A file of another model is used only when asked for; say what does not fit.
+bool acceptsFileModel(JobSetup &setup, int model, PortResult &result)
+{
+    if (setup.fileModel == 0 || setup.fileModel == model || setup.request->allowOtherModel)
+        return true;
+    result.exitCode = UsageError;
+    result.summary = QStringLiteral("the file holds the settings of a %1 (model code %2), but the "
+                                    "ESC is a %3 (model code %4). Nothing was sent; add "
+                                    "--allow-other-model to use what fits.")
+                             .arg(setup.fileModelName)
+                             .arg(setup.fileModel)
+                             .arg(modelName(model))
+                             .arg(model);
+    return false;
+}
+
+} // namespace
+
+QString JobSetup::prepare(const CliRequest &cliRequest)
+{
+    request = &cliRequest;
+    if (!cliRequest.file.isEmpty()) {
+        SettingsFile file;
+        if (QString problem = readSettingsFile(cliRequest.file, file); !problem.isEmpty())
+            return problem;
+        fileModel = file.modelCode;
+        fileModelName = file.modelName;
+        requests = file.requests;
+    }
+    for (const QString &set : cliRequest.sets) {
+        if (QString problem = addSetRequest(set, requests); !problem.isEmpty())
+            return problem;
+    }
+    if (QString conflict = requestedConflict(requests); !conflict.isEmpty())
+        return conflict;
+    // A file names every setting of its model, so on an ESC of that model the plan does not
+    // depend on what the ESC holds: a refusal is certain before any port is opened.
+    if (fileModel != 0 && !cliRequest.allowOtherModel) {
+        std::array<std::int16_t, 12> factory{};
+        const auto codes = factoryCodes(fileModel);
+        std::copy(codes.begin(), codes.end(), factory.begin());
+        if (const WritePlan plan = planWrite(fileModel, factory, requests); !plan.refusal.isEmpty())
+            return QStringLiteral("%1: %2").arg(cliRequest.file, plan.refusal);
+    }
+    if (!cliRequest.trace.isEmpty() && console)
+        return trace.open(cliRequest.trace, *console);
+    return QString();
+}
+
+int connectAndRead(EscSession &session, const std::vector<int> &candidates,
+                   std::array<std::int16_t, 12> &reported, PortResult &result)
+{
+    result.exitCode = session.connect(candidates);
+    if (result.exitCode == Done) {
+        result.port = session.target();
+        result.json.insert(QStringLiteral("model_code"), session.model());
+        result.json.insert(QStringLiteral("model"), modelName(session.model()));
+        result.exitCode = session.readSettings(reported);
+    }
+    if (result.exitCode != Done)
+        result.summary = session.problem();
+    return result.exitCode;
+}
+
+PortResult readJob(JobSetup &setup, EscSession &session, const std::vector<int> &candidates)
+{
+    PortResult result;
+    std::array<std::int16_t, 12> reported{};
+    if (connectAndRead(session, candidates, reported, result) != Done)
+        return result;
+    const int model = session.model();
+    result.summary = QStringLiteral("settings of the %1 read").arg(modelName(model));
+    const DocumentResult report = documentFromReport(model, reported);
+    if (report.document) {
+        result.document = QByteArray::fromStdString(writeSettingsDocument(*report.document));
+        result.json.insert(QStringLiteral("settings"), QJsonDocument::fromJson(result.document).object());
+    }
+    if (setup.request->json && !report.document) {
+        result.exitCode = UsageError;
+        result.summary = QStringLiteral("no settings document can hold these settings (%1); read "
+                                        "without --json shows them as a table.")
+                                 .arg(QString::fromStdString(report.error));
+        return result;
+    }
+    if (!setup.request->output.isEmpty()) {
+        const QString problem = !report.document
+                ? QStringLiteral("no settings file can hold these settings: %1.").arg(QString::fromStdString(report.error))
+                : writeDocumentFile(setup.request->output, *report.document);
+        if (!problem.isEmpty()) {
+            result.exitCode = UsageError;
+            result.summary = QStringLiteral("%1 cannot be written: %2").arg(setup.request->output, problem);
+            return result;
+        }
+        result.summary += QStringLiteral(" and saved in %1").arg(setup.request->output);
+        return result;
+    }
+    if (setup.request->manyPorts())
+        result.data = QStringLiteral("%1: %2 (model code %3)\n").arg(result.port.label, modelName(model)).arg(model);
+    for (const ReportedSetting &row : reportedSettings(model, reported)) {
+        result.data += QStringLiteral("%1  %2  %3\n")
+                               .arg(row.caption, -18)
+                               .arg(row.entry.isEmpty() ? QStringLiteral("-") : row.entry, -14)
+                               .arg(row.code, 3);
+    }
+    return result;
+}
+
+PortResult verifyJob(JobSetup &setup, EscSession &session, const std::vector<int> &candidates)
+{
+    PortResult result;
+    std::array<std::int16_t, 12> reported{};
+    if (connectAndRead(session, candidates, reported, result) != Done)
+        return result;
+    const int model = session.model();
+    if (!acceptsFileModel(setup, model, result))
+        return result;
+    const WritePlan plan = planWrite(model, reported, setup.requests, setup.request->allowOtherModel);
+    if (!plan.refusal.isEmpty()) {
+        result.exitCode = UsageError;
+        result.summary = plan.refusal;
+        return result;
+    }
+    const std::vector<SettingDifference> differences = compareSettings(model, plan.newConfig, reported);
+    result.json.insert(QStringLiteral("differences"), differencesJson(differences));
+    if (differences.empty()) {
+        result.summary = QStringLiteral("the %1 holds the settings of %2").arg(modelName(model), setup.request->file);
+        return result;
+    }
+    result.exitCode = ReadBackDiffers;
+    result.summary = QStringLiteral("%1 setting(s) differ from %2").arg(differences.size()).arg(setup.request->file);
+    result.data = differencesText(result.port, differences, QStringLiteral("the file has"));
+    return result;
+}
+
+PortResult writeJob(JobSetup &setup, EscSession &session, const std::vector<int> &candidates)
+{
+    PortResult result;
+    std::array<std::int16_t, 12> reported{};
+    if (connectAndRead(session, candidates, reported, result) != Done)
+        return result;
+    const int model = session.model();
+    progress(setup, result.port, QStringLiteral("%1 found, settings read").arg(modelName(model)));
+    if (!acceptsFileModel(setup, model, result))
+        return result;
+    if (!setup.request->dryRun)
+        backUp(setup, result.port, model, reported);
+    const bool factory = setup.request->command == CliRequest::Command::Default;
+    const WritePlan plan = factory ? planDefault(model, reported)
+                                   : planWrite(model, reported, setup.requests,
+                                               setup.request->allowOtherModel);
+    if (!plan.refusal.isEmpty()) {
+        result.exitCode = UsageError;
+        result.summary = plan.refusal;
+        return result;
+    }
+    if (!plan.notOffered.isEmpty()) {
+        progress(setup, result.port, QStringLiteral("the %1 does not offer %2; they keep their value")
+                                             .arg(modelName(model), plan.notOffered.join(QStringLiteral(", "))));
+        result.json.insert(QStringLiteral("not_offered"), QJsonArray::fromStringList(plan.notOffered));
+    }
+    programAndVerify(setup, session, plan, result);
+    return result;
+}
+
+void programAndVerify(const JobSetup &setup, EscSession &session, const WritePlan &plan, PortResult &result)
+{
+    const int model = session.model();
+    QJsonArray commands;
+    for (const PlannedCommand &command : plan.commands) {
+        commands.append(QJsonObject{{QStringLiteral("code"), command.code},
+                                    {QStringLiteral("setting"), command.caption},
+                                    {QStringLiteral("entry"), command.entry}});
+    }
+    result.json.insert(QStringLiteral("commands"), commands);
+    if (setup.request->dryRun) {
+        for (const PlannedCommand &command : plan.commands) {
+            result.data += QStringLiteral("%1  %2  %3  %4\n")
+                                   .arg(result.port.label, hexCode(command.code), command.caption, command.entry)
+                                   .trimmed() + QLatin1Char('\n');
+        }
+        result.summary = QStringLiteral("dry run: %1 command bytes for the %2 printed, nothing sent")
+                                 .arg(plan.commands.size())
+                                 .arg(modelName(model));
+        return;
+    }
+    const bool verify = !setup.request->noVerify;
+    result.exitCode = session.program(plan.newConfig, verify);
+    if (result.exitCode != Done) {
+        result.summary = session.problem();
+        return;
+    }
+    if (!verify) {
+        result.summary = QStringLiteral("done: %1 programmed (not verified)").arg(modelName(model));
+        return;
+    }
+    std::array<std::int16_t, 12> after{};
+    result.exitCode = session.readSettings(after);
+    if (result.exitCode != Done) {
+        result.summary = QStringLiteral("programmed, but the read-back failed: %1").arg(session.problem());
+        return;
+    }
+    const std::vector<SettingDifference> differences = compareSettings(model, plan.newConfig, after);
+    result.json.insert(QStringLiteral("differences"), differencesJson(differences));
+    if (!differences.empty()) {
+        result.exitCode = ReadBackDiffers;
+        result.summary = QStringLiteral("the read-back differs in %1 setting(s)").arg(differences.size());
+        result.data += differencesText(result.port, differences, QStringLiteral("it was programmed with"));
+        return;
+    }
+    result.summary = QStringLiteral("done: %1 programmed and verified").arg(modelName(model));
+}
+
+} // namespace orvesc::cli

@@ -1,0 +1,92 @@
+#include "escsimulator.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <memory>
+
+using namespace orvesc;
+
+// write --station as a person at a programming station uses it: ESC after ESC plugged into one
+// cable, each programmed once, Ctrl+C ending the run with a summary.
+class TestCliStation : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_folder;
+    QProcess m_cli;
+    QByteArray m_out;
+    QByteArray m_err;
+
+    std::unique_ptr<sim::EscSimulator> plugIn(int model, int rejectCommand = 0)
+    {
+        sim::SimOptions options;
+        options.modelCode = model;
+        options.faults.rejectCommand = rejectCommand;
+        auto esc = std::make_unique<sim::EscSimulator>(options);
+        if (!esc->start(m_folder.path().toStdString(), 1))
+            qFatal("no simulator");
+        return esc;
+    }
+    // Waits until stdout (or stderr) holds the text.
+    bool printed(const QByteArray &text, bool onStderr = false)
+    {
+        const QByteArray &seen = onStderr ? m_err : m_out;
+        QDeadlineTimer deadline(30000);
+        while (!seen.contains(text) && !deadline.hasExpired()) {
+            m_cli.waitForReadyRead(200);
+            m_out += m_cli.readAllStandardOutput();
+            m_err += m_cli.readAllStandardError();
+        }
+        return seen.contains(text);
+    }
+
+private slots:
+    void programsEachPluggedInEscOnceAndRingsOnFail()
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("ORVESC_PORT_LINKS"), m_folder.path());
+        environment.insert(QStringLiteral("ORVESC_SYSTEM_PORTS"), QString());
+        environment.insert(QStringLiteral("ORVESC_BACKUPS"), m_folder.filePath(QStringLiteral("backups")));
+        m_cli.setProcessEnvironment(environment);
+        m_cli.start(QStringLiteral(ORVESC_CLI_EXECUTABLE),
+                    {QStringLiteral("write"), QStringLiteral("--station"), QStringLiteral("--port"),
+                     QStringLiteral("COM1"), QStringLiteral("--set"), QStringLiteral("brake=on")});
+        QVERIFY(m_cli.waitForStarted());
+
+        std::unique_ptr<sim::EscSimulator> first = plugIn(38);
+        QVERIFY2(printed("PASS 1  QUORL R5 3S  COM1  (passed 1, failed 0)"), m_out.constData());
+        QCOMPARE(first->settings()[0], 161);
+        first->stop();
+        QVERIFY2(printed("plug in the next ESC", true), m_err.constData());
+
+        std::unique_ptr<sim::EscSimulator> second = plugIn(183);
+        QVERIFY2(printed("PASS 2  QUORL R9 12S  COM1  (passed 2, failed 0)"), m_out.constData());
+        // Left plugged in, it is probed again but never programmed again.
+        QVERIFY(second->waitForReceived(second->receivedBytes().size() + 2, std::chrono::seconds(10)));
+        int brakeCommands = 0;
+        for (const sim::ReceivedByte &byte : second->receivedBytes())
+            brakeCommands += byte.value == 0xA1;
+        QCOMPARE(brakeCommands, 1);
+
+        // One that rejects a command fails, with the bell.
+        m_err.clear();
+        second->stop();
+        QVERIFY2(printed("plug in the next ESC", true), m_err.constData());
+        std::unique_ptr<sim::EscSimulator> third = plugIn(38, 2);
+        QVERIFY2(printed("FAIL 3  QUORL R5 3S  COM1  (passed 2, failed 1): error 5"), m_out.constData());
+        QVERIFY(printed("\a", true));
+
+        ::kill(pid_t(m_cli.processId()), SIGINT);
+        QVERIFY(m_cli.waitForFinished(10000));
+        m_out += m_cli.readAllStandardOutput();
+        QVERIFY2(m_out.contains("Station ended: 2 passed, 1 failed"), m_out.constData());
+        QCOMPARE(m_cli.exitCode(), 5);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliStation)
+#include "tst_clistation.moc"
