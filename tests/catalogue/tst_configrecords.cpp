@@ -82,7 +82,7 @@ private slots:
     void unshowableCodesAreReportedInOneMessage();
     void listsWithoutSelectionAreNotCollected_data();
     void listsWithoutSelectionAreNotCollected();
-    void cutoffIsCollectedOnlyWhereTheModelHasCodes();
+    void cutoffAndDelayAreCollectedOnlyWhereTheModelHasCodes();
 };
 
 void TestConfigRecords::everyEntryIsShownAndCollectedAsItsCode_data()
@@ -226,17 +226,20 @@ void TestConfigRecords::listsWithoutSelectionAreNotCollected()
         QVERIFY(i == std::size_t(row.element) || bench.records.NewConfig[i] != Untouched);
 }
 
-void TestConfigRecords::cutoffIsCollectedOnlyWhereTheModelHasCodes()
+void TestConfigRecords::cutoffAndDelayAreCollectedOnlyWhereTheModelHasCodes()
 {
-    SettingsBench bench;
-    bench.records.EscType = 100;
-    bench.records.NewConfig.fill(Untouched);
-    QVERIFY(bench.form.get_Config().complete());
-    QCOMPARE(bench.records.NewConfig[2], Untouched);
-
-    bench.list(SettingList::Batt).select(0);
-    QVERIFY(bench.form.get_Config().complete());
-    QCOMPARE(int(bench.records.NewConfig[2]), 50);
+    // Codes just outside the ranges with a lithium cutoff (48, 176) or an acceleration delay.
+    for (int code : { 48, 176, 181, 185 }) {
+        SettingsBench bench;
+        bench.records.EscType = std::int16_t(code);
+        bench.records.NewConfig.fill(Untouched);
+        QVERIFY(bench.form.get_Config().complete());
+        QCOMPARE(bench.records.NewConfig[code < 177 ? 2 : 9], Untouched);
+        // The nickel cutoff has codes on every model.
+        bench.list(SettingList::Batt).select(0);
+        QVERIFY(bench.form.get_Config().complete());
+        QCOMPARE(int(bench.records.NewConfig[2]), 50);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestConfigRecords)
