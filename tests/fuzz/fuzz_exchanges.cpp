@@ -56,7 +56,8 @@ public:
             const int kind = input.next() % 5;
             int operand = 0;
             if (kind <= 1) { // a signed byte, so that port numbers of 0 and below come up too
-                operand = static_cast<std::int8_t>(input.next());
+                const int raw = input.next();
+                operand = raw < 128 ? raw : raw - 256;
             } else if (kind == 4) {
                 const int high = input.next();
                 operand = static_cast<std::int16_t>((high << 8) | input.next());
