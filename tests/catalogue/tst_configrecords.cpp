@@ -1,34 +1,13 @@
+#include "entrycodes.h"
 #include "modeltable.h"
 #include "settingsbench.h"
 
 #include <QtTest>
 
-#include <set>
-
 using namespace orvesc;
 using orvesc::test::SettingsBench;
 
 namespace {
-
-using CodeTable = std::vector<std::pair<int, std::string>>;
-
-// A run of consecutive codes from `first`, one per entry text (without its star).
-CodeTable run(int first, std::initializer_list<const char *> texts)
-{
-    CodeTable table;
-    for (const char *text : texts)
-        table.emplace_back(first++, text);
-    return table;
-}
-
-CodeTable operator+(CodeTable head, const CodeTable &tail)
-{
-    head.insert(head.end(), tail.begin(), tail.end());
-    return head;
-}
-
-const std::set<int> WarnModels{ 179, 180, 182, 225, 227 };
-const std::set<int> AccelerationModels{ 182, 183, 184 };
 
 const std::string CannotShow =
     "The ESC reported settings that this tool cannot show (their lists are left empty):";
@@ -43,10 +22,17 @@ SettingList listOf(int element)
     return SettingList(element <= 2 ? element : element - 1);
 }
 
+// The models named with a W have a warn voltage where the others have the frequency.
+bool warnVoltage(int code)
+{
+    const EscModel *model = findEscModel(code);
+    return model && std::string(model->name).find('W') != std::string::npos;
+}
+
 // A reply whose every setting the lists of model `code` can show.
 std::array<std::int16_t, 12> showable(int code, std::int16_t battery)
 {
-    return { 160, battery, 48, 56, 65, 81, 98, std::int16_t(WarnModels.count(code) ? 116 : 112), 128, 144, 192, 1 };
+    return { 160, battery, 48, 56, 65, 81, 98, std::int16_t(warnVoltage(code) ? 116 : 112), 128, 144, 192, 1 };
 }
 
 // A bench connected to `code` and showing its factory settings, which trigger no rule.
@@ -94,10 +80,9 @@ private slots:
     void codeOutsideListLeavesItEmptyAndIsReported_data();
     void codeOutsideListLeavesItEmptyAndIsReported();
     void unshowableCodesAreReportedInOneMessage();
-    void anyReplyIsShownWithoutHarm();
     void listsWithoutSelectionAreNotCollected_data();
     void listsWithoutSelectionAreNotCollected();
-    void cutoffIsCollectedOnlyWhereTheModelHasCodes();
+    void cutoffAndDelayAreCollectedOnlyWhereTheModelHasCodes();
 };
 
 void TestConfigRecords::everyEntryIsShownAndCollectedAsItsCode_data()
@@ -110,7 +95,7 @@ void TestConfigRecords::everyEntryIsShownAndCollectedAsItsCode_data()
 void TestConfigRecords::everyEntryIsShownAndCollectedAsItsCode()
 {
     QFETCH(int, code);
-    const bool hasDelay = AccelerationModels.count(code);
+    const bool hasDelay = code >= 182 && code <= 184;
     SettingsBench bench;
 
     // The factory settings show as the starred entries, but the delay's factory code is LEVEL1, and
@@ -124,43 +109,21 @@ void TestConfigRecords::everyEntryIsShownAndCollectedAsItsCode()
     QCOMPARE(bench.records.NewConfig, (std::array<std::int16_t, 10>{ f[0], f[1], f[3], f[4], f[5], f[6], f[7], f[8],
                                                                      f[9], hasDelay ? f[10] : Untouched }));
 
-    // Each entry's code, written out by EscConfig element.
-    std::vector<std::pair<int, CodeTable>> settings{
-        { 0, run(160, { "OFF", "ON", "SOFT" }) },
-        { 1, run(32, { "Ni" }) + run(37, { "2S Li", "3S Li", "4S Li", "5S Li", "6S Li", "7S Li", "8S Li", "9S Li",
-                                           "10S Li", "11S Li", "12S Li" }) },
-        { 2, run(48, { "0.6 V", "0.7 V", "0.8 V", "0.9 V" }) },
-        { 3, (code < 48 ? CodeTable{} : run(131, { "2.0 V", "2.1 V", "2.2 V", "2.3 V", "2.4 V", "2.5 V", "2.6 V" }))
-                 + run(52, { "2.7 V", "2.8 V", "2.9 V", "3.0 V", "3.1 V", "3.2 V" }) },
-        { 4, run(64, { "STOP MOTOR", "REDUCE POWER", "NO CUT" }) },
-        { 5, run(80, { "OFF", "ON" }) },
-        { 6, run(96, { "SOFT", "HARD", "AUTO", "8 deg", "15 deg", "22 deg" }) },
-        { 7, WarnModels.count(code) ? run(116, { "AC +0.2", "AC +0.3" }) : run(112, { "8 kHz", "16 kHz" }) },
-        { 8, run(128, { "OFF", "ON" }) },
-        { 9, run(144, { "OFF", "ON RANGE 1", "ON RANGE 2", "ON RANGE 3", "GASMODE" }) },
-    };
-    if (hasDelay)
-        settings.push_back({ 10, run(192, { "LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4", "LEVEL5", "LEVEL6", "LEVEL7",
-                                            "LEVEL8", "LEVEL9", "LEVEL10" }) });
-
-    for (const auto &[element, codes] : settings) {
+    // Every entry of every list, reported as the code the ESC's table gives its text, shows as
+    // that entry and goes back out as that code; the nickel cutoff list after battery "Ni".
+    for (int element = 0; element < (hasDelay ? 11 : 10); ++element) {
         const SettingList list = listOf(element);
-        // Entries beyond the model's list are the out-of-list cases, tested on their own.
-        const auto offered = std::min<std::size_t>(codes.size(), std::size_t(bench.list(list).count()));
-        for (std::size_t i = 0; i < offered; ++i) {
-            const auto &[reported, text] = codes[i];
-            const QByteArray where = QByteArray::number(element) + ": code " + QByteArray::number(reported);
-            bench.records.EscConfig = showable(code, element == 2 ? 32 : 38);
-            bench.records.EscConfig[std::size_t(element)] = std::int16_t(reported);
-            bench.records.NewConfig.fill(Untouched);
-
+        bench.records.EscConfig = showable(code, element == 2 ? 32 : 38);
+        bench.form.show_Config();
+        for (int i = 0; i < bench.list(list).count(); ++i) {
+            const std::optional<int> reported = test::entryCode(list, bench.list(list).entry(i));
+            const QByteArray where = QByteArray::number(element) + ": " + bench.list(list).entry(i).c_str();
+            QVERIFY2(reported, where);
+            bench.records.EscConfig[std::size_t(element)] = std::int16_t(*reported);
             bench.form.show_Config();
-            std::string shown = bench.selectedText(list);
-            if (!shown.empty() && shown.back() == '*')
-                shown.pop_back();
-            QVERIFY2(shown == text, where);
+            QVERIFY2(bench.index(list) == i, where);
             QVERIFY2(bench.form.get_Config().complete(), where);
-            QVERIFY2(bench.records.NewConfig[std::size_t(list)] == reported, where);
+            QVERIFY2(bench.records.NewConfig[std::size_t(list)] == *reported, where);
         }
     }
     QVERIFY(bench.messages().empty());
@@ -238,31 +201,6 @@ void TestConfigRecords::unshowableCodesAreReportedInOneMessage()
     QCOMPARE(bench.selectedText(SettingList::LVC), std::string("3.1 V*"));
 }
 
-// Whole replies of one value each, then one value in an otherwise showable reply: at most one
-// message, and nothing sent that is not a command code.
-void TestConfigRecords::anyReplyIsShownWithoutHarm()
-{
-    for (int code : { 0, 38, 41, 45, 100, 179, 182, 184, 185, 200, 227, 255 }) {
-        SettingsBench bench;
-        bench.connect(code);
-        for (int element = -1; element < 12; ++element) {
-            for (int value : { -32768, -1, 0, 31, 32, 36, 51, 58, 130, 138, 255, 256, 32767 }) {
-                bench.view.recorder().clear();
-                bench.records.EscConfig = showable(code, 38);
-                if (element < 0)
-                    bench.records.EscConfig.fill(std::int16_t(value));
-                else
-                    bench.records.EscConfig[std::size_t(element)] = std::int16_t(value);
-                bench.form.show_Config();
-                bench.form.get_Config();
-                QVERIFY(bench.messages().size() <= 1);
-                for (std::int16_t sent : bench.records.NewConfig)
-                    QVERIFY2(sent >= 0 && sent <= 255, QByteArray::number(sent));
-            }
-        }
-    }
-}
-
 void TestConfigRecords::listsWithoutSelectionAreNotCollected_data()
 {
     using L = SettingList;
@@ -288,17 +226,20 @@ void TestConfigRecords::listsWithoutSelectionAreNotCollected()
         QVERIFY(i == std::size_t(row.element) || bench.records.NewConfig[i] != Untouched);
 }
 
-void TestConfigRecords::cutoffIsCollectedOnlyWhereTheModelHasCodes()
+void TestConfigRecords::cutoffAndDelayAreCollectedOnlyWhereTheModelHasCodes()
 {
-    SettingsBench bench;
-    bench.records.EscType = 100;
-    bench.records.NewConfig.fill(Untouched);
-    QVERIFY(bench.form.get_Config().complete());
-    QCOMPARE(bench.records.NewConfig[2], Untouched);
-
-    bench.list(SettingList::Batt).select(0);
-    QVERIFY(bench.form.get_Config().complete());
-    QCOMPARE(int(bench.records.NewConfig[2]), 50);
+    // Codes just outside the ranges with a lithium cutoff (48, 176) or an acceleration delay.
+    for (int code : { 48, 176, 181, 185 }) {
+        SettingsBench bench;
+        bench.records.EscType = std::int16_t(code);
+        bench.records.NewConfig.fill(Untouched);
+        QVERIFY(bench.form.get_Config().complete());
+        QCOMPARE(bench.records.NewConfig[code < 177 ? 2 : 9], Untouched);
+        // The nickel cutoff has codes on every model.
+        bench.list(SettingList::Batt).select(0);
+        QVERIFY(bench.form.get_Config().complete());
+        QCOMPARE(int(bench.records.NewConfig[2]), 50);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestConfigRecords)

@@ -76,31 +76,27 @@ void TestListFills::startUpOffersGeneralChoicesWithFactorySelections()
 void TestListFills::connectBuildsListsAndShowTypeWritesDefaults_data()
 {
     QTest::addColumn<Fill>("fill");
+    // A named model's lists follow its name "QUORL R<family>[W] <cells>S": the battery list ends
+    // at its cells, starred at 3S up to six cells and at 8S above; a W means warn voltage instead
+    // of frequency; R5 and R6 have the short cutoff list; R9 has gas mode, and with ten cells or
+    // more the acceleration delay; ten cells or more get all six timings.
+    for (const EscModel &model : escModels()) {
+        const std::string name = model.name;
+        const int cells = std::stoi(name.substr(name.rfind(' ', name.size() - 2) + 1));
+        const char family = name[7];
+        const bool warn = name.find('W') != std::string::npos;
+        QTest::addRow("%d", model.code)
+                << Fill{ model.code, leading(cells <= 6 ? B3 : B8, cells), family <= '6' ? Short : Long,
+                         warn ? WC : FC, warn ? Warn : Freq, family == '9' ? RpmL : RpmS, cells >= 10 ? T6 : T3,
+                         family == '9' && cells >= 10 ? Levels : Off, name, cells <= 6 ? 38 : 43, warn ? 116 : 112 };
+    }
+    // Unnamed codes; every row follows a Connect of 182, so lists that a code leaves alone show 182's.
     const auto row = [](const Fill &fill) { QTest::addRow("%d", fill.code) << fill; };
-    row({ 38, leading(B3, 3), Short, FC, Freq, RpmS, T3, Off, "QUORL R5 3S", 38, 112 });
     row({ 39, leading(B3, 4), Short, FC, Freq, RpmS, T3, Off, "" });
-    row({ 40, leading(B3, 5), Short, FC, Freq, RpmS, T3, Off, "QUORL R5 5S", 38, 112 });
-    row({ 41, leading(B3, 6), Short, FC, Freq, RpmS, T3, Off, "QUORL R6 6S", 38, 112 });
     row({ 42, leading(B8, 7), Short, FC, Freq, RpmS, T6, Off, "" });
-    row({ 45, leading(B8, 10), Short, FC, Freq, RpmS, T6, Off, "QUORL R5 10S", 43, 112 });
-    row({ 46, leading(B8, 11), Short, FC, Freq, RpmS, T6, Off, "" });
-    row({ 47, B8, Short, FC, Freq, RpmS, T6, Off, "QUORL R6 12S", 43, 112 });
-    row({ 177, leading(B3, 3), Long, FC, Freq, RpmS, T3, Off, "QUORL R8 3S", 38, 112 });
-    row({ 178, leading(B3, 6), Long, FC, Freq, RpmS, T3, Off, "QUORL R8 6S", 38, 112 });
-    row({ 179, leading(B3, 6), Long, WC, Warn, RpmS, T3, Off, "QUORL R8 W 6S ", 38, 116 });
-    row({ 180, B8, Long, WC, Warn, RpmS, T6, Off, "QUORL R8 W 12S", 43, 116 });
-    row({ 181, B8, Long, FC, Freq, RpmS, T6, Off, "QUORL R8 12S", 43, 112 });
-    row({ 182, B8, Long, WC, Warn, RpmL, T6, Levels, "QUORL R9W 12S", 43, 116 });
-    row({ 183, B8, Long, FC, Freq, RpmL, T6, Levels, "QUORL R9 12S", 43, 112 });
-    row({ 184, leading(B8, 10), Long, FC, Freq, RpmL, T6, Levels, "QUORL R9 10S", 43, 112 });
-    // Every row follows a Connect of 182, so lists that a code leaves alone show 182's.
     row({ 185, "", Long, WC, None, RpmL, None, Levels, "" });
-    row({ 186, "", Long, WC, None, RpmL, None, Levels, "" });
-    row({ 200, "", Long, WC, None, RpmL, T3, Levels, "" });
+    row({ 191, "", Long, WC, None, RpmL, T3, Levels, "" });
     row({ 224, "", Long, WC, None, RpmL, T3, Levels, "" });
-    row({ 225, leading(B3, 3), Long, WC, Warn, RpmL, T3, Off, "QUORL R9W 3S", 38, 116 });
-    row({ 226, leading(B3, 3), Long, FC, Freq, RpmL, T3, Off, "QUORL R9 3S", 38, 112 });
-    row({ 227, leading(B3, 6), Long, WC, Warn, RpmL, T3, Off, "QUORL R9W 6S", 38, 116 });
 }
 
 void TestListFills::connectBuildsListsAndShowTypeWritesDefaults()

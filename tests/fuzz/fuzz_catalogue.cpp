@@ -10,81 +10,24 @@
 //   3 PROGRAM        (get_Config)
 //   4 DEFAULT        (show_Type, show_Config, get_Config)
 
+#include "entrycodes.h"
 #include "fuzzcheck.h"
 #include "memorysettingsview.h"
+#include "modeltable.h"
 #include "settingsform.h"
 
 #include <algorithm>
 #include <array>
-#include <cstddef>
 #include <cstdint>
-#include <map>
-#include <optional>
-#include <string>
 
 using namespace orvesc;
 using orvesc::fuzz::ByteReader;
+using orvesc::test::entryCode;
 
 namespace {
 
-using CodeTable = std::map<std::string, int>;
-
-// What each entry text stands for on the wire, written out from the ESC's code table rather than
-// computed, so the catalogue's own code arithmetic is checked, not repeated.
-const std::array<CodeTable, SettingListCount> &entryCodes()
-{
-    static const std::array<CodeTable, SettingListCount> tables{ {
-        { { "OFF*", 160 }, { "ON", 161 }, { "SOFT", 162 } },
-        // The single empty entry of models without a battery list stands where "Ni" stands.
-        { { "Ni", 32 }, { "", 32 }, { "2S Li", 37 }, { "3S Li", 38 }, { "3S Li*", 38 },
-          { "4S Li", 39 }, { "5S Li", 40 }, { "6S Li", 41 }, { "7S Li", 42 }, { "8S Li", 43 },
-          { "8S Li*", 43 }, { "9S Li", 44 }, { "10S Li", 45 }, { "11S Li", 46 },
-          { "12S Li", 47 } },
-        { { "0.6 V*", 48 }, { "0.7 V", 49 }, { "0.8 V", 50 }, { "0.9 V", 51 }, { "2.0 V", 131 },
-          { "2.1 V", 132 }, { "2.2 V", 133 }, { "2.3 V", 134 }, { "2.4 V", 135 },
-          { "2.5 V", 136 }, { "2.6 V", 137 }, { "2.7 V", 52 }, { "2.8 V", 53 }, { "2.9 V", 54 },
-          { "3.0 V", 55 }, { "3.1 V*", 56 }, { "3.2 V", 57 } },
-        { { "STOP MOTOR", 64 }, { "REDUCE POWER*", 65 }, { "NO CUT", 66 } },
-        { { "OFF", 80 }, { "ON*", 81 } },
-        { { "SOFT", 96 }, { "HARD", 97 }, { "AUTO*", 98 }, { "8 deg", 99 }, { "15 deg", 100 },
-          { "22 deg", 101 } },
-        { { "8 kHz*", 112 }, { "16 kHz", 113 }, { "AC +0.2*", 116 }, { "AC +0.3", 117 } },
-        { { "OFF*", 128 }, { "ON", 129 } },
-        { { "OFF*", 144 }, { "ON RANGE 1", 145 }, { "ON RANGE 2", 146 }, { "ON RANGE 3", 147 },
-          { "GASMODE", 148 } },
-        { { "LEVEL1", 192 }, { "LEVEL2", 193 }, { "LEVEL3", 194 }, { "LEVEL4*", 195 },
-          { "LEVEL5", 196 }, { "LEVEL6", 197 }, { "LEVEL7", 198 }, { "LEVEL8", 199 },
-          { "LEVEL9", 200 }, { "LEVEL10", 201 } },
-    } };
-    return tables;
-}
-
-std::optional<int> codeOfEntry(SettingList which, const std::string &text)
-{
-    const CodeTable &table = entryCodes()[static_cast<std::size_t>(which)];
-    const auto found = table.find(text);
-    if (found == table.end())
-        return std::nullopt;
-    return found->second;
-}
-
-const char *listName(SettingList which)
-{
-    static const char *const names[SettingListCount] = {
-        "cmbBrake",  "cmbBatt",      "cmbLVC",     "cmbLVCAction", "cmbSoftStart",
-        "cmbTiming", "cmbFrequency", "cmbReverse", "cmbRPM",       "cmbACCN"
-    };
-    return names[static_cast<int>(which)];
-}
-
-// The model codes identification accepts, and the sixteen named ones.
+// The model codes identification accepts.
 bool accepted(int code) { return (code >= 37 && code <= 47) || (code >= 177 && code <= 227); }
-bool named(int code)
-{
-    static constexpr std::array<int, 16> codes{ 38,  40,  41,  45,  47,  177, 178, 179,
-                                                180, 181, 182, 183, 184, 225, 226, 227 };
-    return std::find(codes.begin(), codes.end(), code) != codes.end();
-}
 
 // Whether the ESC has a command for a list on this model at all.
 bool hasCode(SettingList which, int escType, bool nickel)
@@ -127,6 +70,7 @@ public:
 private:
     ChoiceList &list(SettingList which) { return m_view.list(which); }
     int index(SettingList which) { return list(which).selectedIndex(); }
+    std::string shown(SettingList which) { return list(which).entry(index(which)); }
     bool nickel() { return index(SettingList::Batt) == 0; }
     std::size_t messageCount() { return m_view.recorder().texts().size(); }
 
@@ -170,46 +114,35 @@ private:
     // overrule it; a list left without one was reported to the user.
     void checkShown(std::size_t messagesBefore)
     {
-        const auto &config = m_records.EscConfig;
         const bool rpmOn = index(SettingList::RPM) > 0;
         bool anyUnshown = false;
         for (int i = 0; i < SettingListCount; ++i) {
             const auto which = static_cast<SettingList>(i);
-            if (!hasCode(which, m_records.EscType, nickel()))
+            if (!hasCode(which, m_records.EscType, nickel())
+                || (rpmOn
+                    && (which == SettingList::Brake || which == SettingList::SoftStart
+                        || which == SettingList::LVCAction)))
                 continue;
-            if (rpmOn
-                && (which == SettingList::Brake || which == SettingList::SoftStart
-                    || which == SettingList::LVCAction))
-                continue;
-            std::size_t element = static_cast<std::size_t>(i);
-            if (which == SettingList::LVC)
-                element = nickel() ? 2 : 3;
-            else if (i > 2)
-                element = static_cast<std::size_t>(i) + 1;
-            const int selected = index(which);
-            if (selected < 0) {
+            // EscConfig holds both cutoffs, nickel at 2 and lithium at 3, so later lists sit one further.
+            const auto element = static_cast<std::size_t>(which == SettingList::LVC ? (nickel() ? 2 : 3) : i > 2 ? i + 1 : i);
+            if (index(which) < 0) {
                 anyUnshown = true;
                 continue;
             }
-            const std::string text = list(which).entry(selected);
-            const std::optional<int> shown = codeOfEntry(which, text);
-            FUZZ_CHECK(shown && *shown == config[element],
-                       "model %d: %s shows \"%s\" for reported code %d", m_records.EscType,
-                       listName(which), text.c_str(), config[element]);
+            FUZZ_CHECK(entryCode(which, shown(which)) == m_records.EscConfig[element],
+                       "model %d: list %d shows \"%s\" for reported code %d", m_records.EscType, i,
+                       shown(which).c_str(), m_records.EscConfig[element]);
         }
-        if (anyUnshown)
-            FUZZ_CHECK(messageCount() > messagesBefore,
-                       "model %d: a reported setting was left unshown without a word",
-                       m_records.EscType);
+        FUZZ_CHECK(!anyUnshown || messageCount() > messagesBefore,
+                   "model %d: a reported setting was left unshown without a word", m_records.EscType);
     }
 
     void userChoice(ByteReader &input)
     {
         const auto which = static_cast<SettingList>(input.next() % SettingListCount);
         const int choice = input.next();
-        if (!m_listsEnabled || list(which).count() == 0)
-            return;
-        list(which).select(choice % list(which).count());
+        if (m_listsEnabled && list(which).count() > 0)
+            list(which).select(choice % list(which).count());
     }
 
     void userTyping(ByteReader &input)
@@ -219,10 +152,8 @@ private:
         if (!m_listsEnabled)
             return;
         MemoryChoiceList &target = m_view.memoryList(which);
-        std::string text = target.entry((choice >> 1) % (target.count() + 1));
-        if (choice & 1)
-            text += '?';
-        target.typeText(text);
+        // An entry's text, or (odd choices) a text no entry has.
+        target.typeText(target.entry((choice >> 1) % (target.count() + 1)) + ((choice & 1) ? "?" : ""));
     }
 
     // get_Config under the eyes of PROGRAM: what it would send stands for what the lists show,
@@ -237,29 +168,22 @@ private:
         for (int i = 0; i < SettingListCount; ++i) {
             const auto which = static_cast<SettingList>(i);
             const std::int16_t sent = m_records.NewConfig[static_cast<std::size_t>(i)];
-            const bool reported =
-                std::find(result.unselected.begin(), result.unselected.end(), which)
-                != result.unselected.end();
-            const int selected = index(which);
-            if (!hasCode(which, escType, nickel())) {
-                FUZZ_CHECK(sent == Untouched && !reported, "model %d: %s has no command, got %d",
-                           escType, listName(which), sent);
-            } else if (selected < 0) {
-                FUZZ_CHECK(sent == Untouched && reported,
-                           "model %d: %s has no selection, got %d (reported: %d)", escType,
-                           listName(which), sent, reported);
-            } else {
-                const std::string text = list(which).entry(selected);
-                const std::optional<int> expected = codeOfEntry(which, text);
-                FUZZ_CHECK(!reported && expected && sent == *expected,
-                           "model %d: %s shows \"%s\" but would send %d", escType,
-                           listName(which), text.c_str(), sent);
-            }
+            const bool named = std::count(result.unselected.begin(), result.unselected.end(), which) > 0;
+            if (!hasCode(which, escType, nickel()))
+                FUZZ_CHECK(sent == Untouched && !named, "model %d: list %d has no command, got %d", escType, i, sent);
+            else if (index(which) < 0)
+                FUZZ_CHECK(sent == Untouched && named, "model %d: list %d has no selection, got %d (named: %d)",
+                           escType, i, sent, named);
+            else
+                FUZZ_CHECK(!named && entryCode(which, shown(which)) == sent,
+                           "model %d: list %d shows \"%s\" but would send %d", escType, i, shown(which).c_str(),
+                           sent);
         }
         return result;
     }
 
-    // DEFAULT shows the factory codes that show_Type wrote and PROGRAM sends them unchanged.
+    // DEFAULT of a named model shows the factory codes that show_Type wrote, and PROGRAM sends
+    // them unchanged.
     void restoreDefaults()
     {
         if (!m_programEnabled)
@@ -268,34 +192,29 @@ private:
         m_form.show_Type();
         m_form.show_Config();
         const CollectResult result = program();
-        if (!named(m_records.EscType))
+        if (!findEscModel(m_records.EscType))
             return;
-        FUZZ_CHECK(messageCount() == before && result.complete(),
-                   "model %d: its factory settings do not show cleanly", m_records.EscType);
+        FUZZ_CHECK(messageCount() == before && result.complete(), "model %d: its factory settings do not show cleanly",
+                   m_records.EscType);
         const auto &factory = m_records.EscConfig;
         const auto &sent = m_records.NewConfig;
-        const bool accelerationDelay = hasCode(SettingList::ACCN, m_records.EscType, false);
-        for (std::size_t i = 0; i < sent.size(); ++i) {
-            if (i == 9 && !accelerationDelay)
-                continue;
+        const std::size_t count = hasCode(SettingList::ACCN, m_records.EscType, false) ? 10 : 9;
+        for (std::size_t i = 0; i < count; ++i) {
             // NewConfig has one cutoff element; the factory battery is lithium.
             const std::size_t element = i < 2 ? i : i + 1;
-            FUZZ_CHECK(sent[i] == factory[element], "model %d: DEFAULT sends %d for factory %d",
-                       m_records.EscType, sent[i], factory[element]);
+            FUZZ_CHECK(sent[i] == factory[element], "model %d: DEFAULT sends %d for factory %d", m_records.EscType,
+                       sent[i], factory[element]);
         }
     }
 
+    // A list left without a selection is never sent, so only a selected brake or soft start
+    // could contradict RPM control.
     void checkInterlocks()
     {
-        if (index(SettingList::RPM) <= 0)
-            return;
-        // A list left without a selection is never sent, so only a selected brake or soft start
-        // could contradict RPM control.
-        FUZZ_CHECK(index(SettingList::Brake) <= 0 && index(SettingList::SoftStart) != 0,
-                   "RPM control \"%s\" with brake \"%s\" and soft start \"%s\"",
-                   list(SettingList::RPM).entry(index(SettingList::RPM)).c_str(),
-                   list(SettingList::Brake).entry(index(SettingList::Brake)).c_str(),
-                   list(SettingList::SoftStart).entry(index(SettingList::SoftStart)).c_str());
+        FUZZ_CHECK(index(SettingList::RPM) <= 0
+                       || (index(SettingList::Brake) <= 0 && index(SettingList::SoftStart) != 0),
+                   "RPM control \"%s\" with brake \"%s\" and soft start \"%s\"", shown(SettingList::RPM).c_str(),
+                   shown(SettingList::Brake).c_str(), shown(SettingList::SoftStart).c_str());
     }
 
     MemorySettingsView m_view;

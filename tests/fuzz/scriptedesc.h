@@ -8,14 +8,10 @@
 #include "serialport.h"
 #include "waiter.h"
 
-#include <QByteArray>
-
 #include <algorithm>
 #include <chrono>
-#include <cstddef>
 #include <cstdint>
 #include <deque>
-#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -23,7 +19,6 @@
 namespace orvesc::fuzz {
 
 using namespace std::chrono_literals;
-
 using Clock = std::chrono::nanoseconds;
 
 // Far more waits than any exchange needs: more means the exchange spins.
@@ -31,13 +26,14 @@ constexpr int MaxWaitsPerExchange = 1000;
 
 enum class Fault { None, Open, Write, LineDrop, Close };
 
-// What the ESC and the cable do during one exchange.
+// What the ESC and the cable do during one exchange: the fault strikes after faultAt opens,
+// looks at the receive side or waits; junk waits when the port first opens; each reply byte
+// arrives at its time after the write.
 struct Script
 {
     Fault fault = Fault::None;
     int faultAt = 0;
     std::vector<std::uint8_t> junk;
-    // Arrival time after the write, and value.
     std::vector<std::pair<Clock, std::uint8_t>> reply;
 };
 
@@ -52,13 +48,18 @@ struct VirtualTime
 class ScriptedPort : public SerialPort
 {
 public:
+    struct Arrival
+    {
+        Clock time;
+        std::uint8_t value;
+    };
+
     explicit ScriptedPort(VirtualTime &time) : m_time(time) {}
 
     void begin(const Script &script)
     {
         m_script = script;
-        m_opens = 0;
-        m_looks = 0;
+        m_opens = m_looks = 0;
         m_written.clear();
         m_taken.clear();
         m_writeTime.reset();
@@ -78,16 +79,14 @@ public:
     void setPortOpen(bool open) override
     {
         if (!open) {
-            m_open = false;
-            m_lineDropped = false;
+            m_open = m_lineDropped = false;
             m_buffer.clear();
             m_pending.clear();
             return;
         }
         if (m_open)
             throw SerialError(serialerror::PortAlreadyOpen, QStringLiteral("already open"));
-        ++m_opens;
-        if (m_script.fault == Fault::Open && m_opens > m_script.faultAt)
+        if (++m_opens > m_script.faultAt && m_script.fault == Fault::Open)
             throw SerialError(serialerror::PortInUse, QStringLiteral("held by another program"));
         m_open = true;
         if (m_opens == 1)
@@ -111,10 +110,8 @@ public:
     QByteArray input() override
     {
         look();
-        const std::size_t count = m_inputLen == 1 ? std::min<std::size_t>(1, m_buffer.size())
-                                                  : m_buffer.size();
         QByteArray bytes;
-        for (std::size_t i = 0; i < count; ++i) {
+        while (!m_buffer.empty() && (m_inputLen != 1 || bytes.isEmpty())) {
             bytes.append(static_cast<char>(m_buffer.front().value));
             if (m_writeTime)
                 m_taken.push_back(m_buffer.front());
@@ -144,11 +141,6 @@ public:
         return m_pending.front().time;
     }
 
-    struct Arrival
-    {
-        Clock time;
-        std::uint8_t value;
-    };
     const std::vector<std::uint8_t> &written() const { return m_written; }
     // The bytes the exchange took after its write, with their arrival times.
     const std::vector<Arrival> &taken() const { return m_taken; }
@@ -165,10 +157,8 @@ private:
     void look()
     {
         requireLine();
-        if (m_script.fault == Fault::LineDrop && ++m_looks > m_script.faultAt) {
-            m_lineDropped = true;
-            requireLine();
-        }
+        m_lineDropped = m_script.fault == Fault::LineDrop && ++m_looks > m_script.faultAt;
+        requireLine();
         deliver();
     }
 
@@ -205,7 +195,6 @@ public:
         FUZZ_CHECK(m_waits <= MaxWaitsPerExchange, "an exchange waited %d times", m_waits);
         FUZZ_CHECK(limit.count() > 0, "a wait with limit %lld ms", static_cast<long long>(limit.count()));
         const Clock start = m_time.now;
-        const Clock deadline = start + limit;
         if (m_cancelled)
             return Clock{0};
         if (m_waits - 1 == m_closeAt) {
@@ -219,10 +208,10 @@ public:
             if (ready())
                 return m_time.now - start;
             const std::optional<Clock> next = m_port.nextArrival();
-            if (!next || *next > deadline) {
-                m_time.now = deadline;
+            if (!next || *next > start + limit) {
+                m_time.now = start + limit;
                 m_port.deliver();
-                return m_time.now - start;
+                return limit;
             }
             m_time.now = std::max(m_time.now, *next);
         }

@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -33,10 +34,8 @@ struct MessageRecorder : Messenger
 
 using Texts = std::vector<std::string>;
 
-inline Texts shown(const QString &text)
-{
-    return text.isEmpty() ? Texts{} : Texts{text.toStdString()};
-}
+// The texts shown: none for an empty text, else that one.
+inline Texts shown(const QString &text) { return text.isEmpty() ? Texts{} : Texts{text.toStdString()}; }
 
 inline sim::Faults faults(const std::function<void(sim::Faults &)> &set)
 {
@@ -101,9 +100,9 @@ struct Rig
     // The bytes the ESC received, in order.
     std::vector<int> received() const
     {
-        std::vector<int> values;
-        for (const sim::ReceivedByte &byte : esc.receivedBytes())
-            values.push_back(byte.value);
+        const auto log = esc.receivedBytes();
+        std::vector<int> values(log.size());
+        std::transform(log.begin(), log.end(), values.begin(), [](const sim::ReceivedByte &b) { return b.value; });
         return values;
     }
 

@@ -126,16 +126,17 @@ private slots:
         QVERIFY(!rig.port.portOpen());
     }
 
-    void settingsReplyLandsInEscConfig_data()
+    // Settings reads (model 38 answers eleven bytes to read_Config, 183 twelve to read_Config2,
+    // the first being `value`) and commands (model 0: send_Command(value), the result its answer).
+    void readsAndCommandsEndAsTheEscAnswers_data()
     {
         QTest::addColumn<int>("model");
-        QTest::addColumn<int>("firstSetting");
+        QTest::addColumn<int>("value");
         QTest::addColumn<sim::Faults>("escFaults");
         QTest::addColumn<Config>("expected");
         QTest::addColumn<QString>("message");  // %1 the device
         QTest::addColumn<int>("minMs");
 
-        // Model 38 answers eleven bytes (read_Config), 183 twelve (read_Config2).
         const Config eleven = upTo({160, 38, 48, 56, 65, 81, 98, 112, 128, 144, 1});
         const Config twelve{160, 38, 48, 56, 65, 81, 98, 112, 128, 144, 192, 1};
         QTest::newRow("eleven bytes") << 38 << 160 << sim::Faults{} << eleven << QString() << 0;
@@ -149,79 +150,60 @@ private slots:
                 << upTo({0, 38, 48, 56, 65, 81, 98, 112, 128, 144, 1}) << QString() << 0;
         QTest::newRow("seven bytes then time-out") << 38 << 160 << faults([](auto &f) { f.settingsBytes = 7; })
                                                    << upTo({0, 38, 48, 56, 65, 81, 98}) << CommunicationError << 5000;
-        QTest::newRow("line dropped") << 38 << 160 << faults([](auto &f) { f.dropAfterBytes = 1; }) << upTo({0}) << Lost << 0;
-    }
-    void settingsReplyLandsInEscConfig()
-    {
-        QFETCH(int, model);
-        QFETCH(int, firstSetting);
-        QFETCH(sim::Faults, escFaults);
-        QFETCH(Config, expected);
-        QFETCH(QString, message);
-        QFETCH(int, minMs);
-
-        const sim::EscSettings stored{std::uint8_t(firstSetting), 38, 48, 56, 65, 81, 98, 112, 128, 144, 192};
-        test::Rig rig(test::escOptions(escFaults, model, stored));
-        rig.prepare();
-        std::array<std::int16_t, 12> escConfig;
-        escConfig.fill(Untouched);
-        QElapsedTimer clock;
-        clock.start();
-        if (model == 183)
-            rig.exchanges.read_Config2(escConfig);
-        else
-            rig.exchanges.read_Config(escConfig);
-        QVERIFY_MS(clock, minMs, 1500);
-
-        QCOMPARE(Config(escConfig.begin(), escConfig.end()), expected);
-        QCOMPARE(rig.messages.texts, test::shown(QString(message).replace(QLatin1String("%1"), rig.device())));
-        QVERIFY(!rig.port.portOpen());
-        QCOMPARE(rig.received(), Bytes{0x02});
-    }
-
-    void commandsTakeEchoThenAnswer_data()
-    {
-        QTest::addColumn<sim::Faults>("escFaults");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<int>("result");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<int>("minMs");
+        QTest::newRow("read, line dropped") << 38 << 160 << faults([](auto &f) { f.dropAfterBytes = 1; }) << upTo({0})
+                                            << Lost << 0;
 
         const auto tooBig = [](int v) {
             return QStringLiteral("The setting code %1 cannot be sent: a command is one byte, 0 to 255. "
                                   "Nothing was sent to the ESC.").arg(v);
         };
-        QTest::newRow("161 echoed and accepted") << sim::Faults{} << 161 << 1 << QString() << 0;
-        QTest::newRow("161 echoed and refused") << faults([](auto &f) { f.rejectCommand = 1; }) << 161 << 0 << QString() << 0;
-        QTest::newRow("1 without echo") << faults([](auto &f) { f.answerWithoutEcho = true; }) << 161 << 1 << QString() << 0;
-        QTest::newRow("0 without echo ends at once")
-                << faults([](auto &f) { f.answerWithoutEcho = true, f.rejectCommand = 1; }) << 161 << 0 << QString() << 0;
+        QTest::newRow("161 echoed and accepted") << 0 << 161 << sim::Faults{} << Config{1} << QString() << 0;
+        QTest::newRow("161 echoed and refused") << 0 << 161 << faults([](auto &f) { f.rejectCommand = 1; }) << Config{0}
+                                                << QString() << 0;
+        QTest::newRow("1 without echo") << 0 << 161 << faults([](auto &f) { f.answerWithoutEcho = true; }) << Config{1}
+                                        << QString() << 0;
+        QTest::newRow("0 without echo ends at once") << 0 << 161
+                << faults([](auto &f) { f.answerWithoutEcho = true, f.rejectCommand = 1; }) << Config{0} << QString() << 0;
         // The identify request draws one byte, not an echo: that byte is the result.
-        QTest::newRow("5 instead of the echo") << faults([](auto &f) { f.identifyByte = 5; }) << 0 << 5 << QString() << 0;
-        QTest::newRow("no reply") << faults([](auto &f) { f.silent = true; }) << 161 << 0 << CommunicationError << 1000;
-        QTest::newRow("echo without answer")
-                << faults([](auto &f) { f.echoWithoutAnswer = true; }) << 161 << 0 << CommunicationError << 1000;
-        QTest::newRow("300 is no byte") << sim::Faults{} << 300 << 0 << tooBig(300) << 0;
-        QTest::newRow("-1 is no byte") << sim::Faults{} << -1 << 0 << tooBig(-1) << 0;
+        QTest::newRow("5 instead of the echo") << 0 << 0 << faults([](auto &f) { f.identifyByte = 5; }) << Config{5}
+                                               << QString() << 0;
+        QTest::newRow("command, no reply") << 0 << 161 << faults([](auto &f) { f.silent = true; }) << Config{0}
+                                           << CommunicationError << 1000;
+        QTest::newRow("echo without answer") << 0 << 161 << faults([](auto &f) { f.echoWithoutAnswer = true; })
+                                             << Config{0} << CommunicationError << 1000;
+        QTest::newRow("300 is no byte") << 0 << 300 << sim::Faults{} << Config{0} << tooBig(300) << 0;
+        QTest::newRow("-1 is no byte") << 0 << -1 << sim::Faults{} << Config{0} << tooBig(-1) << 0;
     }
-    void commandsTakeEchoThenAnswer()
+    void readsAndCommandsEndAsTheEscAnswers()
     {
-        QFETCH(sim::Faults, escFaults);
+        QFETCH(int, model);
         QFETCH(int, value);
-        QFETCH(int, result);
+        QFETCH(sim::Faults, escFaults);
+        QFETCH(Config, expected);
         QFETCH(QString, message);
         QFETCH(int, minMs);
 
-        test::Rig rig(escFaults);
+        const bool command = model == 0;
+        const sim::EscSettings stored{std::uint8_t(value), 38, 48, 56, 65, 81, 98, 112, 128, 144, 192};
+        test::Rig rig(test::escOptions(escFaults, command ? 38 : model, command ? std::nullopt : std::optional(stored)));
         rig.prepare();
+        std::array<std::int16_t, 12> escConfig;
+        escConfig.fill(Untouched);
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(rig.exchanges.send_Command(std::int16_t(value)), std::int16_t(result));
-        QVERIFY_MS(clock, minMs, 900);
-        QCOMPARE(rig.messages.texts, test::shown(message));
+        if (command)
+            escConfig[0] = rig.exchanges.send_Command(std::int16_t(value));
+        else if (model == 183)
+            rig.exchanges.read_Config2(escConfig);
+        else
+            rig.exchanges.read_Config(escConfig);
+        QVERIFY_MS(clock, minMs, minMs < 5000 ? 900 : 1500);
+
+        QCOMPARE(Config(escConfig.begin(), escConfig.begin() + (command ? 1 : 12)), expected);
+        QCOMPARE(rig.messages.texts, test::shown(QString(message).replace(QLatin1String("%1"), rig.device())));
         QVERIFY(!rig.port.portOpen());
         QTest::qWait(20);
-        QCOMPARE(rig.received(), value >= 0 && value <= 255 ? Bytes{value} : Bytes{});
+        QCOMPARE(rig.received(), !command ? Bytes{0x02} : value >= 0 && value <= 255 ? Bytes{value} : Bytes{});
     }
 
     void staleBytesNeverAnswerTheNextExchange()
