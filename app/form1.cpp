@@ -293,8 +293,15 @@ void Form1::Connect_Click()
 {
     if (m_busy)
         return;
-    const RunGuard guard(*this);
+    {
+        const RunGuard guard(*this);
+        connectRun();
+    }
+    openPendingFile();
+}
 
+void Form1::connectRun()
+{
     const auto entries = static_cast<std::int16_t>(cmbCOM->count());
     std::int16_t i = 0;
     m_records.EscType = 0;

@@ -76,6 +76,9 @@ public:
     SettingsFiles &settingsFiles() { return *m_files; }
     // Replaces Qt's file dialogs and OK/Cancel box; the object must outlive the window.
     void setSettingsDialogs(SettingsDialogs &dialogs);
+    // Opens the settings file as Open Settings... does once the first CONNECT has read an ESC's
+    // settings; until then the title says so.
+    void openAfterConnect(const QString &path);
 
     void clear_Checks();
     void unlock_Checks();
@@ -129,6 +132,11 @@ private:
 
     void buildControls();
     void buildSettingsMenu();
+    // The window's title, naming the settings file that waits for CONNECT if there is one.
+    void showTitle();
+    void connectRun();
+    // After a CONNECT: the file given to openAfterConnect(), once the lists show the settings.
+    void openPendingFile();
     // Enables the Settings menu's entries for the window's state: files while the lists show a
     // connected ESC's settings, Compare with ESC while PROGRAM is enabled.
     void updateSettingsMenu();

@@ -131,7 +131,7 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
 void Form1::buildControls()
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Orvantis ESC PC Interface"));
+    showTitle();
     setWindowIcon(windowIconArt());
 
     frm_Exit = menuBar()->addAction(tr("Exit"));

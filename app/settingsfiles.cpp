@@ -12,6 +12,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <utility>
+
 namespace orvesc {
 
 namespace {
@@ -116,6 +118,15 @@ void SettingsFiles::openFile(const QString &path, int escType)
         return;
     m_messenger.beepAndShow("These settings of the file are not offered by the connected "
                             + modelLabel(escType) + " and keep their choice:" + lines(notOffered));
+}
+
+void SettingsFiles::openPendingFile(int escType)
+{
+    const QString path = std::exchange(m_pendingFile, QString());
+    if (path.isEmpty())
+        return;
+    rememberFolder(path);
+    openFile(path, escType);
 }
 
 void SettingsFiles::save(int escType)

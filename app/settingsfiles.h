@@ -34,6 +34,12 @@ public:
     void restoreBackup(int escType);
     // Opens one file as Open Settings... does after its dialog.
     void openFile(const QString &path, int escType);
+    // A file named on the command line waits for the first CONNECT that reads an ESC's settings,
+    // because it applies to the lists of the model that is connected.
+    void setPendingFile(const QString &path) { m_pendingFile = path; }
+    const QString &pendingFile() const { return m_pendingFile; }
+    // Opens the pending file as Open Settings... does, once; nothing when there is none.
+    void openPendingFile(int escType);
 
     // Backs up the settings a CONNECT read (EscConfig as the read filled it). A failure turns
     // backups off for the rest of the run and is told once, by takeBackupWarning().
@@ -50,6 +56,7 @@ private:
     BackupStore m_backups;
     bool m_backupsOff = false;
     std::string m_backupWarning;
+    QString m_pendingFile;
 };
 
 } // namespace orvesc

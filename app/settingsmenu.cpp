@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -72,6 +73,30 @@ void Form1::updateSettingsMenu()
 void Form1::setSettingsDialogs(SettingsDialogs &dialogs)
 {
     m_files->setDialogs(dialogs);
+}
+
+void Form1::openAfterConnect(const QString &path)
+{
+    m_files->setPendingFile(path);
+    showTitle();
+}
+
+void Form1::openPendingFile()
+{
+    // As if the user chose Open Settings... right after the run; not when a close is waiting.
+    if (m_busy || m_closePending || !settingsShown() || m_files->pendingFile().isEmpty())
+        return;
+    m_files->openPendingFile(m_records.EscType);
+    showTitle();
+}
+
+void Form1::showTitle()
+{
+    const QString title = QStringLiteral("Orvantis ESC PC Interface");
+    const QString pending = m_files->pendingFile();
+    setWindowTitle(pending.isEmpty() ? title
+                                     : tr("%1 - \"%2\" will be opened after CONNECT")
+                                           .arg(title, QFileInfo(pending).fileName()));
 }
 
 void Form1::mnuOpenSettings_Click()

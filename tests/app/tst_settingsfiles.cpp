@@ -190,6 +190,43 @@ private slots:
                                           : QStringList());
     }
 
+    // A file named at start-up waits in the title for the first CONNECT that reads settings, then
+    // goes through Open Settings...'s question or message, once.
+    void startupFileOpensAfterFirstConnect_data()
+    {
+        QTest::addColumn<bool>("readable");
+        QTest::newRow("settings file") << true;
+        QTest::newRow("vanished") << false;
+    }
+    void startupFileOpensAfterFirstConnect()
+    {
+        QFETCH(bool, readable);
+        m_dialogs = ScriptedDialogs();
+        const QString path = m_dir.filePath(QStringLiteral("r5.orvesc.json"));
+        QFile::remove(path);
+        if (readable)
+            writeFile(path, document(38, {161, 38, 48, 56, 65, 81, 98, 112, 128, 144, 0, 0}));
+        EscBench bench;
+        bench.start();
+        bench.form->setSettingsDialogs(m_dialogs);
+        bench.form->openAfterConnect(path);
+        QVERIFY(bench.form->windowTitle().endsWith(QLatin1String(" - \"r5.orvesc.json\" will be opened after CONNECT")));
+        bench.connectAndClear();
+        bench.addEsc(1, 38);
+        bench.form->rescan_COM();
+        QVERIFY(m_dialogs.questions.isEmpty());
+
+        bench.click("Connect");
+        QCOMPARE(m_dialogs.questions.size(), readable ? 1 : 0);
+        QCOMPARE(bench.listTexts().constFirst(), readable ? "ON" : "OFF*");
+        QCOMPARE(bench.messages.texts, readable ? QStringList() : QStringList{"Cannot use the settings file\r" + path
+                                                  + "\rit does not exist.\rThe lists are unchanged."});
+        QCOMPARE(bench.form->windowTitle(), QStringLiteral("Orvantis ESC PC Interface"));
+
+        bench.click("Connect");
+        QCOMPARE(m_dialogs.questions.size() + bench.messages.texts.size(), 1);
+    }
+
     // Each read is backed up once, an unchanged read not again, past 200 files the oldest go;
     // Restore Backup brings back what the ESC had before DEFAULT.
     void connectBacksUpAndRestoreUndoesDefault()
