@@ -46,6 +46,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral(ORVESC_APP_NAME));
     QApplication::setApplicationVersion(QStringLiteral(ORVESC_VERSION_STRING));
+    // Lets Wayland desktops match the window to its menu entry and icon.
+    QApplication::setDesktopFileName(QStringLiteral(ORVESC_APP_ID));
     const std::optional<QString> file = settingsFileArgument(app);
     if (!file)
         return EXIT_FAILURE;
