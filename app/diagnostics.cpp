@@ -10,6 +10,8 @@
 #include <QAction>
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
+#include <QDir>
 #include <QFileDialog>
 #include <QMenu>
 #include <QSaveFile>
@@ -118,7 +120,9 @@ void Diagnostics::SaveDiagnostics_Click()
 
 QString Diagnostics::choosePathInDialog() const
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QFileInfo(folder).isDir())
+        folder = QDir::homePath();
     const QString name = QStringLiteral("orvesc-diagnostics-%1.txt")
                                  .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
     return QFileDialog::getSaveFileName(m_window, QObject::tr("Save Diagnostics"), folder + QLatin1Char('/') + name,

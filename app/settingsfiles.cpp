@@ -52,9 +52,14 @@ void SettingsFiles::setBackupFolder(const QString &folder)
 
 QString SettingsFiles::lastFolder() const
 {
-    const QString folder = QSettings().value(LastFolderKey).toString();
-    return folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                            : folder;
+    // A remembered folder that has gone, or a Documents folder the user never had, would leave the
+    // dialog in the working directory: fall back to the home folder instead.
+    for (const QString &folder : {QSettings().value(LastFolderKey).toString(),
+                                  QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)}) {
+        if (!folder.isEmpty() && QFileInfo(folder).isDir())
+            return folder;
+    }
+    return QDir::homePath();
 }
 
 void SettingsFiles::rememberFolder(const QString &path) const

@@ -61,8 +61,10 @@ QString normalEntry(const QString &entry)
 QStringList entriesOf(std::string_view list)
 {
     QStringList entries;
+    // An empty option list splits into one empty entry, which names nothing here.
     for (const std::string &entry : splitOptionList(list))
-        entries << QString::fromStdString(entry);
+        if (!entry.empty())
+            entries << QString::fromStdString(entry);
     return entries;
 }
 
