@@ -11,7 +11,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QDir>
 #include <QFileDialog>
 #include <QMenu>
 #include <QSaveFile>
