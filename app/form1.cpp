@@ -409,13 +409,8 @@ void Form1::programRun()
     }
 
     try {
-        m_port.setPortOpen(true);
-        m_port.input();
-        m_port.setPortOpen(false);
-        m_port.setInputLen(1);
-        m_port.setInputMode(1);
+        m_exchanges->prepareCommands();
     } catch (const SerialError &error) {
-        closePortQuietly();
         m_messenger.beepAndShow(error.description().toStdString());
         return;
     }

@@ -77,16 +77,8 @@ int EscSession::program(const std::array<std::int16_t, 10> &codes, bool pause,
                         const std::function<void(int)> &accepted)
 {
     try {
-        m_port.setPortOpen(true);
-        m_port.input();
-        m_port.setPortOpen(false);
-        m_port.setInputLen(1);
-        m_port.setInputMode(1);
+        m_exchanges.prepareCommands();
     } catch (const SerialError &error) {
-        try {
-            m_port.setPortOpen(false);
-        } catch (const SerialError &) {
-        }
         m_problem = error.description();
         return PortUnavailable;
     }

@@ -78,6 +78,20 @@ bool EscExchanges::byteWaiting() const
     return m_port.inBufferCount() >= 1;
 }
 
+void EscExchanges::prepareCommands()
+{
+    try {
+        m_port.setPortOpen(true);
+        m_port.input();
+        m_port.setPortOpen(false);
+        m_port.setInputLen(1);
+        m_port.setInputMode(1);
+    } catch (const SerialError &) {
+        closeQuietly();
+        throw;
+    }
+}
+
 void EscExchanges::flushInput()
 {
     m_port.setInputLen(0);

@@ -58,6 +58,10 @@ public:
     // Whether an identify reply is a model code: 37 to 47 or 177 to 227.
     static bool isAcceptedModelCode(int code);
 
+    // The flush before a programming run: opens the port, drops what is waiting, closes it, and
+    // sets one byte per read. A failure throws SerialError; the port is closed first.
+    void prepareCommands();
+
     // The texts this class shows.
     static std::string notFoundMessage();
     static std::string communicationError();
