@@ -15,15 +15,6 @@ inline char *QTest::toString(const std::string &text)
     return QTest::toString(QString::fromStdString(text));
 }
 
-template<>
-inline char *QTest::toString(const std::vector<std::string> &texts)
-{
-    QStringList list;
-    for (const std::string &text : texts)
-        list << QString::fromStdString(text).replace(QLatin1Char('\r'), QLatin1String("\\r"));
-    return QTest::toString(list.join(QLatin1String(" | ")));
-}
-
 namespace orvesc::test {
 
 // The catalogue's procedures over in-memory lists, wired as the main window wires them.
@@ -63,24 +54,24 @@ struct SettingsBench
         list(which).select(index);
         form.connectHandlers();
     }
+
+    // Every list's selected text, in list order.
+    std::vector<std::string> selections()
+    {
+        std::vector<std::string> texts;
+        for (int i = 0; i < SettingListCount; ++i)
+            texts.push_back(selectedText(SettingList(i)));
+        return texts;
+    }
 };
 
-// The entries of a list, comma-separated as an option list is written; "(none)" for no entries.
-inline std::string joined(const MemoryChoiceList &list)
+// Texts joined with `separator`; "(none)" for none.
+inline std::string joined(const std::vector<std::string> &texts, const char *separator = ",")
 {
     std::string text;
-    for (int i = 0; i < list.count(); ++i)
-        text += (i > 0 ? "," : "") + list.entry(i);
-    return list.count() == 0 ? "(none)" : text;
-}
-
-// The first `count` entries of a comma-separated text.
-inline std::string leading(const std::string &text, int count)
-{
-    std::size_t end = 0;
-    for (int i = 0; i < count && end != std::string::npos; ++i)
-        end = text.find(',', i == 0 ? 0 : end + 1);
-    return text.substr(0, end);
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        text += (i > 0 ? separator : "") + texts[i];
+    return texts.empty() ? "(none)" : text;
 }
 
 } // namespace orvesc::test

@@ -1,0 +1,229 @@
+#include "aboutnotice.h"
+#include "frmabout.h"
+#include "orvescversion.h"
+#include "sysinfo.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QMap>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <optional>
+
+using namespace orvesc;
+
+namespace {
+
+const QString Unavailable = QStringLiteral("System Information Is Unavailable At This Time");
+
+using RegistryValues = QMap<QString, std::optional<QString>>; // "key|value" -> text; nullopt: not text
+
+// Every text the dialog shows: caption, then its labels and buttons by name.
+QStringList textsOf(QWidget *dialog)
+{
+    QStringList texts{ dialog->windowTitle() };
+    for (const char *name : { "lblTitle", "lblVersion", "lblDescription", "lblDisclaimer", "cmdOK", "cmdSysInfo" }) {
+        QWidget *widget = dialog->findChild<QWidget *>(QLatin1String(name));
+        texts << (widget ? widget->property("text").toString() : QStringLiteral("<missing>"));
+    }
+    return texts;
+}
+
+void click(QWidget *dialog, const char *name)
+{
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QLatin1String(name)), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Stand-in system information programs that leave proof they ran, alone on the PATH.
+void install(const QTemporaryDir &dir, const QStringList &names, const QByteArray &interpreter)
+{
+    for (const QString &name : names) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("#!" + interpreter + "\necho started > '" + QFile::encodeName(dir.filePath("ran-" + name)) + "'\n");
+        file.close();
+        QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    }
+    qputenv("PATH", names.isEmpty() ? QByteArray() : QFile::encodeName(dir.path()));
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(RegistryValues)
+
+// The About dialog, what its buttons do, and the search for the system information program.
+class TestAbout : public QObject
+{
+    Q_OBJECT
+
+    QByteArray m_path;
+    QStringList m_notices;
+
+private slots:
+    void init()
+    {
+        QCoreApplication::setApplicationName(QStringLiteral(ORVESC_APP_NAME));
+        QCoreApplication::setApplicationVersion(QStringLiteral(ORVESC_VERSION_STRING));
+        m_path = qgetenv("PATH");
+        m_notices.clear();
+        AboutNotice::setHook([this](const QString &text) { m_notices << text; });
+    }
+
+    void cleanup()
+    {
+        qputenv("PATH", m_path);
+        AboutNotice::setHook({});
+        qDeleteAll(QApplication::topLevelWidgets());
+    }
+
+    // Set ABOUT_SHOT to a .png path to keep a picture of the dialog for a look by eye.
+    void showsTheApplicationAndOkUnloads()
+    {
+        QPointer<frmAbout> dialog = new frmAbout;
+        dialog->show();
+        QVERIFY(!dialog->isModal());
+        QVERIFY(!dialog->findChild<QLabel *>(QStringLiteral("picIcon"))->pixmap().isNull());
+        const QStringList seen = textsOf(dialog);
+        if (const QString shot = qEnvironmentVariable("ABOUT_SHOT"); !shot.isEmpty())
+            QVERIFY(dialog->grab().save(shot));
+        click(dialog, "cmdOK");
+        QVERIFY2(dialog.isNull(), "OK must unload the dialog");
+        QCOMPARE(seen.mid(0, 3), (QStringList{ "About OrvESC", "Orvantis ESC PC interface", "Version 1.3.1" }));
+        QVERIFY(seen[3].endsWith("\nFor news and updates visit www.orvantis.example"));
+        QVERIFY(seen[4].startsWith("Warning:"));
+        QCOMPARE(seen.mid(5), (QStringList{ "OK", "&System Info..." }));
+
+        // Caption and version come from the application, the version without leading zeros.
+        QCoreApplication::setApplicationName("Bench");
+        QCoreApplication::setApplicationVersion("2.010.0007");
+        frmAbout other;
+        QCOMPARE(textsOf(&other).mid(0, 3), (QStringList{ "About Bench", "Orvantis ESC PC interface", "Version 2.10.7" }));
+    }
+
+    void sysInfoStartsFirstKnownProgramOrSaysItCannot_data()
+    {
+        QTest::addColumn<QStringList>("installed");
+        QTest::addColumn<QByteArray>("interpreter");
+        QTest::addColumn<QString>("started");
+        QTest::newRow("first known program on the PATH")
+                << QStringList{ "gnome-system-monitor", "hardinfo", "kinfocenter" } << QByteArray("/bin/sh") << "hardinfo";
+        QTest::newRow("empty PATH") << QStringList{} << QByteArray() << QString();
+        QTest::newRow("program that cannot start") << QStringList{ "hardinfo2" } << QByteArray("/nonexistent/sh") << QString();
+    }
+
+    void sysInfoStartsFirstKnownProgramOrSaysItCannot()
+    {
+#ifdef _WIN32
+        QSKIP("Windows finds the program through the registry");
+#endif
+        QFETCH(QStringList, installed);
+        QFETCH(QByteArray, interpreter);
+        QFETCH(QString, started);
+        QTemporaryDir dir;
+        install(dir, installed, interpreter);
+        QPointer<frmAbout> dialog = new frmAbout;
+        dialog->show();
+        click(dialog, "cmdSysInfo");
+        if (!started.isEmpty())
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir.filePath("ran-" + started)), 10000);
+        QCOMPARE(m_notices, started.isEmpty() ? QStringList{ Unavailable } : QStringList{});
+        QVERIFY(dialog && dialog->isVisible());
+        for (const QString &name : installed)
+            QVERIFY2(name == started || !QFile::exists(dir.filePath("ran-" + name)), qPrintable(name));
+    }
+
+    void messageBoxHasOnlyOkNoIconAndApplicationTitle()
+    {
+        AboutNotice::setHook({});
+        QStringList seen;
+        QTimer::singleShot(0, this, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                seen << box->windowTitle() << box->text() << QString::number(box->icon())
+                     << QString::number(box->standardButtons().toInt());
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        AboutNotice::show(nullptr, Unavailable);
+        QCOMPARE(seen, (QStringList{ "OrvESC", Unavailable, QString::number(QMessageBox::NoIcon),
+                                     QString::number(QMessageBox::Ok) }));
+    }
+
+    void registryValueBecomesText_data()
+    {
+        QTest::addColumn<QByteArray>("buffer");
+        QTest::addColumn<uint>("size");
+        QTest::addColumn<uint>("type");
+        QTest::addColumn<QString>("expected");
+        const QByteArray path("C:\\Program Files\\Common Files\\msinfo32.exe");
+        const QByteArray full(RegistryBufferSize, 'a');
+        const QByteArray almostFull = QByteArray(RegistryBufferSize - 1, 'b') + '\0';
+        const auto row = [](const char *name, const QByteArray &start, uint size, uint type, const QString &expected) {
+            QByteArray buffer(RegistryBufferSize, '\0');
+            QTest::newRow(name) << buffer.replace(0, start.size(), start) << size << type << expected;
+        };
+        row("terminator dropped", path, path.size() + 1, 1, path);
+        row("unterminated text kept whole", path + "XYZ", path.size(), 1, path);
+        row("1024 characters, no room for a terminator", full, 1024, 1, full);
+        row("1023 characters and terminator", almostFull, 1024, 1, almostFull.chopped(1));
+        row("only one zero dropped", QByteArray("abc\0\0", 5), 5, 1, QString::fromLatin1("abc\0", 4));
+        row("size beyond the buffer", full, 5000, 1, full);
+        row("number 12345", QByteArray("\x39\x30\x00\x00", 4), 4, 4, "12345");
+        row("largest number", "\xff\xff\xff\xff", 4, 4, "4294967295");
+        row("expandable text left alone", "%SystemRoot%", 13, 2, "previous");
+    }
+
+    void registryValueBecomesText()
+    {
+        QFETCH(QByteArray, buffer);
+        QFETCH(uint, size);
+        QFETCH(uint, type);
+        QTEST(registryValueText(buffer, size, type, QStringLiteral("previous")), "expected");
+    }
+
+    void registryLeadsToProgram_data()
+    {
+        QTest::addColumn<RegistryValues>("values");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("expected");
+        const QString pathValue = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO|PATH");
+        const QString folderValue = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location|MSINFO");
+        const QString recorded = QStringLiteral("D:\\Tools\\msinfo32.exe");
+        const QString folder = QStringLiteral("C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo");
+        const QStringList inFolder{ folder + QStringLiteral("\\MSINFO32.EXE") };
+        using Values = RegistryValues;
+        QTest::newRow("recorded path wins over the folder, unchecked")
+                << Values{ { pathValue, recorded }, { folderValue, folder } } << inFolder << recorded;
+        QTest::newRow("folder holding the program") << Values{ { folderValue, folder } } << inFolder << inFolder[0];
+        QTest::newRow("folder without the program") << Values{ { folderValue, folder } } << QStringList{} << QString();
+        QTest::newRow("neither key") << Values{} << inFolder << QString();
+        QTest::newRow("recorded path not text")
+                << Values{ { pathValue, std::nullopt }, { folderValue, folder } } << inFolder << QString();
+    }
+
+    void registryLeadsToProgram()
+    {
+        QFETCH(RegistryValues, values);
+        QFETCH(QStringList, files);
+        const auto reader = [&](const QString &key, const QString &value, QString &text) {
+            const auto found = values.constFind(key + QLatin1Char('|') + value);
+            if (found == values.constEnd()) {
+                text.clear();
+                return false;
+            }
+            if (*found)
+                text = **found;
+            return true;
+        };
+        QTEST(registrySysInfoPath(reader, [&](const QString &path) { return files.contains(path); }), "expected");
+    }
+};
+
+QTEST_MAIN(TestAbout)
+#include "tst_about.moc"
