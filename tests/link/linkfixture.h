@@ -130,6 +130,7 @@ public:
             m_process.kill();
     }
     bool held() const { return m_held; }
+    qint64 pid() const { return m_process.processId(); }
 
 private:
     QProcess m_process;

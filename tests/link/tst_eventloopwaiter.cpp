@@ -25,7 +25,6 @@ private slots:
     void seesTheByteInEveryNesting()
     {
         QFETCH(QString, nesting);
-
         test::Rig rig(test::faults([](auto &f) { f.replyDelayMs = 150; }));
         QSerialPortComponent &port = rig.port;
         port.setCommPort(1);
@@ -78,14 +77,10 @@ private slots:
     void endsAtTheLimitOrOnCancelWithoutSpinning()
     {
         QFETCH(QString, canceller);
-
         EventLoopWaiter waiter;
         std::thread thread;
         if (canceller == QLatin1String("thread"))
-            thread = std::thread([&] {
-                std::this_thread::sleep_for(100ms);
-                waiter.cancel();
-            });
+            thread = std::thread([&] { std::this_thread::sleep_for(100ms); waiter.cancel(); });
         else if (canceller == QLatin1String("event"))
             QTimer::singleShot(100, this, [&] { waiter.cancel(); });
         int checks = 0;

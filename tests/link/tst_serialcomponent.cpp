@@ -39,16 +39,12 @@ private slots:
         QTest::addColumn<QString>("expected");     // the devices of COM1, COM2, ...; "-" for none
 
         QTest::newRow("no link, no port") << "" << "" << "- -";
-        QTest::newRow("usb adapters first, natural order") << "" << "/dev/ttyS0 /dev/ttyUSB10 /dev/ttyUSB2 /dev/ttyACM0"
-                                                           << "/dev/ttyACM0 /dev/ttyUSB2 /dev/ttyUSB10 /dev/ttyS0 -";
-        QTest::newRow("other ports in natural order") << "" << "/dev/ttyS10 /dev/ttyS2 /dev/ttyAMA0"
-                                                      << "/dev/ttyAMA0 /dev/ttyS2 /dev/ttyS10 -";
-        QTest::newRow("a link takes its number, ports fill the others") << "com2=/dev/fake-esc" << "/dev/ttyS0 /dev/ttyUSB0"
-                                                                        << "/dev/ttyUSB0 /dev/fake-esc /dev/ttyS0 -";
-        QTest::newRow("a port a link names is not numbered twice") << "com3=/dev/ttyUSB0" << "/dev/ttyUSB0 /dev/ttyUSB1"
-                                                                   << "/dev/ttyUSB1 - /dev/ttyUSB0 -";
-        QTest::newRow("a dangling link still takes its number") << "com1=/nonexistent/ttyX" << "/dev/ttyS0"
-                                                                << "/nonexistent/ttyX /dev/ttyS0 -";
+        QTest::newRow("usb first") << "" << "/dev/ttyS0 /dev/ttyUSB10 /dev/ttyUSB2 /dev/ttyACM0"
+                                   << "/dev/ttyACM0 /dev/ttyUSB2 /dev/ttyUSB10 /dev/ttyS0 -";
+        QTest::newRow("others in natural order") << "" << "/dev/ttyS10 /dev/ttyS2 /dev/ttyAMA0" << "/dev/ttyAMA0 /dev/ttyS2 /dev/ttyS10 -";
+        QTest::newRow("link takes its number") << "com2=/dev/fake-esc" << "/dev/ttyS0 /dev/ttyUSB0" << "/dev/ttyUSB0 /dev/fake-esc /dev/ttyS0 -";
+        QTest::newRow("linked port not numbered twice") << "com3=/dev/ttyUSB0" << "/dev/ttyUSB0 /dev/ttyUSB1" << "/dev/ttyUSB1 - /dev/ttyUSB0 -";
+        QTest::newRow("dangling link takes its number") << "com1=/nonexistent/ttyX" << "/dev/ttyS0" << "/nonexistent/ttyX /dev/ttyS0 -";
         QTest::newRow("only lowercase comN, 1 to 255, no leading zero")
                 << "com07=/dev/a com0=/dev/b com256=/dev/c COM4=/dev/d comx=/dev/e" << "/dev/ttyS1" << "/dev/ttyS1 - - - - - - -";
     }

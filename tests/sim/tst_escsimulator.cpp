@@ -5,9 +5,12 @@
 #include "modeltable.h"
 #include "settingsform.h"
 
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -20,10 +23,7 @@ Q_DECLARE_METATYPE(Faults)
 
 namespace {
 
-QByteArray bytes(const char *hex)
-{
-    return QByteArray::fromHex(hex);
-}
+QByteArray bytes(const char *hex) { return QByteArray::fromHex(hex); }
 
 template<typename Set>
 Faults faults(Set set)
@@ -68,10 +68,28 @@ std::map<int, int> offeredCodes(int code)
     return offered;
 }
 
+// Starts the command on a port-link folder; true once it reports the link com<com>.
+bool launch(QProcess &sim, const QString &arguments, const QString &folder, int com)
+{
+    sim.start(QStringLiteral(ORVESC_SIM_EXECUTABLE), arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts)
+                                                             << QStringLiteral("--com") << QString::number(com)
+                                                             << QStringLiteral("--folder") << folder);
+    QByteArray out;
+    while (!out.contains("com" + QByteArray::number(com)) && sim.waitForReadyRead(5000))
+        out += sim.readAllStandardOutput();
+    return out.contains("com" + QByteArray::number(com));
+}
+
+bool terminate(QProcess &sim)
+{
+    ::kill(static_cast<pid_t>(sim.processId()), SIGTERM);
+    return sim.waitForFinished(5000) && sim.exitStatus() == QProcess::NormalExit && sim.exitCode() == 0;
+}
+
 } // namespace
 
-// The simulated ESC as the PC sees it through the pseudo-terminal: replies, kept settings, faults,
-// byte log and port link.
+// The simulated ESC as the PC sees it through the pseudo-terminal, in this process and as the
+// orvesc-esc-sim command: replies, kept settings, faults, byte log and port link.
 class TestEscSimulator : public QObject
 {
     Q_OBJECT
@@ -134,12 +152,6 @@ private slots:
         QTest::addColumn<QByteArray>("replies");
         QTest::addColumn<int>("brake");  // as stored afterwards
         QTest::newRow("none: brake stored, 255 refused") << Faults{} << bytes("a1ff") << bytes("a101 ff00") << 161;
-        QTest::newRow("silent") << faults([](Faults &f) { f.silent = true; }) << bytes("0002a1") << QByteArray() << 160;
-        QTest::newRow("identify byte 85") << faults([](Faults &f) { f.identifyByte = 85; }) << bytes("00") << bytes("55") << 160;
-        QTest::newRow("seven settings bytes") << faults([](Faults &f) { f.settingsBytes = 7; }) << bytes("02")
-                                              << bytes("a0263038415162") << 160;
-        QTest::newRow("closing byte 0") << faults([](Faults &f) { f.closingByte = 0; }) << bytes("02")
-                                        << bytes("a0263038415162708090 00") << 160;
         QTest::newRow("second identify byte") << faults([](Faults &f) { f.extraBytes = {0x26}; }) << bytes("00")
                                               << bytes("2626") << 160;
         QTest::newRow("twelfth settings byte") << faults([](Faults &f) { f.extraBytes = {0x99}; }) << bytes("02")
@@ -219,42 +231,76 @@ private slots:
         QVERIFY(!Line(device).isOpen());
     }
 
-    void linksTheDeviceAndRemovesTheLinkOnStop()
+    // A stale link is replaced, a running one is not taken over; stop removes the link and a
+    // restart starts from the settings given and changed since.
+    void linksTheDeviceAndRestartsWithKeptSettings()
     {
         namespace fs = std::filesystem;
         const std::string link = folder() + "/com7";
         fs::create_directories(folder());
         fs::create_symlink("/dev/pts/orvesc-gone", link);
-        auto sim = started({}, 7);
-        QVERIFY(sim->isRunning());
+        SimOptions options;
+        options.settings = EscSettings{161, 32, 50, 57, 64, 80, 97, 113, 129, 145, 192};
+        auto sim = started(options, 7);
         QCOMPARE(fs::read_symlink(link).string(), sim->devicePath());
-
         EscSimulator rival;
         std::string error;
-        QVERIFY(!rival.start(folder(), 7, &error));
-        QVERIFY(!error.empty());
+        QVERIFY(!rival.start(folder(), 7, &error) && !error.empty());
         QCOMPARE(fs::read_symlink(link).string(), sim->devicePath());
-
+        QCOMPARE(Line(link).exchange(bytes("02 a2"), 13), bytes("a1203239405061718191 01 a201"));
         sim->stop();
         QVERIFY(!fs::exists(fs::symlink_status(link)));
         sim->stop();
+        QVERIFY2(sim->start(folder(), 7, &error), error.c_str());
+        QCOMPARE(Line(link).exchange(bytes("02"), 11), bytes("a2203239405061718191 01"));
     }
 
-    void restartsFromGivenAndKeptSettings()
+    // Options reach the simulator, the byte log is written, a stop signal removes the port link,
+    // and the state file brings programmed settings back for the same model only.
+    void servesLogsAndKeepsStateAcrossRestarts()
     {
-        SimOptions options;
-        options.settings = EscSettings{ 161, 32, 50, 57, 64, 80, 97, 113, 129, 145, 192 };
-        auto sim = started(options);
-        {
-            Line line(sim->linkPath());
-            QCOMPARE(line.exchange(bytes("02"), 11), bytes("a1203239405061718191 01"));
-            QCOMPARE(line.exchange(bytes("a2"), 2), bytes("a201"));
-        }
-        sim->stop();
-        std::string error;
-        QVERIFY2(sim->start(folder(), 1, &error), error.c_str());
-        Line line(sim->linkPath());
-        QCOMPARE(line.exchange(bytes("02"), 11), bytes("a2203239405061718191 01"));
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("ports"));
+        const QString logPath = dir.filePath(QStringLiteral("bytes.log"));
+        const QString state = QStringLiteral(" --state ") + dir.filePath(QStringLiteral("esc.settings"));
+        const auto run = [&](const QString &options, const QByteArray &requests, int count) {
+            QProcess sim;
+            if (!launch(sim, options + state, folder, 4))
+                return QByteArray("not started");
+            const QByteArray reply = Line((folder + QStringLiteral("/com4")).toStdString())
+                                             .exchange(QByteArray::fromHex(requests), count);
+            // Give the simulator a moment to keep what it stored before it is stopped.
+            QTest::qWait(300);
+            return terminate(sim) && !QFileInfo(folder + QStringLiteral("/com4")).isSymLink() ? reply : QByteArray("unclean stop");
+        };
+        QCOMPARE(run(QStringLiteral("--model 179 --reject-command 2 --settings 161,32,50,57,64,80,97,117,129,145 --log ")
+                     + logPath, "00 02 a0 74", 16), QByteArray::fromHex("b3 a1203239405061758191 01 a001 7400"));
+        QFile log(logPath);
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QString text = QString::fromLatin1(log.readAll());
+        const QRegularExpression expected(QStringLiteral("^%1 0x00\n%1 0x02\n%1 0xA0\n%1 0x74\n$").arg(QStringLiteral("\\d+\\.\\d{6}")));
+        QVERIFY2(expected.match(text).hasMatch(), qPrintable(text));
+        QCOMPARE(run(QStringLiteral("--model 179"), "02", 11), QByteArray::fromHex("a0203239405061758191 01"));
+        QCOMPARE(run(QStringLiteral("--model 45"), "02", 11), QByteArray::fromHex("a02b3038415162708090 01"));
+    }
+
+    void refusesBadOptions_data()
+    {
+        QTest::addColumn<QString>("arguments");
+        QTest::newRow("model beyond a byte") << QStringLiteral("--model 300");
+        QTest::newRow("nine settings") << QStringLiteral("--settings 1,2,3,4,5,6,7,8,9");
+        QTest::newRow("reject command 0") << QStringLiteral("--reject-command 0");
+    }
+    void refusesBadOptions()
+    {
+        QFETCH(QString, arguments);
+        QTemporaryDir dir;
+        QProcess sim;
+        QVERIFY(!launch(sim, arguments, dir.path(), 1));
+        sim.waitForFinished(5000);
+        QCOMPARE(sim.state(), QProcess::NotRunning);
+        QCOMPARE(sim.exitCode(), 2);
+        QVERIFY(QDir(dir.path()).isEmpty());
     }
 };
 
