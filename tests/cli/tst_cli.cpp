@@ -1,13 +1,20 @@
-#include "clirig.h"
+#include "cli.h"
+#include "clisetup.h"
+#include "console.h"
 #include "documentfile.h"
+#include "escsimulator.h"
 
+#include <QBuffer>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
+#include <memory>
+#include <vector>
+
 using namespace orvesc;
-using orvesc::test::CliRig;
-using orvesc::test::receivedHex;
 
 Q_DECLARE_METATYPE(orvesc::sim::Faults)
 
@@ -16,25 +23,62 @@ namespace {
 // The bytes CONNECT and the settings read send: probe, identify, read.
 const QString ConnectBytes = QStringLiteral("00 00 02");
 
-sim::Faults rejecting(int command)
+sim::Faults faulty(const std::function<void(sim::Faults &)> &set)
 {
     sim::Faults faults;
-    faults.rejectCommand = command;
+    set(faults);
     return faults;
 }
 
-sim::Faults echoOnly()
+struct CliRun
 {
-    sim::Faults faults;
-    faults.echoWithoutAnswer = true;
-    return faults;
-}
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
 
-sim::Faults silent()
+// Simulated ESCs linked as comN in a folder of the rig's own, the command line run in-process on them.
+class CliRig
 {
-    sim::Faults faults;
-    faults.silent = true;
-    return faults;
+public:
+    sim::EscSimulator &addEsc(int com, int model = 38, const sim::Faults &faults = {},
+                              std::optional<sim::EscSettings> settings = std::nullopt)
+    {
+        sim::SimOptions options;
+        options.modelCode = model;
+        options.faults = faults;
+        options.settings = settings;
+        m_escs.push_back(std::make_unique<sim::EscSimulator>(options));
+        if (!m_escs.back()->start(m_folder.path().toStdString(), com))
+            qFatal("no simulator on com%d", com);
+        return *m_escs.back();
+    }
+    QString backupFolder() const { return m_folder.filePath(QStringLiteral("backups")); }
+
+    CliRun run(const QString &arguments) const
+    {
+        QBuffer out;
+        QBuffer err;
+        out.open(QIODevice::WriteOnly);
+        err.open(QIODevice::WriteOnly);
+        cli::Console console(out, err);
+        const int code = cli::runCli(QStringList{QStringLiteral("orvesc-cli")} + QProcess::splitCommand(arguments),
+                                     cli::CliSetup{m_folder.path(), QStringList(), backupFolder()}, console);
+        return {code, QString::fromUtf8(out.data()), QString::fromUtf8(err.data())};
+    }
+
+private:
+    QTemporaryDir m_folder;
+    std::vector<std::unique_ptr<sim::EscSimulator>> m_escs;
+};
+
+// The bytes an ESC received, as hex pairs: "00 00 02 a1 ...".
+QString receivedHex(const sim::EscSimulator &esc)
+{
+    QByteArray bytes;
+    for (const sim::ReceivedByte &byte : esc.receivedBytes())
+        bytes.append(char(byte.value));
+    return QString::fromLatin1(bytes.toHex(' '));
 }
 
 } // namespace
@@ -59,10 +103,11 @@ private slots:
         const sim::Faults good;
         QTest::newRow("ports") << 38 << good << "ports" << 0 << "COM1\t" << "" << "";
         QTest::newRow("identify") << 183 << good << "identify" << 0 << "\t183\tQUORL R9 12S" << "COM1: QUORL R9 12S found" << "00 00";
-        QTest::newRow("identify nothing") << 38 << silent() << "identify" << 2 << "" << "No ESC answered on COM1" << "00 00";
+        QTest::newRow("identify nothing") << 38 << faulty([](sim::Faults &f) { f.silent = true; }) << "identify" << 2 << ""
+                                          << "No ESC answered on COM1" << "00 00";
         QTest::newRow("missing port") << 38 << good << "identify --port COM4" << 3 << "" << "COM4: error 3:" << "";
         QTest::newRow("read") << 38 << good << "read" << 0 << "RPM CONTROL         OFF*            144" << "" << ConnectBytes;
-        QTest::newRow("read, short reply") << 38 << [] { sim::Faults f; f.settingsBytes = 5; return f; }()
+        QTest::newRow("read, short reply") << 38 << faulty([](sim::Faults &f) { f.settingsBytes = 5; })
                                            << "read" << 4 << "" << "Communication Error" << ConnectBytes;
         QTest::newRow("write set") << 38 << good << "write --set brake=on --set \"motor reverse=ON*\"" << 0 << ""
                                    << "programmed and verified" << ConnectBytes + " a1 26 38 41 51 62 70 81 90 02";
@@ -72,10 +117,10 @@ private slots:
                                         << "00 00 02 a0 2b 38 41 51 62 70 80 90 c0";
         QTest::newRow("dry run") << 38 << good << "write --set brake=on --dry-run" << 0 << "COM1  0xA1  BRAKE  ON"
                                  << "nothing sent" << ConnectBytes;
-        QTest::newRow("rejected") << 38 << rejecting(3) << "write --set brake=on" << 5 << "" << "rejected command 3 of 9"
-                                  << ConnectBytes + " a1 26 38";
-        QTest::newRow("no answer") << 38 << echoOnly() << "write --set brake=on" << 4 << "" << "Communication Error"
-                                   << ConnectBytes + " a1";
+        QTest::newRow("rejected") << 38 << faulty([](sim::Faults &f) { f.rejectCommand = 3; }) << "write --set brake=on" << 5
+                                  << "" << "rejected command 3 of 9" << ConnectBytes + " a1 26 38";
+        QTest::newRow("no answer") << 38 << faulty([](sim::Faults &f) { f.echoWithoutAnswer = true; }) << "write --set brake=on"
+                                   << 4 << "" << "Communication Error" << ConnectBytes + " a1";
         // Refused before any port is opened.
         QTest::newRow("unknown key") << 38 << good << "write --set brakes=on" << 1 << "" << "\"brakes\" is not a setting" << "";
         QTest::newRow("unknown entry") << 38 << good << "write --set brake=hard" << 1 << "" << "Entries: OFF, ON, SOFT" << "";
@@ -83,46 +128,45 @@ private slots:
                                         << "\"RPM Control Disabled with Brake\"" << "";
         QTest::newRow("rpm without soft start") << 38 << good << "write --set rpm_control=gasmode --set soft-start=off" << 1
                                                 << "" << "\"RPM Control Disabled without SoftStart\"" << "";
+        QTest::newRow("missing file") << 38 << good << "verify nothing.orvesc.json" << 1 << "" << "nothing.orvesc.json cannot be used: it does not exist" << "";
+        QTest::newRow("-o with --all") << 38 << good << "read --all -o x.json" << 1 << "" << "give one --port" << "";
         // Refused once the model and its settings are known: nothing but CONNECT's bytes.
         QTest::newRow("entry the model lacks") << 38 << good << "write --set \"battery=12S Li\"" << 1 << ""
                                                << "Its entries: Ni, 2S Li, 3S Li*" << ConnectBytes;
         QTest::newRow("rpm with hard cut") << 38 << good << "write --set \"rpm control=ON RANGE 1\" --set cutoff=2.7v" << 1
                                            << "" << "\"RPM Control Disabled with Hard Cut LVC\"" << ConnectBytes;
+        QTest::newRow("acceleration on 38") << 38 << good << "write --set acceleration_delay=level2" << 1 << ""
+                                            << "has no ACCELERATION DELAY setting" << ConnectBytes;
         QTest::newRow("no cut") << 38 << good << "write --set \"cutoff action=no cut\" --no-verify" << 0
-                                                   << "" << "programmed" << ConnectBytes + " a0 26 38 42 51 62 70 80 90";
-        QTest::newRow("read-back differs") << 38 << [] { sim::Faults f; f.ignoreCommand = 1; return f; }()
+                                << "" << "programmed" << ConnectBytes + " a0 26 38 42 51 62 70 80 90";
+        QTest::newRow("read-back differs") << 38 << faulty([](sim::Faults &f) { f.ignoreCommand = 1; })
                                            << "write --set brake=on" << 6 << "COM1: BRAKE: the ESC has OFF*, it was programmed with ON"
                                            << "the read-back differs" << ConnectBytes + " a1 26 38 41 51 62 70 80 90 02";
         QTest::newRow("trace") << 38 << good << "write --set brake=on --no-verify --trace -" << 0 << ""
                                << "-> 0xA1 BRAKE: ON" << ConnectBytes + " a1 26 38 41 51 62 70 80 90";
-        QTest::newRow("missing file") << 38 << good << "verify nothing.orvesc.json" << 1 << "" << "nothing.orvesc.json cannot be used: it does not exist" << "";
-        QTest::newRow("-o with --all") << 38 << good << "read --all -o x.json" << 1 << "" << "give one --port" << "";
-        QTest::newRow("acceleration on 38") << 38 << good << "write --set acceleration_delay=level2" << 1 << ""
-                                            << "has no ACCELERATION DELAY setting" << ConnectBytes;
     }
     void command()
     {
         QFETCH(int, model);
         QFETCH(sim::Faults, faults);
         QFETCH(QString, arguments);
-        CliRig rig;
-        sim::EscSimulator &esc = rig.addEsc(1, model, faults);
-        const test::CliRun run = rig.run(QProcess::splitCommand(arguments));
-        QTEST(run.exitCode, "exitCode");
         QFETCH(QString, output);
         QFETCH(QString, message);
+        CliRig rig;
+        sim::EscSimulator &esc = rig.addEsc(1, model, faults);
+        const CliRun run = rig.run(arguments);
+        QTEST(run.exitCode, "exitCode");
         QVERIFY2(run.out.contains(output), qPrintable(run.out));
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QTEST(receivedHex(esc), "bytes");
     }
 
-    // The ESC reports RPM control on; a brake asked for would switch it off, which the script did
-    // not ask for.
+    // The ESC reports RPM control on; a brake asked for would switch it off, which was not asked for.
     void refusesWhatTheRulesWouldChangeOnTheEsc()
     {
         CliRig rig;
         sim::EscSimulator &esc = rig.addEsc(1, 38, {}, sim::EscSettings{160, 38, 48, 53, 65, 81, 98, 112, 128, 145, 1});
-        const test::CliRun run = rig.run({QStringLiteral("write"), QStringLiteral("--set"), QStringLiteral("brake=soft")});
+        const CliRun run = rig.run(QStringLiteral("write --set brake=soft"));
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains(QStringLiteral("\"RPM Control Disabled with Brake\": the setting rules would change "
                                                  "RPM CONTROL: ON RANGE 1 -> OFF*")),
@@ -130,8 +174,8 @@ private slots:
         QCOMPARE(receivedHex(esc), ConnectBytes);
     }
 
-    // read -o then write of that file puts one ESC's settings on another; verify agrees, and a
-    // file of another model is used only when asked for.
+    // read -o then write of that file puts one ESC's settings on another, keeping a backup; verify
+    // agrees, and a file of another model is used only when asked for.
     void roundTrip()
     {
         CliRig rig;
@@ -139,24 +183,22 @@ private slots:
         const QString file = dir.filePath(QStringLiteral("mine.orvesc.json"));
         const sim::EscSettings custom{162, 32, 50, 53, 64, 81, 97, 113, 129, 144, 1};
         sim::EscSimulator &source = rig.addEsc(1, 45, {}, custom);
-        QCOMPARE(rig.run({QStringLiteral("read"), QStringLiteral("-o"), file}).exitCode, 0);
-        const test::CliRun json = rig.run({QStringLiteral("read"), QStringLiteral("--json")});
+        QCOMPARE(rig.run(QStringLiteral("read -o ") + file).exitCode, 0);
         QFile saved(file);
         QVERIFY(saved.open(QIODevice::ReadOnly));
-        QCOMPARE(json.out.toUtf8(), saved.readAll());
+        QCOMPARE(rig.run(QStringLiteral("read --json")).out.toUtf8(), saved.readAll());
         source.stop();
 
         sim::EscSimulator &target = rig.addEsc(2, 45);
-        const test::CliRun conflict = rig.run({QStringLiteral("write"), file, QStringLiteral("--set"), QStringLiteral("rpm_control=ON RANGE 1")});
+        const CliRun conflict = rig.run(QStringLiteral("write %1 --set \"rpm_control=ON RANGE 1\"").arg(file));
         QCOMPARE(conflict.exitCode, 1);
         QVERIFY2(conflict.err.contains(QStringLiteral("\"RPM Control Disabled with Brake\"")), qPrintable(conflict.err));
         QCOMPARE(receivedHex(target), QString());
-        QCOMPARE(rig.run({QStringLiteral("write"), file}).exitCode, 0);
+        QCOMPARE(rig.run(QStringLiteral("write ") + file).exitCode, 0);
         for (std::size_t i : {0, 1, 2, 4, 5, 6, 7, 8, 9})
             QCOMPARE(target.settings()[i], custom[i]);
-        QCOMPARE(rig.run({QStringLiteral("verify"), file}).exitCode, 0);
+        QCOMPARE(rig.run(QStringLiteral("verify ") + file).exitCode, 0);
         target.stop();
-        // What the target held before the write was kept as a backup.
         const QDir backups(rig.backupFolder());
         const QStringList kept = backups.entryList({QStringLiteral("*.orvesc.json")}, QDir::Files);
         QCOMPARE(kept.size(), 1);
@@ -165,11 +207,11 @@ private slots:
         QCOMPARE(backup.document->find(SettingKey::Brake)->code, 160);
 
         sim::EscSimulator &other = rig.addEsc(3, 38);
-        const test::CliRun refused = rig.run({QStringLiteral("write"), file});
+        const CliRun refused = rig.run(QStringLiteral("write ") + file);
         QCOMPARE(refused.exitCode, 1);
         QVERIFY2(refused.err.contains(QStringLiteral("QUORL R5 10S (model code 45), but the ESC is a QUORL R5 3S")), qPrintable(refused.err));
         QCOMPARE(receivedHex(other), ConnectBytes);
-        QCOMPARE(rig.run({QStringLiteral("write"), file, QStringLiteral("--allow-other-model")}).exitCode, 0);
+        QCOMPARE(rig.run(QStringLiteral("write %1 --allow-other-model").arg(file)).exitCode, 0);
         QCOMPARE(other.settings()[0], 162);
     }
 
@@ -179,10 +221,9 @@ private slots:
     {
         CliRig rig;
         sim::EscSimulator &first = rig.addEsc(1);
-        rig.addEsc(2, 38, rejecting(2));
+        rig.addEsc(2, 38, faulty([](sim::Faults &f) { f.rejectCommand = 2; }));
         sim::EscSimulator &third = rig.addEsc(3, 42);
-        const test::CliRun run = rig.run({QStringLiteral("write"), QStringLiteral("--set"), QStringLiteral("reverse=on"),
-                                          QStringLiteral("--all"), QStringLiteral("--json")});
+        const CliRun run = rig.run(QStringLiteral("write --set reverse=on --all --json"));
         QCOMPARE(run.exitCode, 5);
         QCOMPARE(first.settings()[8], 129);
         QCOMPARE(third.settings()[8], 129);

@@ -9,8 +9,8 @@
 
 using namespace orvesc;
 
-// write --station as a person at a programming station uses it: ESC after ESC plugged into one
-// cable, each programmed once, Ctrl+C ending the run with a summary.
+// write --station as used at a programming station: ESC after ESC plugged into one cable, each
+// programmed once, Ctrl+C ending the run with a summary.
 class TestCliStation : public QObject
 {
     Q_OBJECT
@@ -35,8 +35,7 @@ private:
     bool printed(const QByteArray &text, bool onStderr = false)
     {
         const QByteArray &seen = onStderr ? m_err : m_out;
-        QDeadlineTimer deadline(30000);
-        while (!seen.contains(text) && !deadline.hasExpired()) {
+        for (QDeadlineTimer deadline(30000); !seen.contains(text) && !deadline.hasExpired();) {
             m_cli.waitForReadyRead(200);
             m_out += m_cli.readAllStandardOutput();
             m_err += m_cli.readAllStandardError();
@@ -53,30 +52,27 @@ private slots:
         environment.insert(QStringLiteral("ORVESC_BACKUPS"), m_folder.filePath(QStringLiteral("backups")));
         m_cli.setProcessEnvironment(environment);
         m_cli.start(QStringLiteral(ORVESC_CLI_EXECUTABLE),
-                    {QStringLiteral("write"), QStringLiteral("--station"), QStringLiteral("--port"),
-                     QStringLiteral("COM1"), QStringLiteral("--set"), QStringLiteral("brake=on")});
+                    QProcess::splitCommand(QStringLiteral("write --station --port COM1 --set brake=on")));
         QVERIFY(m_cli.waitForStarted());
 
-        std::unique_ptr<sim::EscSimulator> first = plugIn(38);
+        std::unique_ptr<sim::EscSimulator> esc = plugIn(38);
         QVERIFY2(printed("PASS 1  QUORL R5 3S  COM1  (passed 1, failed 0)"), m_out.constData());
-        QCOMPARE(first->settings()[0], 161);
-        first->stop();
+        QCOMPARE(esc->settings()[0], 161);
+        esc->stop();
         QVERIFY2(printed("plug in the next ESC", true), m_err.constData());
 
-        std::unique_ptr<sim::EscSimulator> second = plugIn(183);
+        esc = plugIn(183);
         QVERIFY2(printed("PASS 2  QUORL R9 12S  COM1  (passed 2, failed 0)"), m_out.constData());
         // Left plugged in, it is probed again but never programmed again.
-        QVERIFY(second->waitForReceived(second->receivedBytes().size() + 2, std::chrono::seconds(10)));
-        int brakeCommands = 0;
-        for (const sim::ReceivedByte &byte : second->receivedBytes())
-            brakeCommands += byte.value == 0xA1;
-        QCOMPARE(brakeCommands, 1);
+        QVERIFY(esc->waitForReceived(esc->receivedBytes().size() + 2, std::chrono::seconds(10)));
+        const auto &received = esc->receivedBytes();
+        QCOMPARE(std::count_if(received.begin(), received.end(), [](const sim::ReceivedByte &b) { return b.value == 0xA1; }), 1);
 
         // One that rejects a command fails, with the bell.
         m_err.clear();
-        second->stop();
+        esc->stop();
         QVERIFY2(printed("plug in the next ESC", true), m_err.constData());
-        std::unique_ptr<sim::EscSimulator> third = plugIn(38, 2);
+        esc = plugIn(38, 2);
         QVERIFY2(printed("FAIL 3  QUORL R5 3S  COM1  (passed 2, failed 1): error 5"), m_out.constData());
         QVERIFY(printed("\a", true));
 

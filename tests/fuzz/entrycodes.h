@@ -9,10 +9,9 @@
 
 namespace orvesc::test {
 
-// The command code an entry text of a list stands for, written out from the ESC's code table
-// rather than computed, so that tests check the catalogue's arithmetic instead of repeating it.
-// The star of a factory entry does not change the code; the single empty entry of a model
-// without a battery list stands where "Ni" stands.
+// The command code an entry text of a list stands for, written out from the ESC's code table so
+// that tests check the catalogue's arithmetic instead of repeating it. A factory entry's star does
+// not change the code; the single empty entry of a model without a battery list stands for "Ni".
 inline std::optional<int> entryCode(SettingList which, std::string text)
 {
     struct Run

@@ -1,14 +1,8 @@
 // Drives the catalogue's procedures as the main window does, with the model code, the reported
 // settings and the user's choices taken from the fuzz input, and checks after every step that
 // nothing could make PROGRAM send a code that the lists do not show.
-//
-// Input: a Connect (model code byte, twelve settings bytes), then operations until the input
-// ends, each an opcode byte and its operands:
-//   0 Connect        code, 12 settings bytes
-//   1 user choice    list, index
-//   2 user typing    list, choice (an entry's text, or a text no entry has)
-//   3 PROGRAM        (get_Config)
-//   4 DEFAULT        (show_Type, show_Config, get_Config)
+// Input: a Connect, then opcodes until the input ends: 0 Connect (code, 12 settings bytes),
+// 1 user choice (list, index), 2 user typing (list, choice), 3 PROGRAM, 4 DEFAULT.
 
 #include "entrycodes.h"
 #include "fuzzcheck.h"
@@ -57,8 +51,8 @@ public:
         while (!input.atEnd()) {
             switch (input.next() % 5) {
             case 0: connect(input); break;
-            case 1: userChoice(input); break;
-            case 2: userTyping(input); break;
+            case 1: userChoice(input, false); break;
+            case 2: userChoice(input, true); break;
             case 3: program(); break;
             default: restoreDefaults(); break;
             }
@@ -82,11 +76,10 @@ private:
             byte = input.next();
 
         m_programEnabled = false;
-        m_records.EscType = 0;
         // An answer outside the accepted codes is no identification: the lists stay as they are.
-        if (!accepted(code))
+        m_records.EscType = static_cast<std::int16_t>(accepted(code) ? code : 0);
+        if (m_records.EscType == 0)
             return;
-        m_records.EscType = static_cast<std::int16_t>(code);
         m_view.setModelName({});
         m_form.list_Batt();
         m_form.list_LVC();
@@ -129,31 +122,22 @@ private:
                 anyUnshown = true;
                 continue;
             }
-            FUZZ_CHECK(entryCode(which, shown(which)) == m_records.EscConfig[element],
-                       "model %d: list %d shows \"%s\" for reported code %d", m_records.EscType, i,
-                       shown(which).c_str(), m_records.EscConfig[element]);
+            FUZZ_CHECK(entryCode(which, shown(which)) == m_records.EscConfig[element], "model %d: list %d shows \"%s\" for %d",
+                       m_records.EscType, i, shown(which).c_str(), m_records.EscConfig[element]);
         }
         FUZZ_CHECK(!anyUnshown || messageCount() > messagesBefore,
                    "model %d: a reported setting was left unshown without a word", m_records.EscType);
     }
 
-    void userChoice(ByteReader &input)
+    // The user picks an entry, or types an entry's text or (odd choices) a text no entry has.
+    void userChoice(ByteReader &input, bool typing)
     {
-        const auto which = static_cast<SettingList>(input.next() % SettingListCount);
+        MemoryChoiceList &target = m_view.memoryList(static_cast<SettingList>(input.next() % SettingListCount));
         const int choice = input.next();
-        if (m_listsEnabled && list(which).count() > 0)
-            list(which).select(choice % list(which).count());
-    }
-
-    void userTyping(ByteReader &input)
-    {
-        const auto which = static_cast<SettingList>(input.next() % SettingListCount);
-        const int choice = input.next();
-        if (!m_listsEnabled)
-            return;
-        MemoryChoiceList &target = m_view.memoryList(which);
-        // An entry's text, or (odd choices) a text no entry has.
-        target.typeText(target.entry((choice >> 1) % (target.count() + 1)) + ((choice & 1) ? "?" : ""));
+        if (m_listsEnabled && typing)
+            target.typeText(target.entry((choice >> 1) % (target.count() + 1)) + ((choice & 1) ? "?" : ""));
+        else if (m_listsEnabled && target.count() > 0)
+            target.select(choice % target.count());
     }
 
     // get_Config under the eyes of PROGRAM: what it would send stands for what the lists show,
@@ -196,14 +180,11 @@ private:
             return;
         FUZZ_CHECK(messageCount() == before && result.complete(), "model %d: its factory settings do not show cleanly",
                    m_records.EscType);
-        const auto &factory = m_records.EscConfig;
-        const auto &sent = m_records.NewConfig;
         const std::size_t count = hasCode(SettingList::ACCN, m_records.EscType, false) ? 10 : 9;
         for (std::size_t i = 0; i < count; ++i) {
             // NewConfig has one cutoff element; the factory battery is lithium.
-            const std::size_t element = i < 2 ? i : i + 1;
-            FUZZ_CHECK(sent[i] == factory[element], "model %d: DEFAULT sends %d for factory %d", m_records.EscType,
-                       sent[i], factory[element]);
+            const std::int16_t sent = m_records.NewConfig[i], factory = m_records.EscConfig[i < 2 ? i : i + 1];
+            FUZZ_CHECK(sent == factory, "model %d: DEFAULT sends %d for factory %d", m_records.EscType, sent, factory);
         }
     }
 
@@ -229,7 +210,6 @@ private:
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     ByteReader input(data, size);
-    Session session;
-    session.run(input);
+    Session().run(input);
     return 0;
 }

@@ -1,16 +1,11 @@
 // Runs the ESC exchanges against an ESC whose every byte, delay and failure comes from the fuzz
 // input, on a virtual clock, and checks after each exchange that the port is closed, that only
-// the exchange's own request went out and that the result is one the exchange can give.
-//
-// Input: exchanges until the input ends (at most MaxExchanges), each
-//   kind      0 probe, 1 identify, 2 read_Config, 3 read_Config2, 4 send_Command
-//   operand   probe/identify: port number (signed byte); send_Command: two bytes, big-endian
-//             signed 16-bit value; reads: none
-//   fault     low 3 bits: 0..3 none, 4 the k-th open fails, 5 the write fails, 6 the line drops
-//             at the k-th look at the receive side, 7 the window closes during the k-th wait
-//             (k = fault >> 3)
-//   junk      count % 4, then that many bytes already waiting when the port first opens
-//   reply     count % 16, then per byte: delay after the previous one in 8 ms steps, value
+// its own request went out and that the result is one the exchange can give.
+// Input, per exchange (at most MaxExchanges): kind (0 probe, 1 identify, 2 read_Config,
+// 3 read_Config2, 4 send_Command); operand (probe/identify: signed port byte; send_Command:
+// big-endian int16); fault (low 3 bits 4..7: the k-th open fails, the write fails, the line drops
+// at the k-th look, the window closes in the k-th wait; k = fault >> 3); junk count % 4 and bytes;
+// reply count % 16, then per byte its delay after the previous one in 8 ms steps and its value.
 
 #include "escexchanges.h"
 #include "memorysettingsview.h"
@@ -32,9 +27,7 @@ Script readScript(ByteReader &input)
     Script script;
     const int fault = input.next();
     script.faultAt = fault >> 3;
-    // Fault's order follows the input's numbering from 4 on.
-    if ((fault & 7) >= 4)
-        script.fault = static_cast<Fault>((fault & 7) - 3);
+    script.fault = (fault & 7) >= 4 ? static_cast<Fault>((fault & 7) - 3) : Fault::None;
     for (int n = input.next() % 4; n > 0; --n)
         script.junk.push_back(input.next());
     Clock at{0};
@@ -54,11 +47,8 @@ public:
     {
         for (int i = 0; i < MaxExchanges && !input.atEnd(); ++i) {
             const int kind = input.next() % 5;
-            int operand = 0;
-            if (kind <= 1) { // a signed byte, so that port numbers of 0 and below come up too
-                const int raw = input.next();
-                operand = raw < 128 ? raw : raw - 256;
-            } else if (kind == 4) {
+            int operand = kind <= 1 ? static_cast<std::int8_t>(input.next()) : 0; // ports 0 and below too
+            if (kind == 4) {
                 const int high = input.next();
                 operand = static_cast<std::int16_t>((high << 8) | input.next());
             }
@@ -75,8 +65,7 @@ public:
             else
                 command(static_cast<std::int16_t>(operand));
 
-            const std::size_t written = m_port.written().size();
-            const std::size_t shown = m_messenger.texts().size();
+            const std::size_t written = m_port.written().size(), shown = m_messenger.texts().size();
             FUZZ_CHECK(!m_port.portOpen(), "exchange %d left the port open", kind);
             FUZZ_CHECK(written <= 1, "exchange %d wrote %zu bytes", kind, written);
             FUZZ_CHECK(!cancelledBefore || written == 0, "exchange %d wrote after the window closed", kind);
@@ -88,7 +77,6 @@ public:
 private:
     bool failedQuietly() const { return m_waiter.cancelled(); }
     bool reported() const { return !m_messenger.texts().empty(); }
-    // The request the exchange wrote, if any, is `request`.
     void checkRequest(int request) const
     {
         FUZZ_CHECK(m_port.written().empty() || m_port.written()[0] == request, "wrote %d, not %d",
@@ -105,12 +93,12 @@ private:
     {
         const auto found = report ? m_exchanges.identify(portNumber) : m_exchanges.probe(portNumber);
         const int code = found.code;
+        const auto &taken = m_port.taken();
         FUZZ_CHECK(code == 0 || acceptedModel(code), "identified model code %d", code);
         FUZZ_CHECK((found.outcome == EscExchanges::Outcome::Identified) == (code != 0), "outcome %d with code %d",
                    static_cast<int>(found.outcome), code);
         checkRequest(EscExchanges::IdentifyRequest);
         FUZZ_CHECK(report || !reported(), "the probe showed a message");
-        const auto &taken = m_port.taken();
         if (code != 0)
             FUZZ_CHECK(!reported() && !taken.empty() && taken[0].value == code
                            && taken[0].time - *m_port.writeTime() < EscExchanges::IdentifyLimit,
@@ -127,10 +115,7 @@ private:
         constexpr std::int16_t Untouched = 777;
         std::array<std::int16_t, 12> config{};
         config.fill(Untouched);
-        if (length == 11)
-            m_exchanges.read_Config(config);
-        else
-            m_exchanges.read_Config2(config);
+        length == 11 ? m_exchanges.read_Config(config) : m_exchanges.read_Config2(config);
 
         checkRequest(EscExchanges::SettingsRequest);
         const auto &taken = m_port.taken();
@@ -152,8 +137,7 @@ private:
 
     void command(std::int16_t value)
     {
-        // What PROGRAM sets up before its series of commands, whatever the last exchange left.
-        m_port.setInputLen(1);
+        m_port.setInputLen(1); // as PROGRAM sets up, whatever the last exchange left
         m_port.setInputMode(1);
         const std::int16_t answer = m_exchanges.send_Command(value);
         const auto &taken = m_port.taken();
@@ -185,7 +169,6 @@ private:
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     ByteReader input(data, size);
-    Bench bench;
-    bench.run(input);
+    Bench().run(input);
     return 0;
 }

@@ -1,8 +1,7 @@
 #pragma once
 
 // An ESC and its cable in memory, on a virtual clock, for driving the exchanges through every
-// reply, delay and failure without a port or real time: the exchanges fuzz target and the link
-// tests use it.
+// reply, delay and failure without a port or real time (the exchanges fuzz target, the link tests).
 
 #include "fuzzcheck.h"
 #include "serialport.h"
@@ -26,9 +25,8 @@ constexpr int MaxWaitsPerExchange = 1000;
 
 enum class Fault { None, Open, Write, LineDrop, Close };
 
-// What the ESC and the cable do during one exchange: the fault strikes after faultAt opens,
-// looks at the receive side or waits; junk waits when the port first opens; each reply byte
-// arrives at its time after the write.
+// One exchange's ESC and cable: the fault strikes after faultAt opens, looks at the receive side or
+// waits; junk waits when the port first opens; each reply byte arrives at its time after the write.
 struct Script
 {
     Fault fault = Fault::None;
@@ -43,8 +41,7 @@ struct VirtualTime
     Clock now{0};
 };
 
-// A serial component in memory: plays the script back as the ESC's bytes, on the virtual clock,
-// and notes what the exchange did to it.
+// A serial component playing the script back as the ESC's bytes and noting what the exchange did.
 class ScriptedPort : public SerialPort
 {
 public:
@@ -75,6 +72,7 @@ public:
     void setSettings(const QString &) override {}
     void setInputLen(int length) override { m_inputLen = length; }
     void setInputMode(int) override {}
+    bool portOpen() const override { return m_open; }
 
     void setPortOpen(bool open) override
     {
@@ -89,19 +87,16 @@ public:
         if (++m_opens > m_script.faultAt && m_script.fault == Fault::Open)
             throw SerialError(serialerror::PortInUse, QStringLiteral("held by another program"));
         m_open = true;
-        if (m_opens == 1)
-            for (const std::uint8_t value : m_script.junk)
-                m_buffer.push_back({ m_time.now, value });
+        for (const std::uint8_t value : m_opens == 1 ? m_script.junk : std::vector<std::uint8_t>())
+            m_buffer.push_back({ m_time.now, value });
     }
-    bool portOpen() const override { return m_open; }
 
     void output(const QByteArray &bytes) override
     {
         requireLine();
         if (m_script.fault == Fault::Write)
             throw SerialError(serialerror::WriteFailed, QStringLiteral("write failed"));
-        for (const char byte : bytes)
-            m_written.push_back(static_cast<std::uint8_t>(byte));
+        m_written.insert(m_written.end(), bytes.begin(), bytes.end());
         m_writeTime = m_time.now;
         for (const auto &[delay, value] : m_script.reply)
             m_pending.push_back({ m_time.now + delay, value });
@@ -129,16 +124,12 @@ public:
     // Moves the bytes due by now from the line into the receive buffer.
     void deliver()
     {
-        while (m_open && !m_pending.empty() && m_pending.front().time <= m_time.now) {
+        for (; m_open && !m_pending.empty() && m_pending.front().time <= m_time.now; m_pending.pop_front())
             m_buffer.push_back(m_pending.front());
-            m_pending.pop_front();
-        }
     }
     std::optional<Clock> nextArrival() const
     {
-        if (!m_open || m_pending.empty())
-            return std::nullopt;
-        return m_pending.front().time;
+        return m_open && !m_pending.empty() ? std::optional<Clock>(m_pending.front().time) : std::nullopt;
     }
 
     const std::vector<std::uint8_t> &written() const { return m_written; }
@@ -197,8 +188,7 @@ public:
         const Clock start = m_time.now;
         if (m_cancelled)
             return Clock{0};
-        if (m_waits - 1 == m_closeAt) {
-            // The window closes halfway through this wait.
+        if (m_waits - 1 == m_closeAt) { // the window closes halfway through this wait
             m_time.now = start + limit / 2;
             cancel();
             return m_time.now - start;
