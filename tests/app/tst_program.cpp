@@ -55,6 +55,12 @@ class TestProgram : public QObject
     Q_OBJECT
 
 private slots:
+    void init()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings().remove(QStringLiteral("verifyAfterProgram"));
+    }
+
     // PROGRAM sends what the lists show, DEFAULT the factory choices; typed choices count like picked
     // ones, and "Ni" typed over the battery must send a nickel cutoff code.
     void sendsTheShownChoicesOneCommandEach_data()
@@ -199,12 +205,6 @@ private slots:
             QCOMPARE(ticks.events, fullRun());
         QCOMPARE(bench.messages.texts, finished ? QStringList{Taken} : QStringList());
         QVERIFY(!bench.port.portOpen());
-    }
-
-    void init()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings().remove(QStringLiteral("verifyAfterProgram"));
     }
 
     // Compare reads once and changes no list; verifying PROGRAM ends with the same read and catches an
