@@ -35,9 +35,9 @@ inline const char *const CheckNames[9] = {"chkBrake", "chkBatt", "chkLVC", "chkL
 inline const char *const ListNames[SettingListCount] = {"cmbBrake", "cmbBatt", "cmbLVC", "cmbLVCAction",
                                                         "cmbSoftStart", "cmbTiming", "cmbFrequency",
                                                         "cmbReverse", "cmbRPM", "cmbACCN"};
-// The general choices with the factory entries selected, stars visible.
 inline const QStringList FactoryLists{"OFF*", "3S Li*", "3.1 V*", "REDUCE POWER*", "ON*",
                                       "AUTO*", "8 kHz*", "OFF*", "OFF*", "Disabled"};
+inline const QList<int> Factory38{160, 38, 56, 65, 81, 98, 112, 128, 144};
 // Showing the settings counts as changing them, so the programming frame ends disabled.
 inline const QString Connected38 = QStringLiteral("lamp detected esc lists program default \"QUORL R5 3S\"");
 
@@ -56,7 +56,7 @@ public:
             qFatal("no simulator on com%d", com);
         return *m_escs.back();
     }
-    // A port with no ESC behind it: it takes every byte and never answers.
+    // A port that takes every byte and never answers.
     sim::EscSimulator &addSilentPort(int com)
     {
         sim::Faults silent;
@@ -64,7 +64,7 @@ public:
         addEsc(com, 38).setFaults(silent);
         return *m_escs.back();
     }
-    // Creates the window, which scans the ports as it loads.
+    QString folder() const { return m_folder.path(); }
     Form1 &start()
     {
         form = std::make_unique<Form1>(port, m_portMap, m_waiter, messages);
@@ -90,6 +90,7 @@ public:
     }
     QComboBox *combo(SettingList which) const { return widget<QComboBox>(ListNames[int(which)]); }
     QCheckBox *check(int index) const { return widget<QCheckBox>(CheckNames[index]); }
+    void trigger(const char *action) const { widget<QAction>(action)->trigger(); }
 
     QStringList listTexts() const
     {
@@ -107,8 +108,14 @@ public:
         }
         return names;
     }
-    // The controls that are on (visible or enabled: "lamp", "detected", "esc" for Frame3, "boxes"
-    // for Frame4, "lists" when all ten are, "program", "default", "ports"), then the model name.
+    static QStringList items(const QComboBox *list)
+    {
+        QStringList texts;
+        for (int i = 0; i < list->count(); ++i)
+            texts << list->itemText(i);
+        return texts;
+    }
+    // The groups that are on ("lists" when all ten are), then the model name.
     QString state() const
     {
         bool lists = true;
@@ -128,8 +135,7 @@ public:
     }
 
     void click(const char *button) { QTest::mouseClick(widget<QPushButton>(button), Qt::LeftButton); }
-    void exit() { form->findChild<QAction *>(QStringLiteral("frm_Exit"))->trigger(); }
-    // Types text over the whole field of a list, as a user would.
+    void exit() { trigger("frm_Exit"); }
     static void typeOver(QComboBox *list, const QString &text)
     {
         list->lineEdit()->selectAll();
@@ -154,7 +160,6 @@ public:
         });
         m_watch.start(2);
     }
-    // Connects, then forgets the traffic and the messages of the connect.
     void connectAndClear()
     {
         click("Connect");

@@ -45,8 +45,7 @@ private slots:
         QCOMPARE(m_combo->currentText(), QStringLiteral("Brake"));
         m_list->clear();
         QCOMPARE(m_combo->currentText(), QString());
-        // The battery list of a model without a name holds one empty entry: an empty field must
-        // not count as choosing it, or "Ni" would be shown and sent.
+        // An empty field must not name the empty battery entry of a nameless model ("Ni" would be sent).
         m_list->append("");
         QCOMPARE(m_list->selectedIndex(), -1);
         QCOMPARE(m_clicks + m_changes, 0);
@@ -73,8 +72,7 @@ private slots:
         QCOMPARE(m_list->selectedIndex(), m_combo->findText(text));
     }
 
-    // Typing over the current entry and then picking it again from the drop-down moves no index,
-    // yet the list names another entry again: the rules must hear of it.
+    // Picking the current entry again after typing over it moves no index, yet the rules must hear of it.
     void userPicksRaiseClickAlsoOfTheCurrentEntryAfterTyping()
     {
         m_list->select(0);
@@ -97,8 +95,7 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("selected");
-        // Typing that leaves the named entry or reaches another one is a selection change, so the
-        // rules (a battery that becomes "Ni", RPM control typed on) run before anything is sent.
+        // Typing that leaves the named entry or reaches another one is a selection change.
         QTest::addColumn<int>("clicks");
         QTest::newRow("no entry") << "ONN" << -1 << 4;      // O: none, ON: entry 1, ONN: none
         QTest::newRow("another entry") << "SOFT" << 2 << 3; // S: none, SOFT: entry 2

@@ -38,8 +38,6 @@ private slots:
         rpmOn[int(SettingList::RPM)] = QStringLiteral("ON RANGE 1");
         QTest::newRow("second of three") << QList<int>{1, 3, 5} << QList<QList<int>>{{Identify}, ConnectTraffic, {}}
             << changed << false << 1 << Connected38 << reported << QString();
-        QTest::newRow("first of two") << QList<int>{1, 2} << QList<QList<int>>{ConnectTraffic, {}} << changed << false
-            << 0 << Connected38 << reported << QString();
         QTest::newRow("none of three") << QList<int>{1, 3, 5}
             << QList<QList<int>>{{Identify}, {Identify}, {Identify, Identify}} << changed << false << 2
             << "ports \"\"" << FactoryLists << "Orvantis Controller Not Found!\r\r";

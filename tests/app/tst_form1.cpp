@@ -1,70 +1,36 @@
 #include "escbench.h"
 
+#include "diagnostics.h"
 #include "messagebox.h"
+#include "portfollower.h"
+#include "portholders.h"
+#include "portwatcher.h"
 
 #include <QApplication>
-#include <QMenuBar>
+#include <QFileInfo>
 #include <QMessageBox>
 
 using namespace orvesc;
 using namespace orvesc::test;
 
-// The main window without an ESC: start-up, the display procedures, the port list and the ways out.
+// The main window around the runs: start-up, the port list following simulated ESCs that come and go
+// (the system's list stays empty), the ways out, the message box and Save Diagnostics.
 class TestForm1 : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void startsWithOnlyConnectAndCloseUsable()
-    {
-        EscBench bench;
-        Form1 &form = bench.start();
-        QCOMPARE(bench.state(), QStringLiteral("\"\""));
-        QVERIFY(bench.widget("Connect")->isEnabled() && bench.widget("Close")->isEnabled());
-        for (int k = 0; k < 9; ++k)
-            QVERIFY(!bench.check(k)->isEnabled() && !bench.check(k)->isChecked());
-        QCOMPARE(bench.listTexts(), FactoryLists);
-        QStringList menu;
-        for (QAction *action : form.menuBar()->actions())
-            menu << action->objectName() + '=' + action->text();
-        QCOMPARE(menu, (QStringList{"frm_Exit=Exit", "About=About", "mnuSettings=Settings"}));
-        QCOMPARE(bench.messages.beeps, 0);
-    }
-
-    void displayProceduresSetTheirGroups()
-    {
-        EscBench bench;
-        Form1 &form = bench.start();
-        form.unlock_Checks();
-        for (int k = 0; k < 9; ++k)
-            bench.check(k)->setChecked(true);
-        form.clear_Checks();
-        QCOMPARE(bench.state(), QStringLiteral("esc \"\""));
-        form.unlock_Checks();
-        QCOMPARE(bench.checkedBoxes(), QStringList());
-        for (int k = 0; k < 9; ++k)
-            QVERIFY(bench.check(k)->isEnabled());
-
-        form.unlock_Lists();
-        form.lock_Lists();
-        QCOMPARE(bench.state(), QStringLiteral("esc boxes \"\""));
-        form.unlock_Lists();
-        QCOMPARE(bench.state(), QStringLiteral("esc boxes lists \"\""));
-        QCOMPARE(bench.listTexts(), FactoryLists);
-    }
-
-    void listsThePortsThatOpen()
+    // Only the ports that open are listed, in order; nothing but CONNECT and CLOSE is usable.
+    void startsWithThePortsThatOpenAndNothingElse()
     {
         EscBench bench;
         for (int com : {7, 1, 4, 23})
             bench.addSilentPort(com);
         bench.start();
-        auto *ports = bench.widget<QComboBox>("cmbCOM");
-        QStringList items;
-        for (int i = 0; i < ports->count(); ++i)
-            items << ports->itemText(i);
-        QCOMPARE(items, (QStringList{"COM1", "COM4", "COM7"}));
-        QCOMPARE(ports->currentIndex(), 0);
+        QCOMPARE(EscBench::items(bench.widget<QComboBox>("cmbCOM")), (QStringList{"COM1", "COM4", "COM7"}));
+        QCOMPARE(bench.state(), QStringLiteral("\"\""));
+        QVERIFY(bench.widget("Connect")->isEnabled() && bench.widget("Close")->isEnabled());
+        QCOMPARE(bench.listTexts(), FactoryLists);
         QCOMPARE(bench.messages.beeps, 0);
         QVERIFY(!bench.port.portOpen());
     }
@@ -94,6 +60,142 @@ private slots:
         });
         messenger.beepAndShow("Not Found!\r\r<b>Check</b>");
         QCOMPARE(seen, (QStringList{"OrvESC", "Not Found!\n\n<b>Check</b>", "0", "1"}));
+    }
+
+    void savesDiagnosticsOrSaysWhy_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("written") << "diagnostics.txt";
+        QTest::newRow("folder missing") << "missing/diagnostics.txt";
+    }
+    void savesDiagnosticsOrSaysWhy()
+    {
+        QFETCH(QString, name);
+        QTemporaryDir out;
+        const QString path = out.filePath(name);
+        EscBench bench;
+        sim::EscSimulator &esc = bench.connectedEsc(38);
+        Diagnostics &diagnostics = bench.form->diagnostics();
+        diagnostics.setPathChooser([&path] { return path; });
+        diagnostics.setDeviceDescriber([](const QString &) { return QStringLiteral("USB 1a86:7523, QinHeng"); });
+        bench.trigger("SaveDiagnostics");
+
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            QCOMPARE(bench.messages.texts.size(), 1);
+            QVERIFY(bench.messages.texts.front().startsWith("The diagnostics could not be written to " + path + ": "));
+            return;
+        }
+        QVERIFY(bench.messages.texts.isEmpty());
+        const QString report = QString::fromUtf8(file.readAll());
+        QVERIFY(report.startsWith(QStringLiteral("OrvESC ")));
+        const QString port = QStringLiteral("\n  COM1  %1 (linked as %2)  USB 1a86:7523, QinHeng\n")
+                                 .arg(QString::fromStdString(esc.devicePath()), QString::fromStdString(esc.linkPath()));
+        for (const QString &expected : {QStringLiteral("\nQt "), QStringLiteral("\nSystem: "), port,
+                                        QStringLiteral("  -> 0x00 identify request\n"),
+                                        QStringLiteral("  <- 0x26 model 38: QUORL R5 3S\n"),
+                                        QStringLiteral("  <- 0x01 end of the settings\n")})
+            QVERIFY2(report.contains(expected), qPrintable(expected));
+    }
+
+    void listFollowsThePortsBetweenRuns_data()
+    {
+        QTest::addColumn<QList<int>>("ports");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QList<int>>("added");
+        QTest::addColumn<QList<int>>("removed");
+        QTest::addColumn<QStringList>("list");
+        QTest::addColumn<QString>("current");
+        QTest::newRow("plugged in after start-up") << QList<int>{} << "" << QList<int>{1} << QList<int>{}
+                                                   << QStringList{"COM1"} << "COM1";
+        QTest::newRow("unplugged") << QList<int>{1, 2} << "" << QList<int>{} << QList<int>{1} << QStringList{"COM2"}
+                                   << "COM2";
+        QTest::newRow("selection kept") << QList<int>{1, 3} << "COM3" << QList<int>{2} << QList<int>{}
+                                        << QStringList{"COM1", "COM2", "COM3"} << "COM3";
+        QTest::newRow("selected port gone") << QList<int>{1, 3} << "COM3" << QList<int>{} << QList<int>{3}
+                                            << QStringList{"COM1"} << "COM1";
+    }
+    void listFollowsThePortsBetweenRuns()
+    {
+        QFETCH(QList<int>, ports);
+        QFETCH(QString, selected);
+        QFETCH(QList<int>, added);
+        QFETCH(QList<int>, removed);
+        QFETCH(QStringList, list);
+        QFETCH(QString, current);
+        EscBench bench;
+        std::map<int, sim::EscSimulator *> escs;
+        for (int com : ports)
+            escs[com] = &bench.addEsc(com, 38);
+        Form1 &form = bench.start();
+        auto *cmbCOM = bench.widget<QComboBox>("cmbCOM");
+        if (!selected.isEmpty())
+            cmbCOM->setCurrentIndex(cmbCOM->findText(selected));
+        PortWatcher watcher(bench.folder(), [] { return QStringList(); });
+        form.followPorts(watcher);
+
+        for (int com : added)
+            escs[com] = &bench.addEsc(com, 38);
+        for (int com : removed)
+            QVERIFY(QFile::remove(QString::fromStdString(escs[com]->linkPath())));
+        QTRY_COMPARE(EscBench::items(cmbCOM), list);
+        QCOMPARE(cmbCOM->currentText(), current);
+
+        bench.click("Connect");
+        QCOMPARE(bench.widget<QLabel>("LESCType")->text(), QStringLiteral("QUORL R5 3S"));
+        for (int com : removed)
+            QCOMPARE(EscBench::received(*escs[com]), QList<int>());
+    }
+
+    // A port that appears while CONNECT waits for the ESC changes the list only after the run.
+    void noScanDuringARun()
+    {
+        EscBench bench;
+        sim::EscSimulator &esc = bench.addEsc(1, 38);
+        EscBench::slowDown(esc, 300);
+        Form1 &form = bench.start();
+        PortWatcher watcher(bench.folder(), [] { return QStringList(); });
+        form.followPorts(watcher);
+        auto *cmbCOM = bench.widget<QComboBox>("cmbCOM");
+        int changesDuringRun = 0;
+        bool listChangedDuringRun = false;
+        connect(&watcher, &PortWatcher::portsChanged, this, [&] { changesDuringRun += form.isBusy(); });
+        connect(cmbCOM->model(), &QAbstractItemModel::rowsInserted, this,
+                [&] { listChangedDuringRun = listChangedDuringRun || form.isBusy(); });
+
+        bench.when(esc, 1, [&bench] { bench.addEsc(2, 38); });
+        bench.click("Connect");
+        QCOMPARE(bench.widget<QLabel>("LESCType")->text(), QStringLiteral("QUORL R5 3S"));
+        QVERIFY(changesDuringRun > 0);
+        QVERIFY(!listChangedDuringRun);
+        QTRY_COMPARE(EscBench::items(cmbCOM), (QStringList{"COM1", "COM2"}));
+    }
+
+    // A USB adapter that vanishes as soon as it appears gets the brltty hint once, if brltty is installed.
+    void hintsAtBrlttyOnce_data()
+    {
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<QStringList>("texts");
+        const QString usb = QStringLiteral("/dev/ttyUSB0");
+        QTest::newRow("brltty installed") << true << QStringList{vanishingAdapterMessage(usb)};
+        QTest::newRow("no brltty") << false << QStringList();
+    }
+    void hintsAtBrlttyOnce()
+    {
+        QFETCH(bool, installed);
+        QFETCH(QStringList, texts);
+        EscBench bench;
+        Form1 &form = bench.start();
+        QStringList systemPorts;
+        PortWatcher watcher(bench.folder(), [&systemPorts] { return systemPorts; });
+        form.followPorts(watcher).setBrlttyCheck([installed] { return installed; });
+        for (int round = 0; round < 2; ++round) {
+            systemPorts = QStringList{QStringLiteral("/dev/ttyUSB0")};
+            watcher.look();
+            systemPorts.clear();
+            watcher.look();
+        }
+        QCOMPARE(bench.messages.texts, texts);
     }
 };
 

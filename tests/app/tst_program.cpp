@@ -1,11 +1,16 @@
 #include "escbench.h"
 
 #include <QElapsedTimer>
+#include <QSettings>
+#include <QStandardPaths>
 
 using namespace orvesc;
 using namespace orvesc::test;
 
 namespace {
+
+constexpr int ReadSettings = 0x02;
+const char *const Taken = "Quorl ESC programmed";
 
 // The list typed into and the text typed; list -1 stands for pressing DEFAULT instead.
 using TypedChoice = QPair<int, QString>;
@@ -13,7 +18,6 @@ TypedChoice typing(SettingList which, const char *text)
 {
     return {int(which), QString::fromLatin1(text)};
 }
-const QList<int> Factory38{160, 38, 56, 65, 81, 98, 112, 128, 144};
 
 // Every tick and untick of the programming boxes, with the time it happened.
 struct TickLog
@@ -44,17 +48,21 @@ QStringList fullRun()
 
 } // namespace
 
-// PROGRAM and DEFAULT: the commands on the wire, the moving tick, the outcome on the window, and
-// what presses and closes during a run do.
+// PROGRAM and DEFAULT: the commands on the wire, the moving tick, the outcome, input and closing during a
+// run; Compare with ESC and Verify after PROGRAM reading the settings back.
 class TestProgram : public QObject
 {
     Q_OBJECT
 
 private slots:
-    // PROGRAM sends what the lists show; DEFAULT shows the factory choices, then
-    // sends them. A choice is typed, as typing that names an entry must count like picking it; typing
-    // "Ni" over the battery makes the cutoff list the nickel one before PROGRAM collects it, so the
-    // cutoff goes out as a nickel code, not a lithium index read as one.
+    void init()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings().remove(QStringLiteral("verifyAfterProgram"));
+    }
+
+    // PROGRAM sends what the lists show, DEFAULT the factory choices; typed choices count like picked
+    // ones, and "Ni" typed over the battery must send a nickel cutoff code.
     void sendsTheShownChoicesOneCommandEach_data()
     {
         QTest::addColumn<int>("model");
@@ -67,8 +75,8 @@ private slots:
         QTest::newRow("38: DEFAULT") << 38 << changed38 << TypedChoice(-1, QString()) << Factory38;
         QTest::newRow("38: Ni battery") << 38 << QList<int>{160, 38, 48, 56, 65, 81, 98, 112, 128, 144, 192}
             << typing(SettingList::Batt, "Ni") << QList<int>{160, 32, 50, 65, 81, 98, 112, 128, 144};
-        QTest::newRow("183: ten") << 183 << QList<int>{160, 43, 48, 133, 65, 81, 98, 112, 128, 144, 192}
-            << typing(SettingList::ACCN, "LEVEL4*") << QList<int>{160, 43, 133, 65, 81, 98, 112, 128, 144, 195};
+        QTest::newRow("182: ten") << 182 << QList<int>{160, 43, 48, 56, 65, 81, 98, 116, 128, 144, 192}
+            << typing(SettingList::RPM, "ON RANGE 2") << QList<int>{160, 43, 56, 65, 81, 98, 116, 128, 146, 192};
         QTest::newRow("181: nine") << 181 << QList<int>{160, 43, 48, 56, 65, 81, 98, 112, 128, 144, 192}
             << typing(SettingList::RPM, "ON RANGE 2") << QList<int>{160, 43, 56, 65, 81, 98, 112, 128, 146};
         QTest::newRow("225: nine") << 225 << QList<int>{160, 38, 48, 56, 65, 81, 98, 116, 128, 144, 192}
@@ -98,7 +106,7 @@ private slots:
         QCOMPARE(EscBench::received(esc), traffic);
         QCOMPARE(ticks.events, fullRun());
         QVERIFY2(ticks.at.last() - ticks.at.at(ticks.at.size() - 2) >= 950, "the pause keeps the last tick");
-        QCOMPARE(bench.messages.texts, QStringList{"Quorl ESC programmed"});
+        QCOMPARE(bench.messages.texts, QStringList{Taken});
         QVERIFY(bench.state().startsWith(QLatin1String("lamp detected esc lists program default \"")));
         // Read back, the ESC shows what the lists showed.
         bench.connectAndClear();
@@ -116,8 +124,6 @@ private slots:
         QTest::newRow("fourth command rejected") << "reject" << Factory38.mid(0, 4) << QStringList{"chkLVC"}
             << "lamp detected esc boxes lists \"QUORL R5 3S\"" << QString();
         QTest::newRow("line lost") << "unplug" << QList<int>() << QStringList() << stillReady << "COM1";
-        QTest::newRow("battery without choice") << "cmbBatt" << QList<int>() << QStringList() << stillReady
-            << "Nothing was sent: no choice is selected for BATTERY.";
         QTest::newRow("two lists without choice") << "cmbTiming cmbReverse" << QList<int>() << QStringList()
             << stillReady << "Nothing was sent: no choice is selected for TIMING MODE, MOTOR REVERSE.";
     }
@@ -151,7 +157,7 @@ private slots:
         QVERIFY(!bench.port.portOpen());
     }
 
-    // Input during a run is dropped; closing the window in any way ends the wait under way at once.
+    // Input during a run is dropped; any way of closing the window ends the wait at once.
     void runIgnoresInputAndEndsAtOnceOnClosing_data()
     {
         QTest::addColumn<QString>("during");
@@ -197,7 +203,91 @@ private slots:
         QCOMPARE(bench.listTexts(), lists);
         if (finished)
             QCOMPARE(ticks.events, fullRun());
-        QCOMPARE(bench.messages.texts, finished ? QStringList{"Quorl ESC programmed"} : QStringList());
+        QCOMPARE(bench.messages.texts, finished ? QStringList{Taken} : QStringList());
+        QVERIFY(!bench.port.portOpen());
+    }
+
+    // Compare reads once and changes no list; verifying PROGRAM ends with the same read and catches an
+    // ESC that answers 1 but keeps its old brake.
+    void readBackShowsWhatTheEscHolds_data()
+    {
+        QTest::addColumn<QString>("run");
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QList<int>>("traffic");
+        QTest::addColumn<QString>("message");
+        const QList<int> sent{161, 38, 56, 65, 81, 98, 112, 128, 144};
+        QTest::newRow("compare, same") << "compare" << "" << QList<int>{ReadSettings}
+                                       << "The ESC holds the settings shown.";
+        QTest::newRow("compare, brake changed") << "compare brake" << "" << QList<int>{ReadSettings}
+                                                << "BRAKE: the ESC has OFF*, the list shows ON";
+        QTest::newRow("compare, read fails") << "compare" << "short" << QList<int>{ReadSettings}
+                                             << "Communication Error";
+        QTest::newRow("verify, all taken") << "verify brake" << "" << sent + QList<int>{ReadSettings} << Taken;
+        QTest::newRow("verify, brake ignored")
+            << "verify brake" << "ignore" << sent + QList<int>{ReadSettings}
+            << "The ESC accepted every command, but reading its settings back shows differences:\r"
+               "BRAKE: the ESC has OFF*, the list shows ON";
+        QTest::newRow("verify off") << "program brake" << "ignore" << sent << Taken;
+        QTest::newRow("verify, DEFAULT") << "verify default" << "" << Factory38 + QList<int>{ReadSettings} << Taken;
+    }
+    void readBackShowsWhatTheEscHolds()
+    {
+        QFETCH(QString, run);
+        QFETCH(QString, fault);
+        QFETCH(QList<int>, traffic);
+        QFETCH(QString, message);
+        EscBench bench;
+        sim::EscSimulator &esc = bench.connectedEsc();
+        if (run.contains(QLatin1String("brake")))
+            EscBench::typeOver(bench.combo(SettingList::Brake), QStringLiteral("ON"));
+        bench.widget<QAction>("mnuVerify")->setChecked(run.startsWith(QLatin1String("verify")));
+        sim::Faults faults;
+        faults.ignoreCommand = fault == QLatin1String("ignore") ? 1 : 0;
+        faults.settingsBytes = fault == QLatin1String("short") ? std::optional<int>(5) : std::nullopt;
+        esc.setFaults(faults);
+        const QStringList lists = bench.listTexts();
+
+        if (run.startsWith(QLatin1String("compare")))
+            bench.widget<QAction>("mnuCompare")->trigger();
+        else
+            bench.click(run.endsWith(QLatin1String("default")) ? "CmdReset" : "Program");
+
+        QCOMPARE(EscBench::received(esc), traffic);
+        QCOMPARE(bench.messages.texts, QStringList{message});
+        if (!run.endsWith(QLatin1String("default")))
+            QCOMPARE(bench.listTexts(), lists);
+        // PROGRAM and DEFAULT stay ready for another try.
+        QVERIFY(bench.widget("Program")->isEnabled());
+        QVERIFY(!bench.port.portOpen());
+    }
+
+    // Off by default, remembered between runs; Compare waits for PROGRAM to be enabled.
+    void verifyIsRememberedAndCompareFollowsProgram()
+    {
+        EscBench first;
+        first.start();
+        QVERIFY(!first.widget<QAction>("mnuVerify")->isChecked());
+        QVERIFY(!first.widget<QAction>("mnuCompare")->isEnabled());
+        first.widget<QAction>("mnuVerify")->setChecked(true);
+        EscBench second;
+        second.connectedEsc();
+        QVERIFY(second.widget<QAction>("mnuVerify")->isChecked());
+        QVERIFY(second.widget<QAction>("mnuCompare")->isEnabled());
+    }
+
+    void closingDuringCompareEndsIt()
+    {
+        EscBench bench;
+        sim::EscSimulator &esc = bench.connectedEsc();
+        EscBench::slowDown(esc, 500);
+        bench.when(esc, 1, [&] {
+            bench.widget<QPushButton>("Program")->click();
+            bench.form->close();
+        });
+        bench.widget<QAction>("mnuCompare")->trigger();
+        QTRY_VERIFY(!bench.form->isVisible());
+        QCOMPARE(EscBench::received(esc), QList<int>{ReadSettings});
+        QCOMPARE(bench.messages.texts, QStringList());
         QVERIFY(!bench.port.portOpen());
     }
 };
