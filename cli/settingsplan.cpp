@@ -73,12 +73,12 @@ QStringList entriesOf(std::string_view list)
 const KeySpec *findKey(const QString &key)
 {
     const QString wanted = normalKey(key);
-    for (const KeySpec &spec : Keys) {
+    for (const KeySpec &keyInfo : Keys) {
         // The warn voltage shares the frequency's list; its caption is the one of a warn model.
-        const int model = spec.key == SettingKey::WarnVoltage ? 179 : 0;
-        if (wanted == QLatin1String(settingKeyName(spec.key))
-            || wanted == normalKey(QString::fromStdString(settingCaption(listOfKey(spec.key), model))))
-            return &spec;
+        const int model = keyInfo.key == SettingKey::WarnVoltage ? 179 : 0;
+        if (wanted == QLatin1String(settingKeyName(keyInfo.key))
+            || wanted == normalKey(QString::fromStdString(settingCaption(listOfKey(keyInfo.key), model))))
+            return &keyInfo;
     }
     return nullptr;
 }
@@ -204,15 +204,15 @@ QString addSetRequest(const QString &argument, SettingRequests &requests)
     }
     const QString key = argument.left(equals);
     const QString entry = argument.mid(equals + 1).trimmed();
-    const KeySpec *spec = findKey(key);
-    if (!spec) {
+    const KeySpec *keyInfo = findKey(key);
+    if (!keyInfo) {
         QStringList keys;
         for (const KeySpec &known : Keys)
             keys << QString::fromLatin1(settingKeyName(known.key));
         return QStringLiteral("--set: \"%1\" is not a setting. Settings: %2.")
                 .arg(key, keys.join(QStringLiteral(", ")));
     }
-    const QStringList entries = entriesOf(spec->entries) + entriesOf(spec->moreEntries);
+    const QStringList entries = entriesOf(keyInfo->entries) + entriesOf(keyInfo->moreEntries);
     bool known = false;
     for (const QString &candidate : entries)
         known = known || normalEntry(candidate) == normalEntry(entry);
@@ -220,9 +220,9 @@ QString addSetRequest(const QString &argument, SettingRequests &requests)
         QStringList shown = entries;
         shown.replaceInStrings(QStringLiteral("*"), QString());
         return QStringLiteral("--set %1: \"%2\" is not an entry of that setting. Entries: %3.")
-                .arg(QString::fromLatin1(settingKeyName(spec->key)), entry, shown.join(QStringLiteral(", ")));
+                .arg(QString::fromLatin1(settingKeyName(keyInfo->key)), entry, shown.join(QStringLiteral(", ")));
     }
-    requests[listOfKey(spec->key)] = SettingRequest{std::nullopt, entry};
+    requests[listOfKey(keyInfo->key)] = SettingRequest{std::nullopt, entry};
     return QString();
 }
 
