@@ -162,31 +162,6 @@ void Form1::Form_Load()
     updateSettingsMenu();
 }
 
-ChoiceList &Form1::list(SettingList which)
-{
-    return *m_lists[static_cast<int>(which)];
-}
-
-void Form1::setFrequencyCaption(const std::string &caption)
-{
-    labFrequency->setText(QString::fromStdString(caption));
-}
-
-void Form1::setModelName(const std::string &name)
-{
-    LESCType->setText(QString::fromStdString(name));
-}
-
-void Form1::clearChecks()
-{
-    clear_Checks();
-}
-
-Messenger &Form1::messenger()
-{
-    return m_messenger;
-}
-
 QCheckBox *Form1::checkBox(int index) const
 {
     return m_checks[index];
@@ -385,11 +360,6 @@ void Form1::CmdReset_Click()
     programRun();
 }
 
-std::string Form1::listCaption(SettingList which) const
-{
-    return m_labels[static_cast<int>(which)]->text().toStdString();
-}
-
 void Form1::programRun()
 {
     clear_Checks();
@@ -509,51 +479,6 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     if (m_busy && isUserInput(event->type()))
         return true;
     return QMainWindow::eventFilter(watched, event);
-}
-
-void Form1::cmbBrake_Click()
-{
-    m_settings.cmbBrake_Click();
-}
-
-void Form1::cmbBatt_Click()
-{
-    m_settings.cmbBatt_Click();
-}
-
-void Form1::cmbLVC_Click()
-{
-    m_settings.cmbLVC_Click();
-}
-
-void Form1::cmbLVCAction_Click()
-{
-    m_settings.cmbLVCAction_Click();
-}
-
-void Form1::cmbSoftStart_Click()
-{
-    m_settings.cmbSoftStart_Click();
-}
-
-void Form1::cmbRPM_Click()
-{
-    m_settings.cmbRPM_Click();
-}
-
-void Form1::cmbFrequency_Change()
-{
-    m_settings.cmbFrequency_Change();
-}
-
-void Form1::cmbReverse_Change()
-{
-    m_settings.cmbReverse_Change();
-}
-
-void Form1::cmbTiming_Change()
-{
-    m_settings.cmbTiming_Change();
 }
 
 } // namespace orvesc
