@@ -301,12 +301,7 @@ void Form1::connectRun()
     if (m_records.EscType <= 0)
         return;
 
-    m_settings.list_Batt();
-    m_settings.list_LVC();
-    m_settings.list_Freq();
-    m_settings.list_RPM();
-    m_settings.list_Timing();
-    m_settings.list_ACCN();
+    m_settings.fillModelLists();
 
     if (m_records.EscType >= 182 && m_records.EscType <= 224)
         m_exchanges->read_Config2(m_records.EscConfig);

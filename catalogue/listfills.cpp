@@ -174,4 +174,14 @@ void SettingsForm::list_ACCN()
         fill(SettingList::ACCN, row->optionList, row->lastIndex, true, row->preselect);
 }
 
+void SettingsForm::fillModelLists()
+{
+    list_Batt();
+    list_LVC();
+    list_Freq();
+    list_RPM();
+    list_Timing();
+    list_ACCN();
+}
+
 } // namespace orvesc

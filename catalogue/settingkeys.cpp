@@ -89,12 +89,7 @@ std::vector<std::string> offeredEntries(SettingList which, int escType, bool nic
     SettingsForm form(view, records);
     form.ini_Lists();
     records.EscType = static_cast<std::int16_t>(escType);
-    form.list_Batt();
-    form.list_LVC();
-    form.list_Freq();
-    form.list_RPM();
-    form.list_Timing();
-    form.list_ACCN();
+    form.fillModelLists();
     if (nickel)
         form.lvc_Ni();
     return view.memoryList(which).entries();

@@ -39,6 +39,9 @@ public:
     void list_RPM();
     void list_Timing();
     void list_ACCN();
+    // The rebuilds of a Connect for EscType, in their order: battery, cutoff, frequency or warn
+    // voltage, RPM control, timing, acceleration delay.
+    void fillModelLists();
 
     // Model name and factory codes into LESCType and EscConfig.
     void show_Type();

@@ -108,12 +108,7 @@ public:
         m_records.EscConfig = escConfig;
         m_form.connectHandlers();
         m_form.ini_Lists();
-        m_form.list_Batt();
-        m_form.list_LVC();
-        m_form.list_Freq();
-        m_form.list_RPM();
-        m_form.list_Timing();
-        m_form.list_ACCN();
+        m_form.fillModelLists();
     }
     ModelLists(const ModelLists &) = delete;
     ModelLists &operator=(const ModelLists &) = delete;

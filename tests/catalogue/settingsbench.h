@@ -39,12 +39,7 @@ struct SettingsBench
     void connect(int code)
     {
         records.EscType = static_cast<std::int16_t>(code);
-        form.list_Batt();
-        form.list_LVC();
-        form.list_Freq();
-        form.list_RPM();
-        form.list_Timing();
-        form.list_ACCN();
+        form.fillModelLists();
     }
 
     // Selections made without running any rule, to set up a state the rules would not allow.

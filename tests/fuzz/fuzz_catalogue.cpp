@@ -81,12 +81,7 @@ private:
         if (m_records.EscType == 0)
             return;
         m_view.setModelName({});
-        m_form.list_Batt();
-        m_form.list_LVC();
-        m_form.list_Freq();
-        m_form.list_RPM();
-        m_form.list_Timing();
-        m_form.list_ACCN();
+        m_form.fillModelLists();
 
         // A reply the read accepts ends in 1; the 11-byte read leaves element 11 alone.
         const std::size_t length = code >= 182 && code <= 224 ? 12 : 11;

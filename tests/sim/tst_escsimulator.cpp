@@ -49,12 +49,7 @@ std::map<int, int> offeredCodes(int code)
     records.EscType = std::int16_t(code);
     SettingsForm form(view, records);
     form.ini_Lists();
-    form.list_Batt();
-    form.list_LVC();
-    form.list_Freq();
-    form.list_RPM();
-    form.list_Timing();
-    form.list_ACCN();
+    form.fillModelLists();
     std::map<int, int> offered;
     const auto add = [&](SettingList which, int element) {
         for (const std::string &text : view.memoryList(which).entries())
