@@ -1,0 +1,56 @@
+#pragma once
+
+#include "escsimulator.h"
+
+#include <QString>
+#include <QTemporaryDir>
+#include <QtGlobal>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace orvesc::test {
+
+inline sim::Faults faults(const std::function<void(sim::Faults &)> &set)
+{
+    sim::Faults f;
+    set(f);
+    return f;
+}
+
+// Simulated ESCs linked as comN in a port-link folder of their own. Port maps built on it list no
+// system port, so no test ever opens a real device.
+class SimFolder
+{
+public:
+    QString path() const { return m_folder.path(); }
+    QString comLink(int number) const { return path() + QStringLiteral("/com%1").arg(number); }
+
+    sim::EscSimulator &addEsc(int com, sim::SimOptions options)
+    {
+        m_escs.push_back(std::make_unique<sim::EscSimulator>(std::move(options)));
+        std::string error;
+        if (!m_escs.back()->start(path().toStdString(), com, &error))
+            qFatal("no simulator on com%d: %s", com, error.c_str());
+        return *m_escs.back();
+    }
+    sim::EscSimulator &addEsc(int com, int model = 38, const sim::Faults &escFaults = {},
+                              std::optional<sim::EscSettings> settings = std::nullopt)
+    {
+        sim::SimOptions options;
+        options.modelCode = model;
+        options.faults = escFaults;
+        options.settings = settings;
+        return addEsc(com, std::move(options));
+    }
+    const std::vector<std::unique_ptr<sim::EscSimulator>> &escs() const { return m_escs; }
+
+private:
+    // Declared first so that it ends last, after the simulators have removed their links.
+    QTemporaryDir m_folder;
+    std::vector<std::unique_ptr<sim::EscSimulator>> m_escs;
+};
+
+} // namespace orvesc::test
