@@ -1,12 +1,12 @@
 #pragma once
 
-#include "escsimulator.h"
 #include "eventloopwaiter.h"
 #include "form1.h"
 #include "lamp.h"
 #include "messenger.h"
 #include "portmap.h"
 #include "qserialportcomponent.h"
+#include "simfolder.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -22,11 +21,10 @@
 
 namespace orvesc::test {
 
-// Stands in for the message boxes: notes each beep and text and answers OK at once.
+// Stands in for the message boxes: notes each text (one per beep) and answers OK at once.
 struct MessageRecorder : Messenger
 {
-    void beepAndShow(const std::string &text) override { ++beeps, texts << QString::fromStdString(text); }
-    int beeps = 0;
+    void beepAndShow(const std::string &text) override { texts << QString::fromStdString(text); }
     QStringList texts;
 };
 
@@ -40,31 +38,13 @@ inline const QStringList FactoryLists{"OFF*", "3S Li*", "3.1 V*", "REDUCE POWER*
 inline const QList<int> Factory38{160, 38, 56, 65, 81, 98, 112, 128, 144};
 // Showing the settings counts as changing them, so the programming frame ends disabled.
 inline const QString Connected38 = QStringLiteral("lamp detected esc lists program default \"QUORL R5 3S\"");
+inline const sim::Faults Silent = faults([](sim::Faults &f) { f.silent = true; });
 
-// A Form1 whose COM ports are simulated ESCs linked in a folder of the bench's own; the system's
-// port list is empty, so no real device is ever touched.
+// A Form1 whose COM ports are the simulated ESCs of sims; the system's port list is empty, so no
+// real device is ever touched.
 class EscBench
 {
 public:
-    sim::EscSimulator &addEsc(int com, int model, std::optional<sim::EscSettings> settings = {})
-    {
-        sim::SimOptions options;
-        options.modelCode = model;
-        options.settings = settings;
-        m_escs.push_back(std::make_unique<sim::EscSimulator>(options));
-        if (!m_escs.back()->start(m_folder.path().toStdString(), com))
-            qFatal("no simulator on com%d", com);
-        return *m_escs.back();
-    }
-    // A port that takes every byte and never answers.
-    sim::EscSimulator &addSilentPort(int com)
-    {
-        sim::Faults silent;
-        silent.silent = true;
-        addEsc(com, 38).setFaults(silent);
-        return *m_escs.back();
-    }
-    QString folder() const { return m_folder.path(); }
     Form1 &start()
     {
         form = std::make_unique<Form1>(port, m_portMap, m_waiter, messages);
@@ -74,7 +54,7 @@ public:
     // An ESC on COM1 that the window has connected to; its traffic and the messages so far forgotten.
     sim::EscSimulator &connectedEsc(int model = 38, std::optional<sim::EscSettings> settings = {})
     {
-        sim::EscSimulator &esc = addEsc(1, model, settings);
+        sim::EscSimulator &esc = sims.addEsc(1, model, {}, settings);
         start();
         connectAndClear();
         return esc;
@@ -89,7 +69,6 @@ public:
         return found;
     }
     QComboBox *combo(SettingList which) const { return widget<QComboBox>(ListNames[int(which)]); }
-    QCheckBox *check(int index) const { return widget<QCheckBox>(CheckNames[index]); }
     void trigger(const char *action) const { widget<QAction>(action)->trigger(); }
 
     QStringList listTexts() const
@@ -135,7 +114,6 @@ public:
     }
 
     void click(const char *button) { QTest::mouseClick(widget<QPushButton>(button), Qt::LeftButton); }
-    void exit() { trigger("frm_Exit"); }
     static void typeOver(QComboBox *list, const QString &text)
     {
         list->lineEdit()->selectAll();
@@ -143,9 +121,7 @@ public:
     }
     static void slowDown(sim::EscSimulator &esc, int replyDelayMs)
     {
-        sim::Faults slow;
-        slow.replyDelayMs = replyDelayMs;
-        esc.setFaults(slow);
+        esc.setFaults(faults([replyDelayMs](sim::Faults &f) { f.replyDelayMs = replyDelayMs; }));
     }
     // Runs action once, from inside the window's wait for the ESC, as soon as esc has received
     // count bytes since its log was last cleared.
@@ -163,9 +139,9 @@ public:
     void connectAndClear()
     {
         click("Connect");
-        for (auto &esc : m_escs)
+        for (const auto &esc : sims.escs())
             esc->clearLog();
-        messages = MessageRecorder();
+        messages.texts.clear();
     }
     static QList<int> received(const sim::EscSimulator &esc)
     {
@@ -175,11 +151,11 @@ public:
         return values;
     }
 
-private:
     // Members end in reverse order: the window first, then the port, the ESCs last.
-    QTemporaryDir m_folder;
-    std::vector<std::unique_ptr<sim::EscSimulator>> m_escs;
-    PortMap m_portMap{m_folder.path(), QStringList()};
+    SimFolder sims;
+
+private:
+    PortMap m_portMap{sims.path(), QStringList()};
     EventLoopWaiter m_waiter;
     QTimer m_watch;
 

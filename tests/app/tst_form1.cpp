@@ -13,6 +13,20 @@
 using namespace orvesc;
 using namespace orvesc::test;
 
+namespace {
+
+// Ports at start-up, added and removed afterwards, the one selected first; the list and selection after.
+struct Follow
+{
+    QList<int> ports, added, removed;
+    QString selected, current;
+    QStringList list;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Follow)
+
 // The main window around the runs: start-up, the port list following simulated ESCs that come and go
 // (the system's list stays empty), the ways out, the message box and Save Diagnostics.
 class TestForm1 : public QObject
@@ -25,26 +39,14 @@ private slots:
     {
         EscBench bench;
         for (int com : {7, 1, 4, 23})
-            bench.addSilentPort(com);
+            bench.sims.addEsc(com, 38, Silent);
         bench.start();
         QCOMPARE(EscBench::items(bench.widget<QComboBox>("cmbCOM")), (QStringList{"COM1", "COM4", "COM7"}));
         QCOMPARE(bench.state(), QStringLiteral("\"\""));
         QVERIFY(bench.widget("Connect")->isEnabled() && bench.widget("Close")->isEnabled());
         QCOMPARE(bench.listTexts(), FactoryLists);
-        QCOMPARE(bench.messages.beeps, 0);
+        QVERIFY(bench.messages.texts.isEmpty());
         QVERIFY(!bench.port.portOpen());
-    }
-
-    void exitClosesAnOpenPortThenTheWindow()
-    {
-        EscBench bench;
-        bench.addSilentPort(1);
-        bench.start();
-        bench.port.setCommPort(1);
-        bench.port.setPortOpen(true);
-        bench.exit();
-        QVERIFY(!bench.port.portOpen());
-        QVERIFY(!bench.form->isVisible());
     }
 
     void messageBoxShowsTextWithOnlyOk()
@@ -100,50 +102,34 @@ private slots:
 
     void listFollowsThePortsBetweenRuns_data()
     {
-        QTest::addColumn<QList<int>>("ports");
-        QTest::addColumn<QString>("selected");
-        QTest::addColumn<QList<int>>("added");
-        QTest::addColumn<QList<int>>("removed");
-        QTest::addColumn<QStringList>("list");
-        QTest::addColumn<QString>("current");
-        QTest::newRow("plugged in after start-up") << QList<int>{} << "" << QList<int>{1} << QList<int>{}
-                                                   << QStringList{"COM1"} << "COM1";
-        QTest::newRow("unplugged") << QList<int>{1, 2} << "" << QList<int>{} << QList<int>{1} << QStringList{"COM2"}
-                                   << "COM2";
-        QTest::newRow("selection kept") << QList<int>{1, 3} << "COM3" << QList<int>{2} << QList<int>{}
-                                        << QStringList{"COM1", "COM2", "COM3"} << "COM3";
-        QTest::newRow("selected port gone") << QList<int>{1, 3} << "COM3" << QList<int>{} << QList<int>{3}
-                                            << QStringList{"COM1"} << "COM1";
+        QTest::addColumn<Follow>("follow");
+        QTest::newRow("plugged in after start-up") << Follow{{}, {1}, {}, "", "COM1", {"COM1"}};
+        QTest::newRow("selection kept") << Follow{{1, 3}, {2}, {}, "COM3", "COM3", {"COM1", "COM2", "COM3"}};
+        QTest::newRow("selected port gone") << Follow{{1, 3}, {}, {3}, "COM3", "COM1", {"COM1"}};
     }
     void listFollowsThePortsBetweenRuns()
     {
-        QFETCH(QList<int>, ports);
-        QFETCH(QString, selected);
-        QFETCH(QList<int>, added);
-        QFETCH(QList<int>, removed);
-        QFETCH(QStringList, list);
-        QFETCH(QString, current);
+        QFETCH(Follow, follow);
         EscBench bench;
         std::map<int, sim::EscSimulator *> escs;
-        for (int com : ports)
-            escs[com] = &bench.addEsc(com, 38);
+        for (int com : follow.ports)
+            escs[com] = &bench.sims.addEsc(com);
         Form1 &form = bench.start();
         auto *cmbCOM = bench.widget<QComboBox>("cmbCOM");
-        if (!selected.isEmpty())
-            cmbCOM->setCurrentIndex(cmbCOM->findText(selected));
-        PortWatcher watcher(bench.folder(), [] { return QStringList(); });
+        cmbCOM->setCurrentIndex(cmbCOM->findText(follow.selected));
+        PortWatcher watcher(bench.sims.path(), [] { return QStringList(); });
         form.followPorts(watcher);
 
-        for (int com : added)
-            escs[com] = &bench.addEsc(com, 38);
-        for (int com : removed)
+        for (int com : follow.added)
+            escs[com] = &bench.sims.addEsc(com);
+        for (int com : follow.removed)
             QVERIFY(QFile::remove(QString::fromStdString(escs[com]->linkPath())));
-        QTRY_COMPARE(EscBench::items(cmbCOM), list);
-        QCOMPARE(cmbCOM->currentText(), current);
+        QTRY_COMPARE(EscBench::items(cmbCOM), follow.list);
+        QCOMPARE(cmbCOM->currentText(), follow.current);
 
         bench.click("Connect");
         QCOMPARE(bench.widget<QLabel>("LESCType")->text(), QStringLiteral("QUORL R5 3S"));
-        for (int com : removed)
+        for (int com : follow.removed)
             QCOMPARE(EscBench::received(*escs[com]), QList<int>());
     }
 
@@ -151,10 +137,10 @@ private slots:
     void noScanDuringARun()
     {
         EscBench bench;
-        sim::EscSimulator &esc = bench.addEsc(1, 38);
+        sim::EscSimulator &esc = bench.sims.addEsc(1);
         EscBench::slowDown(esc, 300);
         Form1 &form = bench.start();
-        PortWatcher watcher(bench.folder(), [] { return QStringList(); });
+        PortWatcher watcher(bench.sims.path(), [] { return QStringList(); });
         form.followPorts(watcher);
         auto *cmbCOM = bench.widget<QComboBox>("cmbCOM");
         int changesDuringRun = 0;
@@ -163,7 +149,7 @@ private slots:
         connect(cmbCOM->model(), &QAbstractItemModel::rowsInserted, this,
                 [&] { listChangedDuringRun = listChangedDuringRun || form.isBusy(); });
 
-        bench.when(esc, 1, [&bench] { bench.addEsc(2, 38); });
+        bench.when(esc, 1, [&bench] { bench.sims.addEsc(2); });
         bench.click("Connect");
         QCOMPARE(bench.widget<QLabel>("LESCType")->text(), QStringLiteral("QUORL R5 3S"));
         QVERIFY(changesDuringRun > 0);
@@ -187,7 +173,7 @@ private slots:
         EscBench bench;
         Form1 &form = bench.start();
         QStringList systemPorts;
-        PortWatcher watcher(bench.folder(), [&systemPorts] { return systemPorts; });
+        PortWatcher watcher(bench.sims.path(), [&systemPorts] { return systemPorts; });
         form.followPorts(watcher).setBrlttyCheck([installed] { return installed; });
         for (int round = 0; round < 2; ++round) {
             systemPorts = QStringList{QStringLiteral("/dev/ttyUSB0")};

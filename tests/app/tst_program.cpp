@@ -11,13 +11,25 @@ namespace {
 
 constexpr int ReadSettings = 0x02;
 const char *const Taken = "Quorl ESC programmed";
+const char *const Same = "The ESC holds the settings shown.";
 
-// The list typed into and the text typed; list -1 stands for pressing DEFAULT instead.
-using TypedChoice = QPair<int, QString>;
-TypedChoice typing(SettingList which, const char *text)
+// An ESC of model holding start, text typed over one list (none: DEFAULT is pressed), the bytes sent.
+struct Send
 {
-    return {int(which), QString::fromLatin1(text)};
-}
+    int model;
+    QList<int> start;
+    const char *list;
+    QString typed;
+    QList<int> traffic;
+};
+
+// A PROGRAM run that trouble stops, and where it leaves the ESC, the boxes and the window.
+struct Stop
+{
+    QString trouble, state, message;
+    QList<int> traffic;
+    QStringList ticked;
+};
 
 // Every tick and untick of the programming boxes, with the time it happened.
 struct TickLog
@@ -25,11 +37,12 @@ struct TickLog
     explicit TickLog(EscBench &bench)
     {
         clock.start();
-        for (int k = 0; k < 9; ++k) {
-            QObject::connect(bench.check(k), &QCheckBox::toggled, bench.check(k), [this, k](bool on) {
-                events << (on ? "+" : "-") + QLatin1String(CheckNames[k]);
-                at << clock.elapsed();
-            });
+        for (const char *name : CheckNames) {
+            QObject::connect(bench.widget<QCheckBox>(name), &QCheckBox::toggled, bench.form.get(),
+                             [this, name](bool on) {
+                                 events << (on ? "+" : "-") + QLatin1String(name);
+                                 at << clock.elapsed();
+                             });
         }
     }
     QStringList events;
@@ -48,6 +61,9 @@ QStringList fullRun()
 
 } // namespace
 
+Q_DECLARE_METATYPE(Send)
+Q_DECLARE_METATYPE(Stop)
+
 // PROGRAM and DEFAULT: the commands on the wire, the moving tick, the outcome, input and closing during a
 // run; Compare with ESC and Verify after PROGRAM reading the settings back.
 class TestProgram : public QObject
@@ -62,124 +78,109 @@ private slots:
     }
 
     // PROGRAM sends what the lists show, DEFAULT the factory choices; typed choices count like picked
-    // ones, and "Ni" typed over the battery must send a nickel cutoff code.
+    // ones, and "Ni" typed over the battery must send a nickel cutoff code. Compare then finds them.
     void sendsTheShownChoicesOneCommandEach_data()
     {
-        QTest::addColumn<int>("model");
-        QTest::addColumn<QList<int>>("start");
-        QTest::addColumn<TypedChoice>("typed");
-        QTest::addColumn<QList<int>>("traffic");
+        QTest::addColumn<Send>("send");
         const QList<int> changed38{162, 37, 49, 54, 64, 80, 96, 113, 129, 144, 192};
-        QTest::newRow("38: nine") << 38 << changed38 << typing(SettingList::Timing, "AUTO*")
-                                  << QList<int>{162, 37, 54, 64, 80, 98, 113, 129, 144};
-        QTest::newRow("38: DEFAULT") << 38 << changed38 << TypedChoice(-1, QString()) << Factory38;
-        QTest::newRow("38: Ni battery") << 38 << QList<int>{160, 38, 48, 56, 65, 81, 98, 112, 128, 144, 192}
-            << typing(SettingList::Batt, "Ni") << QList<int>{160, 32, 50, 65, 81, 98, 112, 128, 144};
-        QTest::newRow("182: ten") << 182 << QList<int>{160, 43, 48, 56, 65, 81, 98, 116, 128, 144, 192}
-            << typing(SettingList::RPM, "ON RANGE 2") << QList<int>{160, 43, 56, 65, 81, 98, 116, 128, 146, 192};
-        QTest::newRow("181: nine") << 181 << QList<int>{160, 43, 48, 56, 65, 81, 98, 112, 128, 144, 192}
-            << typing(SettingList::RPM, "ON RANGE 2") << QList<int>{160, 43, 56, 65, 81, 98, 112, 128, 146};
-        QTest::newRow("225: nine") << 225 << QList<int>{160, 38, 48, 56, 65, 81, 98, 116, 128, 144, 192}
-            << typing(SettingList::Frequency, "AC +0.3") << QList<int>{160, 38, 56, 65, 81, 98, 117, 128, 144};
+        QTest::newRow("38: nine") << Send{38, changed38, "cmbTiming", "AUTO*", {162, 37, 54, 64, 80, 98, 113, 129, 144}};
+        QTest::newRow("38: DEFAULT") << Send{38, changed38, nullptr, "", Factory38};
+        QTest::newRow("38: Ni battery") << Send{38, {160, 38, 48, 56, 65, 81, 98, 112, 128, 144, 192}, "cmbBatt", "Ni",
+                                                {160, 32, 50, 65, 81, 98, 112, 128, 144}};
+        QTest::newRow("182: ten") << Send{182, {160, 43, 48, 56, 65, 81, 98, 116, 128, 144, 192}, "cmbRPM",
+                                          "ON RANGE 2", {160, 43, 56, 65, 81, 98, 116, 128, 146, 192}};
+        QTest::newRow("181: nine") << Send{181, {160, 43, 48, 56, 65, 81, 98, 112, 128, 144, 192}, "cmbRPM",
+                                           "ON RANGE 2", {160, 43, 56, 65, 81, 98, 112, 128, 146}};
+        QTest::newRow("225: nine") << Send{225, {160, 38, 48, 56, 65, 81, 98, 116, 128, 144, 192}, "cmbFrequency",
+                                           "AC +0.3", {160, 38, 56, 65, 81, 98, 117, 128, 144}};
     }
     void sendsTheShownChoicesOneCommandEach()
     {
-        QFETCH(int, model);
-        QFETCH(QList<int>, start);
-        QFETCH(TypedChoice, typed);
-        QFETCH(QList<int>, traffic);
+        QFETCH(Send, send);
         EscBench bench;
         sim::EscSettings settings{};
-        std::copy(start.begin(), start.end(), settings.begin());
-        sim::EscSimulator &esc = bench.connectedEsc(model, settings);
-        const bool reset = typed.first < 0;
-        if (!reset)
-            EscBench::typeOver(bench.combo(SettingList(typed.first)), typed.second);
-        const QStringList chosen = reset ? FactoryLists : bench.listTexts();
+        std::copy(send.start.begin(), send.start.end(), settings.begin());
+        sim::EscSimulator &esc = bench.connectedEsc(send.model, settings);
+        if (send.list)
+            EscBench::typeOver(bench.widget<QComboBox>(send.list), send.typed);
+        const QStringList chosen = send.list ? bench.listTexts() : FactoryLists;
         QStringList shownWhileSending;
         bench.when(esc, 1, [&] { shownWhileSending = bench.listTexts(); });
         TickLog ticks(bench);
 
-        bench.click(reset ? "CmdReset" : "Program");
+        bench.click(send.list ? "Program" : "CmdReset");
 
         QCOMPARE(shownWhileSending, chosen);
-        QCOMPARE(EscBench::received(esc), traffic);
+        QCOMPARE(EscBench::received(esc), send.traffic);
         QCOMPARE(ticks.events, fullRun());
         QVERIFY2(ticks.at.last() - ticks.at.at(ticks.at.size() - 2) >= 950, "the pause keeps the last tick");
-        QCOMPARE(bench.messages.texts, QStringList{Taken});
         QVERIFY(bench.state().startsWith(QLatin1String("lamp detected esc lists program default \"")));
-        // Read back, the ESC shows what the lists showed.
+        bench.trigger("mnuCompare");
+        QCOMPARE(bench.messages.texts, (QStringList{Taken, Same}));
         bench.connectAndClear();
         QCOMPARE(bench.listTexts(), chosen);
     }
 
     void runThatCannotFinishSaysWhyOrStopsQuietly_data()
     {
-        QTest::addColumn<QString>("trouble");
-        QTest::addColumn<QList<int>>("traffic");
-        QTest::addColumn<QStringList>("ticked");
-        QTest::addColumn<QString>("state");
-        QTest::addColumn<QString>("message");
-        const QString stillReady = QStringLiteral("lamp detected esc boxes lists program default \"QUORL R5 3S\"");
-        QTest::newRow("fourth command rejected") << "reject" << Factory38.mid(0, 4) << QStringList{"chkLVC"}
-            << "lamp detected esc boxes lists \"QUORL R5 3S\"" << QString();
-        QTest::newRow("line lost") << "unplug" << QList<int>() << QStringList() << stillReady << "COM1";
-        QTest::newRow("two lists without choice") << "cmbTiming cmbReverse" << QList<int>() << QStringList()
-            << stillReady << "Nothing was sent: no choice is selected for TIMING MODE, MOTOR REVERSE.";
+        QTest::addColumn<Stop>("stop");
+        const QString ready = QStringLiteral("lamp detected esc boxes lists program default \"QUORL R5 3S\"");
+        QTest::newRow("fourth command rejected") << Stop{"reject", "lamp detected esc boxes lists \"QUORL R5 3S\"", "",
+                                                         Factory38.mid(0, 4), {"chkLVC"}};
+        QTest::newRow("line lost") << Stop{"unplug", ready, "COM1", {}, {}};
+        QTest::newRow("two lists without choice") << Stop{"cmbTiming cmbReverse", ready,
+            "Nothing was sent: no choice is selected for TIMING MODE, MOTOR REVERSE.", {}, {}};
     }
     void runThatCannotFinishSaysWhyOrStopsQuietly()
     {
-        QFETCH(QString, trouble);
-        QFETCH(QList<int>, traffic);
-        QFETCH(QStringList, ticked);
-        QFETCH(QString, state);
-        QFETCH(QString, message);
+        QFETCH(Stop, stop);
         EscBench bench;
         sim::EscSimulator &esc = bench.connectedEsc();
-        sim::Faults rejectFourth;
-        rejectFourth.rejectCommand = 4;
-        if (trouble == QLatin1String("reject"))
-            esc.setFaults(rejectFourth);
-        else if (trouble == QLatin1String("unplug"))
+        if (stop.trouble == QLatin1String("reject"))
+            esc.setFaults(faults([](sim::Faults &f) { f.rejectCommand = 4; }));
+        else if (stop.trouble == QLatin1String("unplug"))
             esc.stop();
         else {
-            for (const QString &name : trouble.split(' '))
+            for (const QString &name : stop.trouble.split(' '))
                 EscBench::typeOver(bench.widget<QComboBox>(qPrintable(name)), QStringLiteral("7S"));
         }
 
         bench.click("Program");
 
-        QCOMPARE(EscBench::received(esc), traffic);
-        QCOMPARE(bench.checkedBoxes(), ticked);
-        QCOMPARE(bench.state(), state);
-        QCOMPARE(bench.messages.beeps, message.isEmpty() ? 0 : 1);
-        QVERIFY2(bench.messages.texts.join('|').contains(message), qPrintable(bench.messages.texts.join('|')));
+        QCOMPARE(EscBench::received(esc), stop.traffic);
+        QCOMPARE(bench.checkedBoxes(), stop.ticked);
+        QCOMPARE(bench.state(), stop.state);
+        QCOMPARE(bench.messages.texts.size(), stop.message.isEmpty() ? 0 : 1);
+        QVERIFY2(bench.messages.texts.join('|').contains(stop.message), qPrintable(bench.messages.texts.join('|')));
         QVERIFY(!bench.port.portOpen());
     }
 
-    // Input during a run is dropped; any way of closing the window ends the wait at once.
+    // Input during a run is dropped; any way of closing the window ends the wait of PROGRAM or Compare
+    // at once.
     void runIgnoresInputAndEndsAtOnceOnClosing_data()
     {
         QTest::addColumn<QString>("during");
-        QTest::addColumn<int>("sent");
-        QTest::newRow("buttons and lists") << "input" << 9;
-        QTest::newRow("CLOSE") << "CLOSE" << 3;
-        QTest::newRow("Exit") << "Exit" << 3;
-        QTest::newRow("window") << "window" << 3;
+        QTest::addColumn<QList<int>>("traffic");
+        QTest::newRow("buttons and lists") << "input" << Factory38;
+        QTest::newRow("CLOSE") << "CLOSE" << Factory38.mid(0, 3);
+        QTest::newRow("Exit") << "Exit" << Factory38.mid(0, 3);
+        QTest::newRow("window") << "window" << Factory38.mid(0, 3);
+        QTest::newRow("window, Compare") << "window" << QList<int>{ReadSettings};
     }
     void runIgnoresInputAndEndsAtOnceOnClosing()
     {
         QFETCH(QString, during);
-        QFETCH(int, sent);
+        QFETCH(QList<int>, traffic);
         EscBench bench;
         sim::EscSimulator &esc = bench.connectedEsc();
         EscBench::slowDown(esc, 200);
         const QStringList lists = bench.listTexts();
-        bench.when(esc, 3, [&] {
+        const bool compare = traffic.constFirst() == ReadSettings;
+        bench.when(esc, compare ? 1 : 3, [&] {
             if (during == QLatin1String("CLOSE"))
                 bench.click("Close");
             else if (during == QLatin1String("Exit"))
-                bench.exit();
+                bench.trigger("frm_Exit");
             else if (during == QLatin1String("window"))
                 bench.form->close();
             else {
@@ -194,12 +195,15 @@ private slots:
         });
         TickLog ticks(bench);
 
-        bench.click("Program");
+        if (compare)
+            bench.trigger("mnuCompare");
+        else
+            bench.click("Program");
 
-        const bool finished = sent == 9;
+        const bool finished = traffic.size() == 9;
         QCOMPARE(ticks.clock.elapsed() >= 2000, finished);
         QTRY_COMPARE(bench.form->isVisible(), finished);
-        QCOMPARE(EscBench::received(esc), Factory38.mid(0, sent));
+        QCOMPARE(EscBench::received(esc), traffic);
         QCOMPARE(bench.listTexts(), lists);
         if (finished)
             QCOMPARE(ticks.events, fullRun());
@@ -216,8 +220,6 @@ private slots:
         QTest::addColumn<QList<int>>("traffic");
         QTest::addColumn<QString>("message");
         const QList<int> sent{161, 38, 56, 65, 81, 98, 112, 128, 144};
-        QTest::newRow("compare, same") << "compare" << "" << QList<int>{ReadSettings}
-                                       << "The ESC holds the settings shown.";
         QTest::newRow("compare, brake changed") << "compare brake" << "" << QList<int>{ReadSettings}
                                                 << "BRAKE: the ESC has OFF*, the list shows ON";
         QTest::newRow("compare, read fails") << "compare" << "short" << QList<int>{ReadSettings}
@@ -241,14 +243,14 @@ private slots:
         if (run.contains(QLatin1String("brake")))
             EscBench::typeOver(bench.combo(SettingList::Brake), QStringLiteral("ON"));
         bench.widget<QAction>("mnuVerify")->setChecked(run.startsWith(QLatin1String("verify")));
-        sim::Faults faults;
-        faults.ignoreCommand = fault == QLatin1String("ignore") ? 1 : 0;
-        faults.settingsBytes = fault == QLatin1String("short") ? std::optional<int>(5) : std::nullopt;
-        esc.setFaults(faults);
+        esc.setFaults(faults([&fault](sim::Faults &f) {
+            f.ignoreCommand = fault == QLatin1String("ignore") ? 1 : 0;
+            f.settingsBytes = fault == QLatin1String("short") ? std::optional<int>(5) : std::nullopt;
+        }));
         const QStringList lists = bench.listTexts();
 
         if (run.startsWith(QLatin1String("compare")))
-            bench.widget<QAction>("mnuCompare")->trigger();
+            bench.trigger("mnuCompare");
         else
             bench.click(run.endsWith(QLatin1String("default")) ? "CmdReset" : "Program");
 
@@ -273,22 +275,6 @@ private slots:
         second.connectedEsc();
         QVERIFY(second.widget<QAction>("mnuVerify")->isChecked());
         QVERIFY(second.widget<QAction>("mnuCompare")->isEnabled());
-    }
-
-    void closingDuringCompareEndsIt()
-    {
-        EscBench bench;
-        sim::EscSimulator &esc = bench.connectedEsc();
-        EscBench::slowDown(esc, 500);
-        bench.when(esc, 1, [&] {
-            bench.widget<QPushButton>("Program")->click();
-            bench.form->close();
-        });
-        bench.widget<QAction>("mnuCompare")->trigger();
-        QTRY_VERIFY(!bench.form->isVisible());
-        QCOMPARE(EscBench::received(esc), QList<int>{ReadSettings});
-        QCOMPARE(bench.messages.texts, QStringList());
-        QVERIFY(!bench.port.portOpen());
     }
 };
 

@@ -58,7 +58,7 @@ class TestSettingsFiles : public QObject
 
     sim::EscSimulator &connected(EscBench &bench, std::optional<sim::EscSettings> settings = {})
     {
-        sim::EscSimulator &esc = bench.addEsc(1, 38, settings);
+        sim::EscSimulator &esc = bench.sims.addEsc(1, 38, {}, settings);
         bench.start();
         bench.form->setSettingsDialogs(m_dialogs);
         bench.form->settingsFiles().setBackupFolder(m_dir.filePath(QStringLiteral("backups")));
@@ -103,39 +103,6 @@ private slots:
         QCOMPARE(EscBench::received(esc), Factory38);
     }
 
-    // A file that cannot be used gets one message naming it and why; nothing changes.
-    void unusableFileChangesNothing_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("not JSON") << "a.txt" << QByteArray("brake=on") << "it is not JSON text (error at byte 1)";
-        QTest::newRow("folder") << "folder" << QByteArray() << "it is a folder, not a file";
-    }
-    void unusableFileChangesNothing()
-    {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, reason);
-        const QString path = m_dir.filePath(name);
-        if (name == QLatin1String("folder"))
-            QDir().mkpath(path);
-        else
-            writeFile(path, bytes);
-        EscBench bench;
-        connected(bench);
-        EscBench::typeOver(bench.combo(SettingList::Brake), QStringLiteral("SOFT"));
-        const QStringList lists = bench.listTexts();
-        m_dialogs.path = path;
-
-        bench.trigger("mnuOpenSettings");
-
-        QCOMPARE(bench.messages.texts, QStringList{"Cannot use the settings file\r" + QDir::toNativeSeparators(path)
-                                                   + '\r' + reason + ".\rThe lists are unchanged."});
-        QCOMPARE(bench.listTexts(), lists);
-        QVERIFY(m_dialogs.questions.isEmpty());
-    }
-
     // Another model's file names both models before anything changes; what this model does not
     // offer keeps its choice and is named afterwards. Cancel changes nothing.
     void otherModelsFileAsksFirst_data()
@@ -172,36 +139,41 @@ private slots:
                                           : QStringList());
     }
 
-    // A file named at start-up waits in the title for the first CONNECT that reads settings, once.
+    // A file named at start-up waits in the title for the first CONNECT that reads settings, once; a
+    // file that cannot be used gets one message naming it and why, and changes nothing.
     void startupFileOpensAfterFirstConnect_data()
     {
-        QTest::addColumn<bool>("readable");
-        QTest::newRow("settings file") << true;
-        QTest::newRow("vanished") << false;
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("settings file") << "";
+        QTest::newRow("vanished") << "it does not exist";
+        QTest::newRow("folder") << "it is a folder, not a file";
     }
     void startupFileOpensAfterFirstConnect()
     {
-        QFETCH(bool, readable);
+        QFETCH(QString, reason);
         m_dialogs = ScriptedDialogs();
         const QString path = m_dir.filePath(QStringLiteral("r5.orvesc.json"));
         QFile::remove(path);
-        if (readable)
+        QDir(path).removeRecursively();
+        if (reason.isEmpty())
             writeFile(path, document(38, {161, 38, 48, 56, 65, 81, 98, 112, 128, 144, 0, 0}));
+        else if (reason.contains(QLatin1String("folder")))
+            QDir().mkpath(path);
         EscBench bench;
         bench.start();
         bench.form->setSettingsDialogs(m_dialogs);
         bench.form->openAfterConnect(path);
         QVERIFY(bench.form->windowTitle().endsWith(QLatin1String(" - \"r5.orvesc.json\" will be opened after CONNECT")));
         bench.connectAndClear();
-        bench.addEsc(1, 38);
+        bench.sims.addEsc(1);
         bench.form->rescan_COM();
         QVERIFY(m_dialogs.questions.isEmpty());
 
         bench.click("Connect");
-        QCOMPARE(m_dialogs.questions.size(), readable ? 1 : 0);
-        QCOMPARE(bench.listTexts().constFirst(), readable ? "ON" : "OFF*");
-        QCOMPARE(bench.messages.texts, readable ? QStringList() : QStringList{"Cannot use the settings file\r" + path
-                                                  + "\rit does not exist.\rThe lists are unchanged."});
+        QCOMPARE(m_dialogs.questions.size(), reason.isEmpty() ? 1 : 0);
+        QCOMPARE(bench.listTexts().constFirst(), reason.isEmpty() ? "ON" : "OFF*");
+        QCOMPARE(bench.messages.texts, reason.isEmpty() ? QStringList() : QStringList{"Cannot use the settings file\r"
+                                       + path + '\r' + reason + ".\rThe lists are unchanged."});
         QCOMPARE(bench.form->windowTitle(), QStringLiteral("Orvantis ESC PC Interface"));
 
         bench.click("Connect");
@@ -242,7 +214,7 @@ private slots:
         const QString blocker = m_dir.filePath(QStringLiteral("blocker"));
         writeFile(blocker, "a file where the folder would be");
         EscBench bench;
-        bench.addEsc(1, 38);
+        bench.sims.addEsc(1);
         bench.start();
         bench.form->setSettingsDialogs(m_dialogs);
         bench.form->settingsFiles().setBackupFolder(blocker + QStringLiteral("/backups"));
