@@ -14,7 +14,6 @@ struct Search
 {
     QList<int> ports;
     QList<QList<int>> traffic;
-    QList<int> settings;
     bool readFails;
     int selected;
     QString state, message;
@@ -32,33 +31,26 @@ class TestConnect : public QObject
     Q_OBJECT
 
 private slots:
-    // The ESC sits on the port whose traffic includes the settings read. Reported RPM control wins
-    // over the brake; after a failed read the model name stays while everything else is locked.
+    // The ESC sits on the port whose traffic includes the settings read; after a failed read the model
+    // name stays while everything else is locked.
     void connectFindsTheEscAndShowsWhatItReports_data()
     {
         QTest::addColumn<Search>("search");
-        const QList<int> changed{162, 37, 49, 54, 64, 80, 96, 113, 129, 144, 192};
-        const QList<int> rpmAndBrake{161, 38, 48, 56, 64, 80, 98, 112, 128, 145, 192};
         const QStringList reported{"SOFT", "2S Li", "2.9 V", "STOP MOTOR", "OFF",
                                    "SOFT", "16 kHz", "ON",    "OFF*",       "Disabled"};
-        QStringList rpmOn = FactoryLists;
-        rpmOn[int(SettingList::RPM)] = QStringLiteral("ON RANGE 1");
-        QTest::newRow("second of three") << Search{{1, 3, 5}, {{Identify}, ConnectTraffic, {}}, changed, false, 1,
+        QTest::newRow("second of three") << Search{{1, 3, 5}, {{Identify}, ConnectTraffic, {}}, false, 1,
                                                    Connected38, {}, reported};
-        QTest::newRow("none of three") << Search{{1, 3, 5}, {{Identify}, {Identify}, {Identify, Identify}}, changed,
-                                                 false, 2, "ports \"\"", "Orvantis Controller Not Found!\r\r",
+        QTest::newRow("none of three") << Search{{1, 3, 5}, {{Identify}, {Identify}, {Identify, Identify}}, false,
+                                                 2, "ports \"\"", "Orvantis Controller Not Found!\r\r",
                                                  FactoryLists};
-        QTest::newRow("RPM control and brake") << Search{{1}, {ConnectTraffic}, rpmAndBrake, false, 0, Connected38,
-            "Brake Disabled  / Softstart enabled with RPM Control", rpmOn};
-        QTest::newRow("failed read") << Search{{1}, {ConnectTraffic}, rpmAndBrake, true, 0, "\"QUORL R5 3S\"",
+        QTest::newRow("failed read") << Search{{1}, {ConnectTraffic}, true, 0, "\"QUORL R5 3S\"",
                                                "Communication Error", {}};
     }
     void connectFindsTheEscAndShowsWhatItReports()
     {
         QFETCH(Search, search);
         EscBench bench;
-        sim::EscSettings reported{};
-        std::copy(search.settings.begin(), search.settings.end(), reported.begin());
+        const sim::EscSettings reported{162, 37, 49, 54, 64, 80, 96, 113, 129, 144, 192};
         sim::Faults answer;
         if (search.readFails)
             answer.closingByte = 0;
@@ -80,6 +72,7 @@ private slots:
         QVERIFY(bench.messages.texts.join('|').startsWith(search.message));
     }
 
+    // Only the twelve-byte read writes element 11, and show_Type leaves it alone.
     void readsTwelveBytesOnlyFrom182To224_data()
     {
         QTest::addColumn<int>("model");
@@ -95,14 +88,13 @@ private slots:
         QFETCH(int, elementEleven);
         EscBench bench;
         sim::EscSimulator &esc = bench.sims.addEsc(1, model);
-        Form1 &form = bench.start();
+        bench.start();
 
         bench.click("Connect");
 
         QCOMPARE(EscBench::received(esc), ConnectTraffic);
         QVERIFY(bench.state().startsWith(QLatin1String("lamp detected esc lists program default")));
-        // Only the twelve-byte read writes element 11, and show_Type leaves it alone.
-        QCOMPARE(form.records().EscConfig[11], std::int16_t(elementEleven));
+        QCOMPARE(bench.form->records().EscConfig[11], std::int16_t(elementEleven));
     }
 
     void secondConnectClearsTheDisplayAndDropsPressesWhileItWaits()
