@@ -101,40 +101,31 @@ private slots:
         QCOMPARE(EscBench::received(esc), Factory38);
     }
 
-    // Another model's file names both models before anything changes; what this model does not
-    // offer keeps its choice and is named afterwards. Cancel changes nothing.
-    void otherModelsFileAsksFirst_data()
-    {
-        QTest::addColumn<bool>("ok");
-        QTest::newRow("OK") << true;
-        QTest::newRow("Cancel") << false;
-    }
+    // Another model's file names both models before anything changes, and Cancel changes nothing; what
+    // this model does not offer keeps its choice and is named afterwards.
     void otherModelsFileAsksFirst()
     {
-        QFETCH(bool, ok);
         const QString path = m_dir.filePath(QStringLiteral("r9.orvesc.json"));
         writeFile(path, document(183, {161, 47, 48, 56, 65, 81, 98, 113, 128, 144, 199, 1}));
         EscBench bench;
         connected(bench);
-        QStringList lists = bench.listTexts();
         m_dialogs.path = path;
-        m_dialogs.ok = ok;
-
-        bench.trigger("mnuOpenSettings");
-
-        QCOMPARE(m_dialogs.questions, QStringList{
-            "This file holds the settings of a QUORL R9 12S (183), the connected ESC is a QUORL R5 3S (38). "
-            "Settings it does not offer keep their choice.\r\rThese settings will change:\rBRAKE: OFF* -> ON\r"
-            "FREQUENCY: 8 kHz* -> 16 kHz\r\rPress PROGRAM afterwards to write them into the ESC."});
-        if (ok) {
+        QStringList lists = bench.listTexts();
+        for (bool ok : {false, true}) {
+            m_dialogs.ok = ok;
+            bench.trigger("mnuOpenSettings");
+            QCOMPARE(bench.listTexts(), lists);
+            QVERIFY(bench.messages.texts.isEmpty() == !ok);
             lists[0] = QStringLiteral("ON");
             lists[6] = QStringLiteral("16 kHz");
         }
-        QCOMPARE(bench.listTexts(), lists);
-        QCOMPARE(bench.messages.texts, ok ? QStringList{"These settings of the file are not offered by the connected "
-                                                        "QUORL R5 3S (38) and keep their choice:\rBATTERY: 12S Li\r"
-                                                        "ACCELERATION DELAY: LEVEL8"}
-                                          : QStringList());
+        QCOMPARE(m_dialogs.questions, QStringList(2,
+            "This file holds the settings of a QUORL R9 12S (183), the connected ESC is a QUORL R5 3S (38). "
+            "Settings it does not offer keep their choice.\r\rThese settings will change:\rBRAKE: OFF* -> ON\r"
+            "FREQUENCY: 8 kHz* -> 16 kHz\r\rPress PROGRAM afterwards to write them into the ESC."));
+        QCOMPARE(bench.messages.texts, QStringList{"These settings of the file are not offered by the connected "
+                                                   "QUORL R5 3S (38) and keep their choice:\rBATTERY: 12S Li\r"
+                                                   "ACCELERATION DELAY: LEVEL8"});
     }
 
     // A file named at start-up waits in the title for the first CONNECT that reads settings, once; a

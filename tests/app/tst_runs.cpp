@@ -9,9 +9,22 @@ using namespace orvesc::test;
 
 namespace {
 
+constexpr int Identify = 0x00;
 constexpr int ReadSettings = 0x02;
+const QList<int> ConnectTraffic{Identify, Identify, ReadSettings};
 const char *const Taken = "Quorl ESC programmed";
 const char *const Same = "The ESC holds the settings shown.";
+
+// ESCs on ports, answering where their traffic holds the settings read; what CONNECT leaves.
+struct Search
+{
+    QList<int> ports;
+    QList<QList<int>> traffic;
+    bool readFails;
+    int selected;
+    QString state, message;
+    QStringList lists;
+};
 
 // An ESC of model holding start, text typed over one list (none: DEFAULT is pressed), the bytes sent.
 struct Send
@@ -29,6 +42,13 @@ struct Stop
     QString trouble, state, message;
     QList<int> traffic;
     QStringList ticked;
+};
+
+// A Compare or PROGRAM run (with Verify on or off), the ESC's fault, what it sends and shows.
+struct ReadBack
+{
+    QString run, fault, message;
+    QList<int> traffic;
 };
 
 // Every tick and untick of the programming boxes, with the time it happened.
@@ -61,12 +81,14 @@ QStringList fullRun()
 
 } // namespace
 
+Q_DECLARE_METATYPE(Search)
 Q_DECLARE_METATYPE(Send)
 Q_DECLARE_METATYPE(Stop)
+Q_DECLARE_METATYPE(ReadBack)
 
-// PROGRAM and DEFAULT: the commands on the wire, the moving tick, the outcome, input and closing during a
-// run; Compare with ESC and Verify after PROGRAM reading the settings back.
-class TestProgram : public QObject
+// The runs that talk to the ESC: CONNECT's search, identification and settings read; the commands of
+// PROGRAM and DEFAULT, the moving tick, input and closing during a run; Compare and Verify reading back.
+class TestRuns : public QObject
 {
     Q_OBJECT
 
@@ -77,6 +99,93 @@ private slots:
         QSettings().remove(QStringLiteral("verifyAfterProgram"));
     }
 
+    // The ESC sits on the port whose traffic includes the settings read; after a failed read the model
+    // name stays while everything else is locked.
+    void connectFindsTheEscAndShowsWhatItReports_data()
+    {
+        QTest::addColumn<Search>("search");
+        const QStringList reported{"SOFT", "2S Li", "2.9 V", "STOP MOTOR", "OFF",
+                                   "SOFT", "16 kHz", "ON",    "OFF*",       "Disabled"};
+        QTest::newRow("second of three") << Search{{1, 3, 5}, {{Identify}, ConnectTraffic, {}}, false, 1,
+                                                   Connected38, {}, reported};
+        QTest::newRow("none of three") << Search{{1, 3, 5}, {{Identify}, {Identify}, {Identify, Identify}}, false,
+                                                 2, "ports \"\"", "Orvantis Controller Not Found!\r\r",
+                                                 FactoryLists};
+        QTest::newRow("failed read") << Search{{1}, {ConnectTraffic}, true, 0, "\"QUORL R5 3S\"",
+                                               "Communication Error", {}};
+    }
+    void connectFindsTheEscAndShowsWhatItReports()
+    {
+        QFETCH(Search, search);
+        EscBench bench;
+        const sim::EscSettings reported{162, 37, 49, 54, 64, 80, 96, 113, 129, 144, 192};
+        sim::Faults answer;
+        if (search.readFails)
+            answer.closingByte = 0;
+        std::vector<sim::EscSimulator *> escs;
+        for (int i = 0; i < search.ports.size(); ++i)
+            escs.push_back(&bench.sims.addEsc(search.ports[i], 38, search.traffic[i] == ConnectTraffic ? answer : Silent,
+                                              reported));
+        bench.start();
+
+        bench.click("Connect");
+
+        for (int i = 0; i < search.ports.size(); ++i)
+            QCOMPARE(EscBench::received(*escs[i]), search.traffic[i]);
+        QCOMPARE(bench.widget<QComboBox>("cmbCOM")->currentIndex(), search.selected);
+        QCOMPARE(bench.state(), search.state);
+        if (!search.lists.isEmpty())
+            QCOMPARE(bench.listTexts(), search.lists);
+        QCOMPARE(bench.messages.texts.size(), search.message.isEmpty() ? 0 : 1);
+        QVERIFY(bench.messages.texts.join('|').startsWith(search.message));
+    }
+
+    // Only the twelve-byte read writes element 11, and show_Type leaves it alone.
+    void readsTwelveBytesOnlyFrom182To224_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<int>("elementEleven");
+        QTest::newRow("181") << 181 << 0;
+        QTest::newRow("182") << 182 << 1;
+        QTest::newRow("224") << 224 << 1;
+        QTest::newRow("225") << 225 << 0;
+    }
+    void readsTwelveBytesOnlyFrom182To224()
+    {
+        QFETCH(int, model);
+        QFETCH(int, elementEleven);
+        EscBench bench;
+        sim::EscSimulator &esc = bench.sims.addEsc(1, model);
+        bench.start();
+
+        bench.click("Connect");
+
+        QCOMPARE(EscBench::received(esc), ConnectTraffic);
+        QVERIFY(bench.state().startsWith(QLatin1String("lamp detected esc lists program default")));
+        QCOMPARE(bench.form->records().EscConfig[11], std::int16_t(elementEleven));
+    }
+
+    void secondConnectClearsTheDisplayAndDropsPressesWhileItWaits()
+    {
+        EscBench bench;
+        sim::EscSimulator &esc = bench.connectedEsc();
+        bench.form->unlock_Checks();
+        bench.widget<QCheckBox>("chkSoftStart")->setChecked(true);
+        EscBench::slowDown(esc, 200);
+        QString during;
+        bench.when(esc, 1, [&] {
+            during = bench.state() + ' ' + bench.checkedBoxes().join(' ');
+            for (const char *button : {"Program", "CmdReset", "Connect"})
+                bench.click(button);
+        });
+
+        bench.click("Connect");
+
+        QCOMPARE(during, QStringLiteral("lamp detected esc lists \"QUORL R5 3S\" "));
+        QCOMPARE(EscBench::received(esc), ConnectTraffic);
+        QCOMPARE(bench.messages.texts, QStringList());
+        QCOMPARE(bench.state(), Connected38);
+    }
     // PROGRAM sends what the lists show, DEFAULT the factory choices; typed choices count like picked
     // ones, and "Ni" typed over the battery must send a nickel cutoff code. Compare then finds them.
     void sendsTheShownChoicesOneCommandEach_data()
@@ -215,29 +324,23 @@ private slots:
     // ESC that answers 1 but keeps its old brake.
     void readBackShowsWhatTheEscHolds_data()
     {
-        QTest::addColumn<QString>("run");
-        QTest::addColumn<QString>("fault");
-        QTest::addColumn<QList<int>>("traffic");
-        QTest::addColumn<QString>("message");
+        QTest::addColumn<ReadBack>("readBack");
         const QList<int> sent{161, 38, 56, 65, 81, 98, 112, 128, 144};
-        QTest::newRow("compare, brake changed") << "compare brake" << "" << QList<int>{ReadSettings}
-                                                << "BRAKE: the ESC has OFF*, the list shows ON";
-        QTest::newRow("compare, read fails") << "compare" << "short" << QList<int>{ReadSettings}
-                                             << "Communication Error";
-        QTest::newRow("verify, all taken") << "verify brake" << "" << sent + QList<int>{ReadSettings} << Taken;
-        QTest::newRow("verify, brake ignored")
-            << "verify brake" << "ignore" << sent + QList<int>{ReadSettings}
-            << "The ESC accepted every command, but reading its settings back shows differences:\r"
-               "BRAKE: the ESC has OFF*, the list shows ON";
-        QTest::newRow("verify off") << "program brake" << "ignore" << sent << Taken;
-        QTest::newRow("verify, DEFAULT") << "verify default" << "" << Factory38 + QList<int>{ReadSettings} << Taken;
+        const QList<int> verified = sent + QList<int>{ReadSettings};
+        QTest::newRow("compare, brake changed") << ReadBack{"compare brake", "", "BRAKE: the ESC has OFF*, the list "
+                                                            "shows ON", {ReadSettings}};
+        QTest::newRow("compare, read fails") << ReadBack{"compare", "short", "Communication Error", {ReadSettings}};
+        QTest::newRow("verify, all taken") << ReadBack{"verify brake", "", Taken, verified};
+        QTest::newRow("verify, brake ignored") << ReadBack{"verify brake", "ignore", "The ESC accepted every command, "
+            "but reading its settings back shows differences:\rBRAKE: the ESC has OFF*, the list shows ON", verified};
+        QTest::newRow("verify off") << ReadBack{"program brake", "ignore", Taken, sent};
+        QTest::newRow("verify, DEFAULT") << ReadBack{"verify default", "", Taken, Factory38 + QList<int>{ReadSettings}};
     }
     void readBackShowsWhatTheEscHolds()
     {
-        QFETCH(QString, run);
-        QFETCH(QString, fault);
-        QFETCH(QList<int>, traffic);
-        QFETCH(QString, message);
+        QFETCH(ReadBack, readBack);
+        const QString &run = readBack.run;
+        const QString &fault = readBack.fault;
         EscBench bench;
         sim::EscSimulator &esc = bench.connectedEsc();
         if (run.contains(QLatin1String("brake")))
@@ -254,8 +357,8 @@ private slots:
         else
             bench.click(run.endsWith(QLatin1String("default")) ? "CmdReset" : "Program");
 
-        QCOMPARE(EscBench::received(esc), traffic);
-        QCOMPARE(bench.messages.texts, QStringList{message});
+        QCOMPARE(EscBench::received(esc), readBack.traffic);
+        QCOMPARE(bench.messages.texts, QStringList{readBack.message});
         if (!run.endsWith(QLatin1String("default")))
             QCOMPARE(bench.listTexts(), lists);
         // PROGRAM and DEFAULT stay ready for another try.
@@ -276,5 +379,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestProgram)
-#include "tst_program.moc"
+QTEST_MAIN(TestRuns)
+#include "tst_runs.moc"
