@@ -1,9 +1,6 @@
-#include "combochoicelist.h"
+#include "escbench.h"
 
 #include <QAbstractItemView>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QTest>
 
 using namespace orvesc;
 
@@ -16,12 +13,6 @@ class TestComboChoiceList : public QObject
     std::unique_ptr<ComboChoiceList> m_list;
     int m_clicks = 0;
     int m_changes = 0;
-
-    void typeOver(const QString &text)
-    {
-        m_combo->lineEdit()->selectAll();
-        QTest::keyClicks(m_combo->lineEdit(), text);
-    }
 
 private slots:
     void init()
@@ -79,7 +70,7 @@ private slots:
         QTest::keyClick(m_combo.get(), Qt::Key_Down);
         QCOMPARE(m_list->selectedIndex(), 1);
         QCOMPARE(m_clicks, 2);
-        typeOver(QStringLiteral("SOFT"));
+        test::EscBench::typeOver(m_combo.get(), QStringLiteral("SOFT"));
         QCOMPARE(m_list->selectedIndex(), 2);
         const int clicks = m_clicks;
         m_combo->showPopup();
@@ -108,7 +99,7 @@ private slots:
         QFETCH(int, selected);
         QFETCH(int, clicks);
         m_list->select(1);
-        typeOver(typed);
+        test::EscBench::typeOver(m_combo.get(), typed);
         QCOMPARE(m_changes, typed.size());
         QCOMPARE(m_clicks, clicks);
         QCOMPARE(m_list->selectedIndex(), selected);

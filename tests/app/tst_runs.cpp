@@ -47,7 +47,9 @@ struct Stop
 // A Compare or PROGRAM run (with Verify on or off), the ESC's fault, what it sends and shows.
 struct ReadBack
 {
-    QString run, fault, message;
+    QString run;
+    sim::Faults fault;
+    QString message;
     QList<int> traffic;
 };
 
@@ -288,40 +290,35 @@ private slots:
         QTest::addColumn<ReadBack>("readBack");
         const QList<int> sent{161, 38, 56, 65, 81, 98, 112, 128, 144};
         const QList<int> verified = sent + QList<int>{ReadSettings};
-        QTest::newRow("compare, brake changed") << ReadBack{"compare brake", "", "BRAKE: the ESC has OFF*, the list "
+        const sim::Faults ignore = faults([](sim::Faults &f) { f.ignoreCommand = 1; });
+        const sim::Faults shortRead = faults([](sim::Faults &f) { f.settingsBytes = 5; });
+        QTest::newRow("compare, brake changed") << ReadBack{"compare brake", {}, "BRAKE: the ESC has OFF*, the list "
                                                             "shows ON", {ReadSettings}};
-        QTest::newRow("compare, read fails") << ReadBack{"compare", "short", "Communication Error", {ReadSettings}};
-        QTest::newRow("verify, all taken") << ReadBack{"verify brake", "", Taken, verified};
-        QTest::newRow("verify, brake ignored") << ReadBack{"verify brake", "ignore", "The ESC accepted every command, "
+        QTest::newRow("compare, read fails") << ReadBack{"compare", shortRead, "Communication Error", {ReadSettings}};
+        QTest::newRow("verify, all taken") << ReadBack{"verify brake", {}, Taken, verified};
+        QTest::newRow("verify, brake ignored") << ReadBack{"verify brake", ignore, "The ESC accepted every command, "
             "but reading its settings back shows differences:\rBRAKE: the ESC has OFF*, the list shows ON", verified};
-        QTest::newRow("verify off") << ReadBack{"program brake", "ignore", Taken, sent};
-        QTest::newRow("verify, DEFAULT") << ReadBack{"verify default", "", Taken, Factory38 + QList<int>{ReadSettings}};
+        QTest::newRow("verify off") << ReadBack{"program brake", ignore, Taken, sent};
     }
     void readBackShowsWhatTheEscHolds()
     {
         QFETCH(ReadBack, readBack);
-        const QString &run = readBack.run;
-        const QString &fault = readBack.fault;
         EscBench bench;
         sim::EscSimulator &esc = bench.connectedEsc();
-        if (run.contains(QLatin1String("brake")))
+        if (readBack.run.endsWith(QLatin1String("brake")))
             EscBench::typeOver(bench.combo(SettingList::Brake), QStringLiteral("ON"));
-        bench.widget<QAction>("mnuVerify")->setChecked(run.startsWith(QLatin1String("verify")));
-        esc.setFaults(faults([&fault](sim::Faults &f) {
-            f.ignoreCommand = fault == QLatin1String("ignore") ? 1 : 0;
-            f.settingsBytes = fault == QLatin1String("short") ? std::optional<int>(5) : std::nullopt;
-        }));
+        bench.widget<QAction>("mnuVerify")->setChecked(readBack.run.startsWith(QLatin1String("verify")));
+        esc.setFaults(readBack.fault);
         const QStringList lists = bench.listTexts();
 
-        if (run.startsWith(QLatin1String("compare")))
+        if (readBack.run.startsWith(QLatin1String("compare")))
             bench.trigger("mnuCompare");
         else
-            bench.click(run.endsWith(QLatin1String("default")) ? "CmdReset" : "Program");
+            bench.click("Program");
 
         QCOMPARE(EscBench::received(esc), readBack.traffic);
         QCOMPARE(bench.messages.texts, QStringList{readBack.message});
-        if (!run.endsWith(QLatin1String("default")))
-            QCOMPARE(bench.listTexts(), lists);
+        QCOMPARE(bench.listTexts(), lists);
         // PROGRAM and DEFAULT stay ready for another try.
         QVERIFY(bench.widget("Program")->isEnabled());
         QVERIFY(!bench.port.portOpen());
