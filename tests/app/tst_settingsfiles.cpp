@@ -140,9 +140,8 @@ private slots:
     {
         QFETCH(QString, reason);
         m_dialogs = ScriptedDialogs();
-        const QString path = m_dir.filePath(QStringLiteral("r5.orvesc.json"));
-        QFile::remove(path);
-        QDir(path).removeRecursively();
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("r5.orvesc.json"));
         if (reason.isEmpty())
             writeFile(path, document(38, {161, 38, 48, 56, 65, 81, 98, 112, 128, 144, 0, 0}));
         else if (reason.contains(QLatin1String("folder")))
@@ -183,7 +182,6 @@ private slots:
         bench.connectAndClear();
         QCOMPARE(backups().size(), BackupStore::Limit);
         QCOMPARE(backups().constFirst(), QStringLiteral("20000101-000000-001_OLD.orvesc.json"));
-        QVERIFY(backups().constLast().endsWith(QLatin1String("_QUORL-R5-3S.orvesc.json")));
 
         bench.click("CmdReset");
         bench.connectAndClear();
