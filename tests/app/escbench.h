@@ -40,8 +40,7 @@ inline const QList<int> Factory38{160, 38, 56, 65, 81, 98, 112, 128, 144};
 inline const QString Connected38 = QStringLiteral("lamp detected esc lists program default \"QUORL R5 3S\"");
 inline const sim::Faults Silent = faults([](sim::Faults &f) { f.silent = true; });
 
-// A Form1 whose COM ports are the simulated ESCs of sims; the system's port list is empty, so no
-// real device is ever touched.
+// A Form1 on the simulated ESCs of sims; the system's port list is empty, so no real device is touched.
 class EscBench
 {
 public:
@@ -68,7 +67,6 @@ public:
             qFatal("no control named %s", name);
         return found;
     }
-    QComboBox *combo(SettingList which) const { return widget<QComboBox>(ListNames[int(which)]); }
     void trigger(const char *action) const { widget<QAction>(action)->trigger(); }
 
     QStringList listTexts() const

@@ -26,8 +26,7 @@ struct Follow
 
 Q_DECLARE_METATYPE(Follow)
 
-// The main window around the runs: start-up, the port list following simulated ESCs that come and go
-// (the system's list stays empty), the message box and Save Diagnostics.
+// The main window around the runs: start-up, the port list following ESCs that come and go, messages, diagnostics.
 class TestForm1 : public QObject
 {
     Q_OBJECT

@@ -142,9 +142,9 @@ private slots:
     void sendsTheShownChoicesOneCommandEach_data()
     {
         QTest::addColumn<Send>("send");
-        const QList<int> changed38{162, 37, 49, 54, 64, 80, 96, 113, 129, 144, 192};
-        QTest::newRow("38: nine") << Send{38, changed38, "cmbTiming", "AUTO*", {162, 37, 54, 64, 80, 98, 113, 129, 144}};
-        QTest::newRow("38: DEFAULT") << Send{38, changed38, nullptr, "", Factory38};
+        const QList<int> changed{162, 37, 49, 54, 64, 80, 96, 113, 129, 144, 192};
+        QTest::newRow("38: nine") << Send{38, changed, "cmbTiming", "AUTO*", {162, 37, 54, 64, 80, 98, 113, 129, 144}};
+        QTest::newRow("38: DEFAULT") << Send{38, changed, nullptr, "", Factory38};
         QTest::newRow("38: Ni battery") << Send{38, {160, 38, 48, 56, 65, 81, 98, 112, 128, 144, 192}, "cmbBatt", "Ni",
                                                 {160, 32, 50, 65, 81, 98, 112, 128, 144}};
         QTest::newRow("182: ten") << Send{182, {160, 43, 48, 56, 65, 81, 98, 116, 128, 144, 192}, "cmbRPM",
@@ -261,8 +261,8 @@ private slots:
                     bench.click(button);
                     bench.widget<QPushButton>(button)->click();
                 }
-                QTest::keyClick(bench.combo(SettingList::Brake), Qt::Key_Down);
-                QTest::keyClicks(bench.combo(SettingList::Timing)->lineEdit(), QStringLiteral("x"));
+                QTest::keyClick(bench.widget<QComboBox>("cmbBrake"), Qt::Key_Down);
+                QTest::keyClicks(bench.widget<QComboBox>("cmbTiming")->lineEdit(), QStringLiteral("x"));
             }
         });
         QElapsedTimer clock;
@@ -305,7 +305,7 @@ private slots:
         EscBench bench;
         sim::EscSimulator &esc = bench.connectedEsc();
         if (readBack.run.endsWith(QLatin1String("brake")))
-            EscBench::typeOver(bench.combo(SettingList::Brake), QStringLiteral("ON"));
+            EscBench::typeOver(bench.widget<QComboBox>("cmbBrake"), QStringLiteral("ON"));
         bench.widget<QAction>("mnuVerify")->setChecked(readBack.run.startsWith(QLatin1String("verify")));
         esc.setFaults(readBack.fault);
         const QStringList lists = bench.listTexts();

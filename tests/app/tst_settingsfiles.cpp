@@ -87,9 +87,9 @@ private slots:
         m_dialogs.path = m_dir.filePath(QStringLiteral("saved"));
         bench.trigger("mnuSaveSettings");
 
-        EscBench::typeOver(bench.combo(SettingList::Brake), QStringLiteral("ON"));
-        EscBench::typeOver(bench.combo(SettingList::Reverse), QStringLiteral("ON"));
-        EscBench::typeOver(bench.combo(SettingList::Timing), QStringLiteral("SOFT"));
+        EscBench::typeOver(bench.widget<QComboBox>("cmbBrake"), QStringLiteral("ON"));
+        EscBench::typeOver(bench.widget<QComboBox>("cmbReverse"), QStringLiteral("ON"));
+        EscBench::typeOver(bench.widget<QComboBox>("cmbTiming"), QStringLiteral("SOFT"));
         m_dialogs.path += ".orvesc.json"; // added by the save
         bench.trigger("mnuOpenSettings");
 
