@@ -1,9 +1,9 @@
 #include "entrycodes.h"
-#include "escsimulator.h"
 #include "line.h"
 #include "memorysettingsview.h"
 #include "modeltable.h"
 #include "settingsform.h"
+#include "simfolder.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -13,33 +13,17 @@
 #include <csignal>
 #include <filesystem>
 #include <map>
-#include <memory>
 
 using namespace orvesc;
 using namespace orvesc::sim;
 using namespace std::chrono_literals;
+using orvesc::test::faults;
 
 Q_DECLARE_METATYPE(Faults)
 
 namespace {
 
 QByteArray bytes(const char *hex) { return QByteArray::fromHex(hex); }
-
-template<typename Set>
-Faults faults(Set set)
-{
-    Faults f;
-    set(f);
-    return f;
-}
-
-SimOptions model(int code, Faults f = {})
-{
-    SimOptions options;
-    options.modelCode = code;
-    options.faults = f;
-    return options;
-}
 
 // The EscSettings element of each code the tool's lists offer a model, by entry text.
 std::map<int, int> offeredCodes(int code)
@@ -89,22 +73,7 @@ class TestEscSimulator : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-
-    std::string folder() const { return m_dir->path().toStdString() + "/ports"; }
-
-    std::unique_ptr<EscSimulator> started(SimOptions options, int com = 1)
-    {
-        auto sim = std::make_unique<EscSimulator>(std::move(options));
-        std::string error;
-        if (!sim->start(folder(), com, &error))
-            qWarning("start failed: %s", error.c_str());
-        return sim;
-    }
-
 private slots:
-    void init() { m_dir = std::make_unique<QTemporaryDir>(); }
-
     // Every named model stores exactly the codes the tool's lists offer it (nickel cutoffs come
     // after battery "Ni"), each into its own setting.
     void acceptsExactlyTheCodesTheListsOffer()
@@ -133,8 +102,8 @@ private slots:
     {
         QFETCH(int, model);
         QFETCH(QByteArray, settings);
-        auto sim = started(::model(model));
-        Line line(sim->linkPath());
+        test::SimFolder folder;
+        Line line(folder.addEsc(1, model).linkPath());
         QVERIFY(line.isOpen());
         QCOMPARE(line.exchange(bytes("00"), 1), QByteArray(1, char(model)));
         QCOMPARE(line.exchange(bytes("02"), settings.size()), settings);
@@ -164,65 +133,70 @@ private slots:
         QFETCH(QByteArray, requests);
         QFETCH(QByteArray, replies);
         QFETCH(int, brake);
-        auto sim = started(model(38, faults));
-        Line line(sim->linkPath());
+        test::SimFolder folder;
+        EscSimulator &sim = folder.addEsc(1, 38, faults);
+        Line line(sim.linkPath());
         QCOMPARE(line.exchange(requests, replies.size()), replies);
-        QVERIFY(sim->waitForReceived(requests.size(), 1s));
+        QVERIFY(sim.waitForReceived(requests.size(), 1s));
         QByteArray logged;
-        for (const ReceivedByte &received : sim->receivedBytes())
+        for (const ReceivedByte &received : sim.receivedBytes())
             logged += char(received.value);
         QCOMPARE(logged, requests);
-        QCOMPARE(int(sim->settings()[0]), brake);
+        QCOMPARE(int(sim.settings()[0]), brake);
     }
 
     void faultsChangeWhileRunningAndRestartTheCount()
     {
-        auto sim = started({});
-        Line line(sim->linkPath());
+        test::SimFolder folder;
+        EscSimulator &sim = folder.addEsc(1);
+        Line line(sim.linkPath());
         QCOMPARE(line.exchange(bytes("a1"), 2), bytes("a101"));
-        sim->setFaults(faults([](Faults &f) { f.silent = true; }));
+        sim.setFaults(faults([](Faults &f) { f.silent = true; }));
         QCOMPARE(line.exchange(bytes("00"), 1), QByteArray());
-        sim->setFaults(faults([](Faults &f) { f.rejectCommand = 1; }));
+        sim.setFaults(faults([](Faults &f) { f.rejectCommand = 1; }));
         QCOMPARE(line.exchange(bytes("a2"), 2), bytes("a200"));
-        QCOMPARE(sim->settings()[0], 161);
+        QCOMPARE(sim.settings()[0], 161);
         QCOMPARE(line.exchange(bytes("a2"), 2), bytes("a201"));
-        sim->setFaults(faults([](Faults &f) { f.ignoreCommand = 1; }));
+        sim.setFaults(faults([](Faults &f) { f.ignoreCommand = 1; }));
         QCOMPARE(line.exchange(bytes("a0"), 2), bytes("a001"));
-        QCOMPARE(sim->settings()[0], 162);
-        sim->clearLog();
-        QVERIFY(!sim->waitForReceived(1, 50ms));
+        QCOMPARE(sim.settings()[0], 162);
+        sim.clearLog();
+        QVERIFY(!sim.waitForReceived(1, 50ms));
     }
 
     void replyDelayAndPacingHoldTheAnswerWithoutBlockingStop()
     {
-        SimOptions options = model(38, faults([](Faults &f) { f.replyDelayMs = 300; }));
+        SimOptions options;
+        options.faults.replyDelayMs = 300;
         options.lineRatePacing = true;
-        auto sim = started(options);
-        Line line(sim->linkPath());
+        test::SimFolder folder;
+        EscSimulator &sim = folder.addEsc(1, options);
+        Line line(sim.linkPath());
         QElapsedTimer timer;
         timer.start();
         QCOMPARE(line.exchange(bytes("02"), 11), bytes("a0263038415162708090 01"));
         // Eleven bytes of ten bits at 19200 baud take 5.7 ms on the wire.
         QVERIFY(timer.nsecsElapsed() >= 305'000'000);
 
-        sim->setFaults(faults([](Faults &f) { f.replyDelayMs = 20000; }));
+        sim.setFaults(faults([](Faults &f) { f.replyDelayMs = 20000; }));
         line.send(bytes("00"));
-        QVERIFY(sim->waitForReceived(2, 1s));
+        QVERIFY(sim.waitForReceived(2, 1s));
         timer.restart();
-        sim->stop();
+        sim.stop();
         QVERIFY(timer.elapsed() < 2000);
     }
 
     void droppedLineTakesDeviceAndLinkAway()
     {
-        auto sim = started(model(38, faults([](Faults &f) { f.dropAfterBytes = 2; })));
-        const std::string device = sim->devicePath();
-        Line line(sim->linkPath());
+        test::SimFolder folder;
+        EscSimulator &sim = folder.addEsc(1, 38, faults([](Faults &f) { f.dropAfterBytes = 2; }));
+        const std::string device = sim.devicePath();
+        Line line(sim.linkPath());
         QCOMPARE(line.exchange(bytes("00"), 1), bytes("26"));
         QCOMPARE(line.exchange(bytes("00"), 1), QByteArray());
         QVERIFY(line.hungUp());
-        QVERIFY(sim->lineDropped());
-        QVERIFY(!std::filesystem::exists(std::filesystem::symlink_status(sim->linkPath())));
+        QVERIFY(sim.lineDropped());
+        QVERIFY(!std::filesystem::exists(std::filesystem::symlink_status(sim.linkPath())));
         QVERIFY(!Line(device).isOpen());
     }
 
@@ -231,22 +205,20 @@ private slots:
     void linksTheDeviceAndRestartsWithKeptSettings()
     {
         namespace fs = std::filesystem;
-        const std::string link = folder() + "/com7";
-        fs::create_directories(folder());
+        test::SimFolder folder;
+        const std::string link = folder.comLink(7).toStdString();
         fs::create_symlink("/dev/pts/orvesc-gone", link);
-        SimOptions options;
-        options.settings = EscSettings{161, 32, 50, 57, 64, 80, 97, 113, 129, 145, 192};
-        auto sim = started(options, 7);
-        QCOMPARE(fs::read_symlink(link).string(), sim->devicePath());
+        EscSimulator &sim = folder.addEsc(7, 38, {}, EscSettings{161, 32, 50, 57, 64, 80, 97, 113, 129, 145, 192});
+        QCOMPARE(fs::read_symlink(link).string(), sim.devicePath());
         EscSimulator rival;
         std::string error;
-        QVERIFY(!rival.start(folder(), 7, &error) && !error.empty());
-        QCOMPARE(fs::read_symlink(link).string(), sim->devicePath());
+        QVERIFY(!rival.start(folder.path().toStdString(), 7, &error) && !error.empty());
+        QCOMPARE(fs::read_symlink(link).string(), sim.devicePath());
         QCOMPARE(Line(link).exchange(bytes("02 a2"), 13), bytes("a1203239405061718191 01 a201"));
-        sim->stop();
+        sim.stop();
         QVERIFY(!fs::exists(fs::symlink_status(link)));
-        sim->stop();
-        QVERIFY2(sim->start(folder(), 7, &error), error.c_str());
+        sim.stop();
+        QVERIFY2(sim.start(folder.path().toStdString(), 7, &error), error.c_str());
         QCOMPARE(Line(link).exchange(bytes("02"), 11), bytes("a2203239405061718191 01"));
     }
 
