@@ -50,11 +50,7 @@ struct Rig
                  std::optional<sim::EscSettings> settings = std::nullopt)
         : esc(folder.addEsc(1, model, escFaults, settings))
     {
-    }
-
-    // What an identification and the programming run leave in the component.
-    void prepare()
-    {
+        // What an identification and the programming run leave in the component.
         port.setCommPort(1);
         port.setSettings(QStringLiteral("19200,N,8,1"));
         port.setInputLen(1);

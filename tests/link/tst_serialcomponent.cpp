@@ -26,8 +26,7 @@ SerialError failureOf(const std::function<void()> &operation)
 
 } // namespace
 
-// Which device each COM number reaches, the serial component on it, the port scan and who holds a
-// port, against simulated ESCs and fake system-port lists.
+// COM numbers, the serial component, the port scan and port holders, on simulated ESCs and fake port lists.
 class TestSerialComponent : public QObject
 {
     Q_OBJECT
@@ -185,8 +184,7 @@ private slots:
             QVERIFY(esc->receivedBytes().empty());
     }
 
-    // Without a lock file the holder is found among the processes: a child holding the simulator's
-    // terminal as its standard input. The simulator in this process holds it too, but is never named.
+    // Without a lock file the holder is found among the processes; the simulator in this process is not one.
     void namesTheProgramHoldingAPort()
     {
         test::SimFolder folder;

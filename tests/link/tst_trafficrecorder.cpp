@@ -5,8 +5,7 @@
 using namespace orvesc;
 using namespace orvesc::test;
 
-// The recorder around the real component on a simulated ESC: what a diagnostics file and a live
-// trace show of each exchange.
+// The recorder around the real component on a simulated ESC, as diagnostics files and live traces show it.
 class TestTrafficRecorder : public QObject
 {
     Q_OBJECT
