@@ -39,9 +39,8 @@ private slots:
         QTest::addColumn<QString>("expected");     // the devices of COM1, COM2, ...; "-" for none
 
         QTest::newRow("no link, no port") << "" << "" << "- -";
-        QTest::newRow("usb first") << "" << "/dev/ttyS0 /dev/ttyUSB10 /dev/ttyUSB2 /dev/ttyACM0"
-                                   << "/dev/ttyACM0 /dev/ttyUSB2 /dev/ttyUSB10 /dev/ttyS0 -";
-        QTest::newRow("others in natural order") << "" << "/dev/ttyS10 /dev/ttyS2 /dev/ttyAMA0" << "/dev/ttyAMA0 /dev/ttyS2 /dev/ttyS10 -";
+        QTest::newRow("usb first, each kind in natural order") << "" << "/dev/ttyS10 /dev/ttyUSB10 /dev/ttyS2 /dev/ttyUSB2 "
+                "/dev/ttyACM0 /dev/ttyAMA0" << "/dev/ttyACM0 /dev/ttyUSB2 /dev/ttyUSB10 /dev/ttyAMA0 /dev/ttyS2 /dev/ttyS10 -";
         QTest::newRow("link takes its number") << "com2=/dev/fake-esc" << "/dev/ttyS0 /dev/ttyUSB0" << "/dev/ttyUSB0 /dev/fake-esc /dev/ttyS0 -";
         QTest::newRow("linked port not numbered twice") << "com3=/dev/ttyUSB0" << "/dev/ttyUSB0 /dev/ttyUSB1" << "/dev/ttyUSB1 - /dev/ttyUSB0 -";
         QTest::newRow("dangling link takes its number") << "com1=/nonexistent/ttyX" << "/dev/ttyS0" << "/nonexistent/ttyX /dev/ttyS0 -";

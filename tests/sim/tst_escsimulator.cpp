@@ -80,54 +80,45 @@ private slots:
         }
     }
 
-    void answersIdentifyAndSettings_data()
+    // Each model's code and factory settings, eleven or twelve bytes; then the faults on model 38.
+    void repliesAsModelAndFaultsSay_data()
     {
         QTest::addColumn<int>("model");
-        QTest::addColumn<QByteArray>("settings");
-        QTest::newRow("181: eleven bytes") << 181 << bytes("a02b3038415162708090 01");
-        QTest::newRow("182: twelve, warn voltage, delay") << 182 << bytes("a02b3038415162748090c0 01");
-        QTest::newRow("224 unnamed: twelve, 3S, 8 kHz") << 224 << bytes("a0263038415162708090c0 01");
-        QTest::newRow("225: eleven bytes") << 225 << bytes("a0263038415162748090 01");
-    }
-    void answersIdentifyAndSettings()
-    {
-        QFETCH(int, model);
-        QFETCH(QByteArray, settings);
-        test::SimFolder folder;
-        Line line(folder.addEsc(1, model).linkPath());
-        QVERIFY(line.isOpen());
-        QCOMPARE(line.exchange(bytes("00"), 1), QByteArray(1, char(model)));
-        QCOMPARE(line.exchange(bytes("02"), settings.size()), settings);
-    }
-
-    void faultsShapeTheReplies_data()
-    {
         QTest::addColumn<Faults>("faults");
         QTest::addColumn<QByteArray>("requests");
         QTest::addColumn<QByteArray>("replies");
         QTest::addColumn<int>("brake");  // as stored afterwards
-        QTest::newRow("none: brake stored, 255 refused") << Faults{} << bytes("a1ff") << bytes("a101 ff00") << 161;
-        QTest::newRow("second identify byte") << faults([](Faults &f) { f.extraBytes = {0x26}; }) << bytes("00")
-                                              << bytes("2626") << 160;
-        QTest::newRow("twelfth settings byte") << faults([](Faults &f) { f.extraBytes = {0x99}; }) << bytes("02")
+        QTest::newRow("181: eleven bytes") << 181 << Faults{} << bytes("00 02")
+                                           << bytes("b5 a02b3038415162708090 01") << 160;
+        QTest::newRow("182: twelve, warn voltage, delay") << 182 << Faults{} << bytes("00 02")
+                                                          << bytes("b6 a02b3038415162748090c0 01") << 160;
+        QTest::newRow("224 unnamed: twelve, 3S, 8 kHz") << 224 << Faults{} << bytes("00 02")
+                                                        << bytes("e0 a0263038415162708090c0 01") << 160;
+        QTest::newRow("225: eleven bytes") << 225 << Faults{} << bytes("00 02")
+                                           << bytes("e1 a0263038415162748090 01") << 160;
+        QTest::newRow("brake stored, 255 refused") << 38 << Faults{} << bytes("a1ff") << bytes("a101 ff00") << 161;
+        QTest::newRow("second identify byte") << 38 << faults([](Faults &f) { f.extraBytes = {0x26}; })
+                                              << bytes("00") << bytes("2626") << 160;
+        QTest::newRow("twelfth settings byte") << 38 << faults([](Faults &f) { f.extraBytes = {0x99}; }) << bytes("02")
                                                << bytes("a0263038415162708090 01 99") << 160;
-        QTest::newRow("echo without answer") << faults([](Faults &f) { f.echoWithoutAnswer = true; }) << bytes("a1")
-                                             << bytes("a1") << 161;
-        QTest::newRow("answer without echo") << faults([](Faults &f) { f.answerWithoutEcho = true; }) << bytes("a1")
-                                             << bytes("01") << 161;
-        QTest::newRow("third command refused") << faults([](Faults &f) { f.rejectCommand = 3; }) << bytes("00a1a240")
-                                               << bytes("26 a101 a201 4000") << 162;
-        QTest::newRow("command accepted, not stored") << faults([](Faults &f) { f.ignoreCommand = 1; }) << bytes("a1")
-                                                      << bytes("a101") << 160;
+        QTest::newRow("echo without answer") << 38 << faults([](Faults &f) { f.echoWithoutAnswer = true; })
+                                             << bytes("a1") << bytes("a1") << 161;
+        QTest::newRow("answer without echo") << 38 << faults([](Faults &f) { f.answerWithoutEcho = true; })
+                                             << bytes("a1") << bytes("01") << 161;
+        QTest::newRow("third command refused") << 38 << faults([](Faults &f) { f.rejectCommand = 3; })
+                                               << bytes("00a1a240") << bytes("26 a101 a201 4000") << 162;
+        QTest::newRow("command accepted, not stored") << 38 << faults([](Faults &f) { f.ignoreCommand = 1; })
+                                                      << bytes("a1") << bytes("a101") << 160;
     }
-    void faultsShapeTheReplies()
+    void repliesAsModelAndFaultsSay()
     {
+        QFETCH(int, model);
         QFETCH(Faults, faults);
         QFETCH(QByteArray, requests);
         QFETCH(QByteArray, replies);
         QFETCH(int, brake);
         test::SimFolder folder;
-        EscSimulator &sim = folder.addEsc(1, 38, faults);
+        EscSimulator &sim = folder.addEsc(1, model, faults);
         Line line(sim.linkPath());
         QCOMPARE(line.exchange(requests, replies.size()), replies);
         QVERIFY(sim.waitForReceived(requests.size(), 1s));
