@@ -8,8 +8,7 @@
 using namespace orvesc;
 using namespace std::chrono_literals;
 
-// The one waiting primitive: sleeps in the event loop, wakes for a byte wherever it is nested,
-// keeps its limit, and can be cancelled.
+// The one waiting primitive: wakes for a byte wherever it is nested, keeps its limit, can be cancelled.
 class TestEventLoopWaiter : public QObject
 {
     Q_OBJECT
@@ -27,8 +26,6 @@ private slots:
         QFETCH(QString, nesting);
         test::Rig rig(test::faults([](auto &f) { f.replyDelayMs = 150; }));
         QSerialPortComponent &port = rig.port;
-        port.setCommPort(1);
-        port.setInputLen(1);
         port.setPortOpen(true);
         EventLoopWaiter &waiter = rig.waiter;
 

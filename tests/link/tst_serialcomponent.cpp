@@ -1,4 +1,5 @@
 #include "linkfixture.h"
+#include "portholders.h"
 #include "portscan.h"
 
 #include <QFileInfo>
@@ -25,8 +26,7 @@ SerialError failureOf(const std::function<void()> &operation)
 
 } // namespace
 
-// Which device each COM number reaches, the serial component on it and the port scan, against
-// simulated ESCs and fake system-port lists.
+// COM numbers, the serial component, the port scan and port holders, on simulated ESCs and fake port lists.
 class TestSerialComponent : public QObject
 {
     Q_OBJECT
@@ -39,9 +39,8 @@ private slots:
         QTest::addColumn<QString>("expected");     // the devices of COM1, COM2, ...; "-" for none
 
         QTest::newRow("no link, no port") << "" << "" << "- -";
-        QTest::newRow("usb first") << "" << "/dev/ttyS0 /dev/ttyUSB10 /dev/ttyUSB2 /dev/ttyACM0"
-                                   << "/dev/ttyACM0 /dev/ttyUSB2 /dev/ttyUSB10 /dev/ttyS0 -";
-        QTest::newRow("others in natural order") << "" << "/dev/ttyS10 /dev/ttyS2 /dev/ttyAMA0" << "/dev/ttyAMA0 /dev/ttyS2 /dev/ttyS10 -";
+        QTest::newRow("usb first, each kind in natural order") << "" << "/dev/ttyS10 /dev/ttyUSB10 /dev/ttyS2 /dev/ttyUSB2 "
+                "/dev/ttyACM0 /dev/ttyAMA0" << "/dev/ttyACM0 /dev/ttyUSB2 /dev/ttyUSB10 /dev/ttyAMA0 /dev/ttyS2 /dev/ttyS10 -";
         QTest::newRow("link takes its number") << "com2=/dev/fake-esc" << "/dev/ttyS0 /dev/ttyUSB0" << "/dev/ttyUSB0 /dev/fake-esc /dev/ttyS0 -";
         QTest::newRow("linked port not numbered twice") << "com3=/dev/ttyUSB0" << "/dev/ttyUSB0 /dev/ttyUSB1" << "/dev/ttyUSB1 - /dev/ttyUSB0 -";
         QTest::newRow("dangling link takes its number") << "com1=/nonexistent/ttyX" << "/dev/ttyS0" << "/nonexistent/ttyX /dev/ttyS0 -";
@@ -66,12 +65,12 @@ private slots:
 
     void openAndCloseKeepTheComponentRules()
     {
-        test::SimBench bench;
-        sim::EscSimulator &esc = bench.start(1);
-        bench.start(2);
-        QVERIFY(link(QString::fromStdString(esc.linkPath()), bench.comLink(3)));
-        QSerialPortComponent port(bench.portMap());
-        QSerialPortComponent other(bench.portMap());
+        test::SimFolder folder;
+        sim::EscSimulator &esc = folder.addEsc(1);
+        folder.addEsc(2);
+        QVERIFY(link(QString::fromStdString(esc.linkPath()), folder.comLink(3)));
+        QSerialPortComponent port(test::portMap(folder));
+        QSerialPortComponent other(test::portMap(folder));
         port.setPortOpen(false);
         port.setCommPort(1);
         port.setPortOpen(true);
@@ -132,9 +131,9 @@ private slots:
                 QSKIP("cannot give a file to the dialout group here");
             device = QFileInfo(stand.fileName()).canonicalFilePath();
         }
-        test::SimBench bench;
-        QVERIFY(device.isEmpty() || link(device, bench.comLink(number)));
-        QSerialPortComponent port(bench.portMap());
+        test::SimFolder folder;
+        QVERIFY(device.isEmpty() || link(device, folder.comLink(number)));
+        QSerialPortComponent port(test::portMap(folder));
         if (refused)
             port.setAccessCheck([](const QString &) { return EACCES; });
         // Setting the number or opening may fail; once set, every open fails the same way.
@@ -164,25 +163,44 @@ private slots:
         QFETCH(int, held);
         QFETCH(QList<int>, expected);
 
-        test::SimBench bench;
-        std::vector<sim::EscSimulator *> sims;
+        test::SimFolder folder;
         std::unique_ptr<test::PortHolder> holder;
         for (int n : escs) {
-            sims.push_back(&bench.start(n));
+            const sim::EscSimulator &esc = folder.addEsc(n);
             if (n == held) {
-                holder = std::make_unique<test::PortHolder>(QString::fromStdString(sims.back()->devicePath()));
+                holder = std::make_unique<test::PortHolder>(QString::fromStdString(esc.devicePath()));
                 QVERIFY(holder->held());
             }
         }
         // A link whose adapter is gone is never listed.
-        QVERIFY(link(QStringLiteral("/nonexistent/ttyACM3"), bench.comLink(20)));
+        QVERIFY(link(QStringLiteral("/nonexistent/ttyACM3"), folder.comLink(20)));
 
-        QSerialPortComponent port(bench.portMap());
+        QSerialPortComponent port(test::portMap(folder));
         const std::vector<int> found = scanPorts(port);
         QCOMPARE(QList<int>(found.begin(), found.end()), expected);
         QVERIFY(!port.portOpen());
-        for (const sim::EscSimulator *esc : sims)
+        for (const auto &esc : folder.escs())
             QVERIFY(esc->receivedBytes().empty());
+    }
+
+    // Without a lock file the holder is found among the processes; the simulator in this process is not one.
+    void namesTheProgramHoldingAPort()
+    {
+        test::SimFolder folder;
+        const QString device = QString::fromStdString(folder.addEsc(1).devicePath());
+        QVERIFY(processesHolding(device).empty());
+        QProcess child;
+        child.setStandardInputFile(device);
+        child.start(QStringLiteral("sleep"), {QStringLiteral("60")});
+        QVERIFY(child.waitForStarted());
+        const std::vector<HoldingProcess> holders = processesHolding(device);
+        QCOMPARE(holders.size(), std::size_t(1));
+        QCOMPARE(holders.front().pid, child.processId());
+        QCOMPARE(portInUseMessage(QStringLiteral("COM1"), device),
+                 QStringLiteral("COM1 is in use by another program (sleep, process %1). Close that program, "
+                                "or choose another port.").arg(child.processId()));
+        child.kill();
+        child.waitForFinished();
     }
 };
 

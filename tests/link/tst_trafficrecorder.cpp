@@ -5,8 +5,7 @@
 using namespace orvesc;
 using namespace orvesc::test;
 
-// The recorder around the real component on a simulated ESC: what a diagnostics file and a live
-// trace show of each exchange.
+// The recorder around the real component on a simulated ESC, as diagnostics files and live traces show it.
 class TestTrafficRecorder : public QObject
 {
     Q_OBJECT
@@ -49,7 +48,7 @@ private slots:
         QFETCH(QString, exchange);
         QFETCH(QStringList, lines);
         const int model = exchange == QLatin1String("settings") ? 182 : 38;
-        Rig rig(escOptions(escFaults, model));
+        Rig rig(escFaults, model);
         TrafficRecorder recorder(rig.port);
         EscExchanges exchanges(recorder, rig.waiter, rig.messages);
         if (exchange == QLatin1String("missing")) {
@@ -99,7 +98,7 @@ private slots:
         QCOMPARE(kept, QByteArray("\x92\x93\x94" "C"));
         QVERIFY(rig.esc.waitForReceived(5, std::chrono::seconds(5)));
         QVERIFY(sunk.front().time <= sunk.back().time);
-        QCOMPARE(rig.received(), (std::vector<int>{0x90, 0x91, 0x92, 0x93, 0x94}));
+        QCOMPARE(received(rig.esc), (std::vector<int>{0x90, 0x91, 0x92, 0x93, 0x94}));
     }
 };
 

@@ -10,8 +10,7 @@
 #include <poll.h>
 #include <unistd.h>
 
-// The PC's end of a simulated cable: plain POSIX calls on the port link, as a terminal program
-// would make them.
+// The PC's end of a simulated cable: plain POSIX calls on the port link, as a terminal program makes.
 class Line
 {
 public:
@@ -29,36 +28,27 @@ public:
 
     void send(const QByteArray &bytes) { (void)!::write(m_fd, bytes.constData(), bytes.size()); }
 
-    // Reads until count bytes came or the limit passed, then anything that follows within quiet,
-    // so that surplus bytes show.
-    QByteArray read(int count, std::chrono::milliseconds limit = std::chrono::milliseconds(2000),
-                    std::chrono::milliseconds quiet = std::chrono::milliseconds(100))
-    {
-        QByteArray got;
-        const auto deadline = std::chrono::steady_clock::now() + limit;
-        while (!m_hungUp) {
-            const auto now = std::chrono::steady_clock::now();
-            const auto wait = got.size() < count && now < deadline
-                ? std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now)
-                : quiet;
-            pollfd p{ m_fd, POLLIN, 0 };
-            if (::poll(&p, 1, static_cast<int>(wait.count())) <= 0)
-                break;
-            char buffer[64];
-            const ssize_t n = ::read(m_fd, buffer, sizeof buffer);
-            if (n <= 0) {
-                m_hungUp = n == 0 || errno == EIO;
-                break;
-            }
-            got.append(buffer, n);
-        }
-        return got;
-    }
-
+    // Sends the request and reads until count bytes came or 2 s passed, then anything that follows
+    // within 100 ms, so that surplus bytes show.
     QByteArray exchange(const QByteArray &request, int count)
     {
         send(request);
-        return read(count);
+        QByteArray got;
+        using namespace std::chrono;
+        const auto deadline = steady_clock::now() + seconds(2);
+        while (!m_hungUp) {
+            const auto left = duration_cast<milliseconds>(deadline - steady_clock::now());
+            pollfd p{m_fd, POLLIN, 0};
+            if (::poll(&p, 1, got.size() < count && left.count() > 0 ? int(left.count()) : 100) <= 0)
+                break;
+            char buffer[64];
+            const ssize_t n = ::read(m_fd, buffer, sizeof buffer);
+            m_hungUp = n == 0 || (n < 0 && errno == EIO);
+            if (n <= 0)
+                break;
+            got.append(buffer, n);
+        }
+        return got;
     }
 
 private:

@@ -1,9 +1,9 @@
 #include "entrycodes.h"
-#include "escsimulator.h"
 #include "line.h"
 #include "memorysettingsview.h"
 #include "modeltable.h"
 #include "settingsform.h"
+#include "simfolder.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -13,33 +13,17 @@
 #include <csignal>
 #include <filesystem>
 #include <map>
-#include <memory>
 
 using namespace orvesc;
 using namespace orvesc::sim;
 using namespace std::chrono_literals;
+using orvesc::test::faults;
 
 Q_DECLARE_METATYPE(Faults)
 
 namespace {
 
 QByteArray bytes(const char *hex) { return QByteArray::fromHex(hex); }
-
-template<typename Set>
-Faults faults(Set set)
-{
-    Faults f;
-    set(f);
-    return f;
-}
-
-SimOptions model(int code, Faults f = {})
-{
-    SimOptions options;
-    options.modelCode = code;
-    options.faults = f;
-    return options;
-}
 
 // The EscSettings element of each code the tool's lists offer a model, by entry text.
 std::map<int, int> offeredCodes(int code)
@@ -75,38 +59,15 @@ bool launch(QProcess &sim, const QString &arguments, const QString &folder, int 
     return out.contains("com" + QByteArray::number(com));
 }
 
-bool terminate(QProcess &sim)
-{
-    ::kill(static_cast<pid_t>(sim.processId()), SIGTERM);
-    return sim.waitForFinished(5000) && sim.exitStatus() == QProcess::NormalExit && sim.exitCode() == 0;
-}
-
 } // namespace
 
-// The simulated ESC as the PC sees it through the pseudo-terminal, in this process and as the
-// orvesc-esc-sim command: replies, kept settings, faults, byte log and port link.
+// The simulated ESC through its pseudo-terminal, in this process and as the orvesc-esc-sim command.
 class TestEscSimulator : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-
-    std::string folder() const { return m_dir->path().toStdString() + "/ports"; }
-
-    std::unique_ptr<EscSimulator> started(SimOptions options, int com = 1)
-    {
-        auto sim = std::make_unique<EscSimulator>(std::move(options));
-        std::string error;
-        if (!sim->start(folder(), com, &error))
-            qWarning("start failed: %s", error.c_str());
-        return sim;
-    }
-
 private slots:
-    void init() { m_dir = std::make_unique<QTemporaryDir>(); }
-
-    // Every named model stores exactly the codes the tool's lists offer it (nickel cutoffs come
-    // after battery "Ni"), each into its own setting.
+    // Every named model stores exactly the codes the lists offer it (nickel cutoffs after battery "Ni").
     void acceptsExactlyTheCodesTheListsOffer()
     {
         for (const EscModel &esc : escModels()) {
@@ -119,139 +80,127 @@ private slots:
         }
     }
 
-    void answersIdentifyAndSettings_data()
+    // Each model's code and factory settings, eleven or twelve bytes; then the faults on model 38.
+    void repliesAsModelAndFaultsSay_data()
     {
         QTest::addColumn<int>("model");
-        QTest::addColumn<QByteArray>("settings");
-        QTest::newRow("38: eleven bytes") << 38 << bytes("a0263038415162708090 01");
-        QTest::newRow("181: eleven bytes") << 181 << bytes("a02b3038415162708090 01");
-        QTest::newRow("182: twelve, warn voltage, delay") << 182 << bytes("a02b3038415162748090c0 01");
-        QTest::newRow("224 unnamed: twelve, 3S, 8 kHz") << 224 << bytes("a0263038415162708090c0 01");
-        QTest::newRow("225: eleven bytes") << 225 << bytes("a0263038415162748090 01");
-    }
-    void answersIdentifyAndSettings()
-    {
-        QFETCH(int, model);
-        QFETCH(QByteArray, settings);
-        auto sim = started(::model(model));
-        Line line(sim->linkPath());
-        QVERIFY(line.isOpen());
-        QCOMPARE(line.exchange(bytes("00"), 1), QByteArray(1, char(model)));
-        QCOMPARE(line.exchange(bytes("02"), settings.size()), settings);
-    }
-
-    void faultsShapeTheReplies_data()
-    {
         QTest::addColumn<Faults>("faults");
         QTest::addColumn<QByteArray>("requests");
         QTest::addColumn<QByteArray>("replies");
         QTest::addColumn<int>("brake");  // as stored afterwards
-        QTest::newRow("none: brake stored, 255 refused") << Faults{} << bytes("a1ff") << bytes("a101 ff00") << 161;
-        QTest::newRow("second identify byte") << faults([](Faults &f) { f.extraBytes = {0x26}; }) << bytes("00")
-                                              << bytes("2626") << 160;
-        QTest::newRow("twelfth settings byte") << faults([](Faults &f) { f.extraBytes = {0x99}; }) << bytes("02")
+        QTest::newRow("181: eleven bytes") << 181 << Faults{} << bytes("00 02")
+                                           << bytes("b5 a02b3038415162708090 01") << 160;
+        QTest::newRow("182: twelve, warn voltage, delay") << 182 << Faults{} << bytes("00 02")
+                                                          << bytes("b6 a02b3038415162748090c0 01") << 160;
+        QTest::newRow("224 unnamed: twelve, 3S, 8 kHz") << 224 << Faults{} << bytes("00 02")
+                                                        << bytes("e0 a0263038415162708090c0 01") << 160;
+        QTest::newRow("225: eleven bytes") << 225 << Faults{} << bytes("00 02")
+                                           << bytes("e1 a0263038415162748090 01") << 160;
+        QTest::newRow("brake stored, 255 refused") << 38 << Faults{} << bytes("a1ff") << bytes("a101 ff00") << 161;
+        QTest::newRow("second identify byte") << 38 << faults([](Faults &f) { f.extraBytes = {0x26}; })
+                                              << bytes("00") << bytes("2626") << 160;
+        QTest::newRow("twelfth settings byte") << 38 << faults([](Faults &f) { f.extraBytes = {0x99}; }) << bytes("02")
                                                << bytes("a0263038415162708090 01 99") << 160;
-        QTest::newRow("echo without answer") << faults([](Faults &f) { f.echoWithoutAnswer = true; }) << bytes("a1")
-                                             << bytes("a1") << 161;
-        QTest::newRow("answer without echo") << faults([](Faults &f) { f.answerWithoutEcho = true; }) << bytes("a1")
-                                             << bytes("01") << 161;
-        QTest::newRow("third command refused") << faults([](Faults &f) { f.rejectCommand = 3; }) << bytes("00a1a240")
-                                               << bytes("26 a101 a201 4000") << 162;
+        QTest::newRow("echo without answer") << 38 << faults([](Faults &f) { f.echoWithoutAnswer = true; })
+                                             << bytes("a1") << bytes("a1") << 161;
+        QTest::newRow("answer without echo") << 38 << faults([](Faults &f) { f.answerWithoutEcho = true; })
+                                             << bytes("a1") << bytes("01") << 161;
+        QTest::newRow("third command refused") << 38 << faults([](Faults &f) { f.rejectCommand = 3; })
+                                               << bytes("00a1a240") << bytes("26 a101 a201 4000") << 162;
+        QTest::newRow("command accepted, not stored") << 38 << faults([](Faults &f) { f.ignoreCommand = 1; })
+                                                      << bytes("a1") << bytes("a101") << 160;
     }
-    void faultsShapeTheReplies()
+    void repliesAsModelAndFaultsSay()
     {
+        QFETCH(int, model);
         QFETCH(Faults, faults);
         QFETCH(QByteArray, requests);
         QFETCH(QByteArray, replies);
         QFETCH(int, brake);
-        auto sim = started(model(38, faults));
-        Line line(sim->linkPath());
+        test::SimFolder folder;
+        EscSimulator &sim = folder.addEsc(1, model, faults);
+        Line line(sim.linkPath());
         QCOMPARE(line.exchange(requests, replies.size()), replies);
-        QVERIFY(sim->waitForReceived(requests.size(), 1s));
+        QVERIFY(sim.waitForReceived(requests.size(), 1s));
         QByteArray logged;
-        for (const ReceivedByte &received : sim->receivedBytes())
+        for (const ReceivedByte &received : sim.receivedBytes())
             logged += char(received.value);
         QCOMPARE(logged, requests);
-        QCOMPARE(int(sim->settings()[0]), brake);
+        QCOMPARE(int(sim.settings()[0]), brake);
     }
 
-    void faultsChangeWhileRunningAndRestartTheCount()
+    // Faults set while running count commands from then on.
+    void faultsChangeWhileRunning()
     {
-        auto sim = started({});
-        Line line(sim->linkPath());
+        test::SimFolder folder;
+        EscSimulator &sim = folder.addEsc(1);
+        Line line(sim.linkPath());
         QCOMPARE(line.exchange(bytes("a1"), 2), bytes("a101"));
-        sim->setFaults(faults([](Faults &f) { f.silent = true; }));
-        QCOMPARE(line.exchange(bytes("00"), 1), QByteArray());
-        sim->setFaults(faults([](Faults &f) { f.rejectCommand = 1; }));
-        QCOMPARE(line.exchange(bytes("a2"), 2), bytes("a200"));
-        QCOMPARE(sim->settings()[0], 161);
-        QCOMPARE(line.exchange(bytes("a2"), 2), bytes("a201"));
-        sim->setFaults(faults([](Faults &f) { f.ignoreCommand = 1; }));
-        QCOMPARE(line.exchange(bytes("a0"), 2), bytes("a001"));
-        QCOMPARE(sim->settings()[0], 162);
-        sim->clearLog();
-        QVERIFY(!sim->waitForReceived(1, 50ms));
+        sim.setFaults(faults([](Faults &f) { f.rejectCommand = 1; }));
+        QCOMPARE(line.exchange(bytes("a2 a2"), 4), bytes("a200 a201"));
+        QCOMPARE(sim.settings()[0], 162);
+        sim.clearLog();
+        QVERIFY(!sim.waitForReceived(1, 50ms));
     }
 
     void replyDelayAndPacingHoldTheAnswerWithoutBlockingStop()
     {
-        SimOptions options = model(38, faults([](Faults &f) { f.replyDelayMs = 300; }));
+        SimOptions options;
+        options.faults.replyDelayMs = 300;
         options.lineRatePacing = true;
-        auto sim = started(options);
-        Line line(sim->linkPath());
+        test::SimFolder folder;
+        EscSimulator &sim = folder.addEsc(1, options);
+        Line line(sim.linkPath());
         QElapsedTimer timer;
         timer.start();
         QCOMPARE(line.exchange(bytes("02"), 11), bytes("a0263038415162708090 01"));
         // Eleven bytes of ten bits at 19200 baud take 5.7 ms on the wire.
         QVERIFY(timer.nsecsElapsed() >= 305'000'000);
 
-        sim->setFaults(faults([](Faults &f) { f.replyDelayMs = 20000; }));
+        sim.setFaults(faults([](Faults &f) { f.replyDelayMs = 20000; }));
         line.send(bytes("00"));
-        QVERIFY(sim->waitForReceived(2, 1s));
+        QVERIFY(sim.waitForReceived(2, 1s));
         timer.restart();
-        sim->stop();
+        sim.stop();
         QVERIFY(timer.elapsed() < 2000);
     }
 
     void droppedLineTakesDeviceAndLinkAway()
     {
-        auto sim = started(model(38, faults([](Faults &f) { f.dropAfterBytes = 2; })));
-        const std::string device = sim->devicePath();
-        Line line(sim->linkPath());
+        test::SimFolder folder;
+        EscSimulator &sim = folder.addEsc(1, 38, faults([](Faults &f) { f.dropAfterBytes = 2; }));
+        const std::string device = sim.devicePath();
+        Line line(sim.linkPath());
         QCOMPARE(line.exchange(bytes("00"), 1), bytes("26"));
         QCOMPARE(line.exchange(bytes("00"), 1), QByteArray());
         QVERIFY(line.hungUp());
-        QVERIFY(sim->lineDropped());
-        QVERIFY(!std::filesystem::exists(std::filesystem::symlink_status(sim->linkPath())));
+        QVERIFY(sim.lineDropped());
+        QVERIFY(!std::filesystem::exists(std::filesystem::symlink_status(sim.linkPath())));
         QVERIFY(!Line(device).isOpen());
     }
 
-    // A stale link is replaced, a running one is not taken over; stop removes the link and a
-    // restart starts from the settings given and changed since.
+    // A stale link is replaced, a live one kept; a restart keeps the settings given and changed since.
     void linksTheDeviceAndRestartsWithKeptSettings()
     {
         namespace fs = std::filesystem;
-        const std::string link = folder() + "/com7";
-        fs::create_directories(folder());
+        test::SimFolder folder;
+        const std::string link = folder.comLink(7).toStdString();
         fs::create_symlink("/dev/pts/orvesc-gone", link);
-        SimOptions options;
-        options.settings = EscSettings{161, 32, 50, 57, 64, 80, 97, 113, 129, 145, 192};
-        auto sim = started(options, 7);
-        QCOMPARE(fs::read_symlink(link).string(), sim->devicePath());
+        EscSimulator &sim = folder.addEsc(7, 38, {}, EscSettings{161, 32, 50, 57, 64, 80, 97, 113, 129, 145, 192});
+        QCOMPARE(fs::read_symlink(link).string(), sim.devicePath());
         EscSimulator rival;
         std::string error;
-        QVERIFY(!rival.start(folder(), 7, &error) && !error.empty());
-        QCOMPARE(fs::read_symlink(link).string(), sim->devicePath());
+        QVERIFY(!rival.start(folder.path().toStdString(), 7, &error) && !error.empty());
+        QCOMPARE(fs::read_symlink(link).string(), sim.devicePath());
         QCOMPARE(Line(link).exchange(bytes("02 a2"), 13), bytes("a1203239405061718191 01 a201"));
-        sim->stop();
+        sim.stop();
         QVERIFY(!fs::exists(fs::symlink_status(link)));
-        sim->stop();
-        QVERIFY2(sim->start(folder(), 7, &error), error.c_str());
+        sim.stop();
+        QVERIFY2(sim.start(folder.path().toStdString(), 7, &error), error.c_str());
         QCOMPARE(Line(link).exchange(bytes("02"), 11), bytes("a2203239405061718191 01"));
     }
 
-    // Options reach the simulator, the byte log is written, a stop signal removes the port link,
-    // and the state file brings programmed settings back for the same model only.
+    // Options, byte log, clean stop on a signal, and settings kept in the state file for that model only.
     void servesLogsAndKeepsStateAcrossRestarts()
     {
         QTemporaryDir dir;
@@ -266,7 +215,9 @@ private slots:
                                              .exchange(QByteArray::fromHex(requests), count);
             // Give the simulator a moment to keep what it stored before it is stopped.
             QTest::qWait(300);
-            return terminate(sim) && !QFileInfo(folder + QStringLiteral("/com4")).isSymLink() ? reply : QByteArray("unclean stop");
+            ::kill(static_cast<pid_t>(sim.processId()), SIGTERM);
+            const bool clean = sim.waitForFinished(5000) && sim.exitStatus() == QProcess::NormalExit && sim.exitCode() == 0;
+            return clean && !QFileInfo(folder + QStringLiteral("/com4")).isSymLink() ? reply : QByteArray("unclean stop");
         };
         QCOMPARE(run(QStringLiteral("--model 179 --reject-command 2 --settings 161,32,50,57,64,80,97,117,129,145 --log ")
                      + logPath, "00 02 a0 74", 16), QByteArray::fromHex("b3 a1203239405061758191 01 a001 7400"));
