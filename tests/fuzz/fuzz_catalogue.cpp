@@ -15,13 +15,11 @@
 #include <cstdint>
 
 using namespace orvesc;
+using orvesc::fuzz::acceptedModel;
 using orvesc::fuzz::ByteReader;
 using orvesc::test::entryCode;
 
 namespace {
-
-// The model codes identification accepts.
-bool accepted(int code) { return (code >= 37 && code <= 47) || (code >= 177 && code <= 227); }
 
 // Whether the ESC has a command for a list on this model at all.
 bool hasCode(SettingList which, int escType, bool nickel)
@@ -77,7 +75,7 @@ private:
 
         m_programEnabled = false;
         // An answer outside the accepted codes is no identification: the lists stay as they are.
-        m_records.EscType = static_cast<std::int16_t>(accepted(code) ? code : 0);
+        m_records.EscType = static_cast<std::int16_t>(acceptedModel(code) ? code : 0);
         if (m_records.EscType == 0)
             return;
         m_view.setModelName({});

@@ -38,8 +38,6 @@ Script readScript(ByteReader &input)
     return script;
 }
 
-bool acceptedModel(int code) { return (code >= 37 && code <= 47) || (code >= 177 && code <= 227); }
-
 class Bench
 {
 public:
