@@ -1,6 +1,5 @@
-// Drives the catalogue's procedures as the main window does, with the model code, the reported
-// settings and the user's choices taken from the fuzz input, and checks after every step that
-// nothing could make PROGRAM send a code that the lists do not show.
+// Drives the catalogue as the main window does, with the model, the reported settings and the user's choices
+// from the fuzz input; no step may let PROGRAM send a code that the lists do not show.
 // Input: a Connect, then opcodes until the input ends: 0 Connect (code, 12 settings bytes),
 // 1 user choice (list, index), 2 user typing (list, choice), 3 PROGRAM, 4 DEFAULT.
 
