@@ -89,7 +89,7 @@ private slots:
         row("identify", {183, good, "identify", 0, "\t183\tQUORL R9 12S", "COM1: QUORL R9 12S found", "00 00"});
         row("identify nothing", {38, faults([](sim::Faults &f) { f.silent = true; }), "identify", 2, "",
                                  "No ESC answered on COM1", "00 00"});
-        row("missing port", {38, good, "identify --port COM4", 3, "", "COM4: error 3:", ""});
+        row("missing port", {38, good, "identify --port COM255", 3, "", "COM255: error 3:", ""});
         row("read", {38, good, "read", 0, "RPM CONTROL         OFF*            144", "", ConnectBytes});
         row("read, short reply", {38, faults([](sim::Faults &f) { f.settingsBytes = 5; }), "read", 4, "",
                                   "Communication Error", ConnectBytes});
@@ -114,6 +114,10 @@ private slots:
         row("missing file", {38, good, "verify nothing.orvesc.json", 1, "",
                              "nothing.orvesc.json cannot be used: it does not exist", ""});
         row("-o with --all", {38, good, "read --all -o x.json", 1, "", "give one --port", ""});
+        row("COM256", {38, good, "identify --port COM256", 1, "", "\"COM256\" is not a port", ""});
+        row("--port with --all", {38, good, "identify --all --port 1", 1, "", "give either --port or --all", ""});
+        row("file to read", {38, good, "read x.orvesc.json", 1, "", "unexpected argument \"x.orvesc.json\"", ""});
+        row("dry run, no verify", {38, good, brakeOn + " --dry-run --no-verify", 1, "", "drop --no-verify", ""});
         // Refused once the model and its settings are known: nothing but CONNECT's bytes.
         row("entry the model lacks", {38, good, "write --set \"battery=12S Li\"", 1, "",
                                       "Its entries: Ni, 2S Li, 3S Li*", ConnectBytes});
