@@ -64,34 +64,6 @@ class tst_SettingsDocument : public QObject
 {
     Q_OBJECT
 private slots:
-    void roundTripKeepsEveryCode_data()
-    {
-        QTest::addColumn<int>("code");
-        for (const EscModel &model : escModels())
-            QTest::addRow("%d", model.code) << model.code;
-    }
-
-    void roundTripKeepsEveryCode()
-    {
-        QFETCH(int, code);
-        SettingsBench saved;
-        showFactory(saved, code);
-        // Away from the factory choices: the last entry of every list, rules running as they go.
-        for (int i = 0; i < SettingListCount; ++i)
-            saved.list(SettingList(i)).select(saved.list(SettingList(i)).count() - 1);
-        const DocumentResult written = documentFromView(saved.view, code);
-        QVERIFY2(written.document, written.error.c_str());
-        const DocumentResult read = readSettingsDocument(writeSettingsDocument(*written.document));
-        QVERIFY2(read.document, read.error.c_str());
-
-        SettingsBench loaded;
-        showFactory(loaded, code);
-        applyDocument(loaded.view, code, *read.document);
-        QVERIFY(saved.form.get_Config().complete());
-        QVERIFY(loaded.form.get_Config().complete());
-        QCOMPARE(loaded.records.NewConfig, saved.records.NewConfig);
-    }
-
     void badFileIsRefused_data()
     {
         QTest::addColumn<std::string>("bytes");
