@@ -40,19 +40,6 @@ void click(QWidget *dialog, const char *name)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// Stand-in system information programs that leave proof they ran, alone on the PATH.
-void install(const QTemporaryDir &dir, const QStringList &names, const QByteArray &interpreter)
-{
-    for (const QString &name : names) {
-        QFile file(dir.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("#!" + interpreter + "\necho started > '" + QFile::encodeName(dir.filePath("ran-" + name)) + "'\n");
-        file.close();
-        QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    }
-    qputenv("PATH", names.isEmpty() ? QByteArray() : QFile::encodeName(dir.path()));
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(RegistryValues)
@@ -121,8 +108,17 @@ private slots:
         QFETCH(QStringList, installed);
         QFETCH(QByteArray, interpreter);
         QFETCH(QString, started);
+        // Stand-in programs that leave proof they ran, alone on the PATH.
         QTemporaryDir dir;
-        install(dir, installed, interpreter);
+        for (const QString &name : installed) {
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            const QByteArray proof = QFile::encodeName(dir.filePath("ran-" + name));
+            file.write("#!" + interpreter + "\necho started > '" + proof + "'\n");
+            file.close();
+            QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        }
+        qputenv("PATH", installed.isEmpty() ? QByteArray() : QFile::encodeName(dir.path()));
         QPointer<frmAbout> dialog = new frmAbout;
         dialog->show();
         QStringList box; // what the message box showed: title, text, icon, buttons

@@ -39,14 +39,6 @@ std::string replaced(std::string text, const std::string &from, const std::strin
     return at == std::string::npos ? text : text.replace(at, from.size(), to);
 }
 
-// A bench connected to `code` and showing its factory report.
-void showFactory(SettingsBench &bench, int code)
-{
-    bench.connect(code);
-    bench.records.EscConfig = factoryReport(code);
-    bench.form.show_Config();
-}
-
 // One setting programmed as `programmed` and reported back as `reported`.
 struct Difference
 {
@@ -135,7 +127,9 @@ private slots:
         QFETCH(int, connected);
         QFETCH(std::string, notOffered);
         SettingsBench bench;
-        showFactory(bench, connected);
+        bench.connect(connected);
+        bench.records.EscConfig = factoryReport(connected);
+        bench.form.show_Config();
 
         const std::vector<std::string> before = bench.selections();
         const ApplyPlan plan = planApply(bench.view, connected, document);

@@ -7,7 +7,6 @@
 #include <QBuffer>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <optional>
@@ -155,8 +154,7 @@ private slots:
     void roundTrip()
     {
         CliRig rig;
-        QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("mine.orvesc.json"));
+        const QString file = rig.path() + QStringLiteral("/mine.orvesc.json");
         const sim::EscSettings custom{162, 32, 50, 53, 64, 81, 97, 113, 129, 144, 1};
         sim::EscSimulator &source = rig.addEsc(1, 45, {}, custom);
         QCOMPARE(rig.run(QStringLiteral("read -o ") + file).exitCode, 0);
