@@ -1,4 +1,3 @@
-#include "aboutnotice.h"
 #include "frmabout.h"
 #include "orvescversion.h"
 #include "sysinfo.h"
@@ -41,19 +40,6 @@ void click(QWidget *dialog, const char *name)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// Stand-in system information programs that leave proof they ran, alone on the PATH.
-void install(const QTemporaryDir &dir, const QStringList &names, const QByteArray &interpreter)
-{
-    for (const QString &name : names) {
-        QFile file(dir.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("#!" + interpreter + "\necho started > '" + QFile::encodeName(dir.filePath("ran-" + name)) + "'\n");
-        file.close();
-        QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    }
-    qputenv("PATH", names.isEmpty() ? QByteArray() : QFile::encodeName(dir.path()));
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(RegistryValues)
@@ -64,7 +50,6 @@ class TestAbout : public QObject
     Q_OBJECT
 
     QByteArray m_path;
-    QStringList m_notices;
 
 private slots:
     void init()
@@ -72,14 +57,11 @@ private slots:
         QCoreApplication::setApplicationName(QStringLiteral(ORVESC_APP_NAME));
         QCoreApplication::setApplicationVersion(QStringLiteral(ORVESC_VERSION_STRING));
         m_path = qgetenv("PATH");
-        m_notices.clear();
-        AboutNotice::setHook([this](const QString &text) { m_notices << text; });
     }
 
     void cleanup()
     {
         qputenv("PATH", m_path);
-        AboutNotice::setHook({});
         qDeleteAll(QApplication::topLevelWidgets());
     }
 
@@ -126,33 +108,36 @@ private slots:
         QFETCH(QStringList, installed);
         QFETCH(QByteArray, interpreter);
         QFETCH(QString, started);
+        // Stand-in programs that leave proof they ran, alone on the PATH.
         QTemporaryDir dir;
-        install(dir, installed, interpreter);
+        for (const QString &name : installed) {
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            const QByteArray proof = QFile::encodeName(dir.filePath("ran-" + name));
+            file.write("#!" + interpreter + "\necho started > '" + proof + "'\n");
+            file.close();
+            QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        }
+        qputenv("PATH", installed.isEmpty() ? QByteArray() : QFile::encodeName(dir.path()));
         QPointer<frmAbout> dialog = new frmAbout;
         dialog->show();
+        QStringList box; // what the message box showed: title, text, icon, buttons
+        QTimer::singleShot(0, this, [&box] {
+            if (auto *shown = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                box << shown->windowTitle() << shown->text() << QString::number(shown->icon())
+                    << QString::number(shown->standardButtons().toInt());
+                shown->button(QMessageBox::Ok)->click();
+            }
+        });
         click(dialog, "cmdSysInfo");
         if (!started.isEmpty())
             QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir.filePath("ran-" + started)), 10000);
-        QCOMPARE(m_notices, started.isEmpty() ? QStringList{ Unavailable } : QStringList{});
+        const QStringList unavailable{ "OrvESC", Unavailable, QString::number(QMessageBox::NoIcon),
+                                       QString::number(QMessageBox::Ok) };
+        QCOMPARE(box, started.isEmpty() ? unavailable : QStringList{});
         QVERIFY(dialog && dialog->isVisible());
         for (const QString &name : installed)
             QVERIFY2(name == started || !QFile::exists(dir.filePath("ran-" + name)), qPrintable(name));
-    }
-
-    void messageBoxHasOnlyOkNoIconAndApplicationTitle()
-    {
-        AboutNotice::setHook({});
-        QStringList seen;
-        QTimer::singleShot(0, this, [&] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                seen << box->windowTitle() << box->text() << QString::number(box->icon())
-                     << QString::number(box->standardButtons().toInt());
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
-        AboutNotice::show(nullptr, Unavailable);
-        QCOMPARE(seen, (QStringList{ "OrvESC", Unavailable, QString::number(QMessageBox::NoIcon),
-                                     QString::number(QMessageBox::Ok) }));
     }
 
     void registryValueBecomesText_data()

@@ -39,51 +39,23 @@ std::string replaced(std::string text, const std::string &from, const std::strin
     return at == std::string::npos ? text : text.replace(at, from.size(), to);
 }
 
-// A bench connected to `code` and showing its factory report.
-void showFactory(SettingsBench &bench, int code)
+// One setting programmed as `programmed` and reported back as `reported`.
+struct Difference
 {
-    bench.connect(code);
-    bench.records.EscConfig = factoryReport(code);
-    bench.form.show_Config();
-}
+    int code, element, programmed, reportedElement, reported;
+    std::string differences;
+};
 
 } // namespace
 
 Q_DECLARE_METATYPE(SettingsDocument)
+Q_DECLARE_METATYPE(Difference)
 
 // Settings files: the format, applying a file to the lists, and comparing a report with what was programmed.
 class tst_SettingsDocument : public QObject
 {
     Q_OBJECT
 private slots:
-    void roundTripKeepsEveryCode_data()
-    {
-        QTest::addColumn<int>("code");
-        for (const EscModel &model : escModels())
-            QTest::addRow("%d", model.code) << model.code;
-    }
-
-    void roundTripKeepsEveryCode()
-    {
-        QFETCH(int, code);
-        SettingsBench saved;
-        showFactory(saved, code);
-        // Away from the factory choices: the last entry of every list, rules running as they go.
-        for (int i = 0; i < SettingListCount; ++i)
-            saved.list(SettingList(i)).select(saved.list(SettingList(i)).count() - 1);
-        const DocumentResult written = documentFromView(saved.view, code);
-        QVERIFY2(written.document, written.error.c_str());
-        const DocumentResult read = readSettingsDocument(writeSettingsDocument(*written.document));
-        QVERIFY2(read.document, read.error.c_str());
-
-        SettingsBench loaded;
-        showFactory(loaded, code);
-        applyDocument(loaded.view, code, *read.document);
-        QVERIFY(saved.form.get_Config().complete());
-        QVERIFY(loaded.form.get_Config().complete());
-        QCOMPARE(loaded.records.NewConfig, saved.records.NewConfig);
-    }
-
     void badFileIsRefused_data()
     {
         QTest::addColumn<std::string>("bytes");
@@ -155,7 +127,9 @@ private slots:
         QFETCH(int, connected);
         QFETCH(std::string, notOffered);
         SettingsBench bench;
-        showFactory(bench, connected);
+        bench.connect(connected);
+        bench.records.EscConfig = factoryReport(connected);
+        bench.form.show_Config();
 
         const std::vector<std::string> before = bench.selections();
         const ApplyPlan plan = planApply(bench.view, connected, document);
@@ -173,41 +147,32 @@ private slots:
 
     void compareNamesDifferences_data()
     {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<int>("element");
-        QTest::addColumn<int>("programmed");
-        QTest::addColumn<int>("reportedElement");
-        QTest::addColumn<int>("reported");
-        QTest::addColumn<std::string>("differences");
-        QTest::newRow("equal") << 38 << 0 << 160 << 0 << 160 << ""s;
-        QTest::newRow("brake") << 38 << 0 << 160 << 0 << 161 << "BRAKE: the ESC has ON, the list shows OFF*"s;
-        QTest::newRow("long cutoff") << 183 << 2 << 131 << 3 << 52 << "CUTOFF V/CELL: the ESC has 2.7 V, the list shows 2.0 V"s;
-        QTest::newRow("other cutoff family ignored") << 183 << 2 << 56 << 2 << 50 << ""s;
-        QTest::newRow("acceleration delay") << 183 << 9 << 195 << 10 << 196
-                                            << "ACCELERATION DELAY: the ESC has LEVEL5, the list shows LEVEL4*"s;
-        QTest::newRow("nickel cutoff from its own element") << 38 << 1 << 32 << 1 << 38
-                                                        << "BATTERY: the ESC has 3S Li*, the list shows Ni\rCUTOFF V/CELL: the ESC has 0.6 V*, the list shows code 56"s;
-        QTest::newRow("no acceleration delay on 181") << 181 << 9 << 195 << 10 << 1 << ""s;
-        QTest::newRow("warn voltage") << 182 << 6 << 116 << 7 << 117
-                                      << "WARN VOLTAGE: the ESC has AC +0.3, the list shows AC +0.2*"s;
-        QTest::newRow("code no entry stands for") << 38 << 5 << 98 << 6 << 105
-                                                  << "TIMING MODE: the ESC has code 105, the list shows AUTO*"s;
+        QTest::addColumn<Difference>("row");
+        const auto row = [](const char *name, const Difference &difference) { QTest::newRow(name) << difference; };
+        row("equal", { 38, 0, 160, 0, 160, "" });
+        row("brake", { 38, 0, 160, 0, 161, "BRAKE: the ESC has ON, the list shows OFF*" });
+        row("long cutoff", { 183, 2, 131, 3, 52, "CUTOFF V/CELL: the ESC has 2.7 V, the list shows 2.0 V" });
+        row("other cutoff family ignored", { 183, 2, 56, 2, 50, "" });
+        row("acceleration delay",
+            { 183, 9, 195, 10, 196, "ACCELERATION DELAY: the ESC has LEVEL5, the list shows LEVEL4*" });
+        row("nickel cutoff from its own element", { 38, 1, 32, 1, 38, "BATTERY: the ESC has 3S Li*, the list shows Ni\r"
+                                                    "CUTOFF V/CELL: the ESC has 0.6 V*, the list shows code 56" });
+        row("no acceleration delay on 181", { 181, 9, 195, 10, 1, "" });
+        row("warn voltage", { 182, 6, 116, 7, 117, "WARN VOLTAGE: the ESC has AC +0.3, the list shows AC +0.2*" });
+        row("code no entry stands for",
+            { 38, 5, 98, 6, 105, "TIMING MODE: the ESC has code 105, the list shows AUTO*" });
     }
 
     void compareNamesDifferences()
     {
-        QFETCH(int, code);
-        QFETCH(int, element);
-        QFETCH(int, programmed);
-        QFETCH(int, reportedElement);
-        QFETCH(int, reported);
-        Report report = factoryReport(code);
+        QFETCH(Difference, row);
+        Report report = factoryReport(row.code);
         // What PROGRAM sends for the factory report: its lithium cutoff, the rest one element on.
         std::array<std::int16_t, 10> newConfig{ report[0], report[1], report[3], report[4], report[5],
                                                 report[6], report[7], report[8], report[9], report[10] };
-        newConfig[std::size_t(element)] = std::int16_t(programmed);
-        report[std::size_t(reportedElement)] = std::int16_t(reported);
-        QTEST(describeDifferences(compareSettings(code, newConfig, report)), "differences");
+        newConfig[std::size_t(row.element)] = std::int16_t(row.programmed);
+        report[std::size_t(row.reportedElement)] = std::int16_t(row.reported);
+        QCOMPARE(describeDifferences(compareSettings(row.code, newConfig, report)), row.differences);
     }
 };
 

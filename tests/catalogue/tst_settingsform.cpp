@@ -1,6 +1,8 @@
 #include "entrycodes.h"
 #include "modeltable.h"
+#include "settingsapply.h"
 #include "settingsbench.h"
+#include "settingsdocument.h"
 
 #include <QtTest>
 
@@ -47,16 +49,12 @@ SettingList listOf(int element)
     return SettingList(element <= 2 ? element : element - 1);
 }
 
-bool warnVoltage(int code)
-{
-    const EscModel *model = findEscModel(code);
-    return model && std::string(model->name).find('W') != std::string::npos;
-}
-
 // A reply whose every setting the lists of model `code` can show.
 std::array<std::int16_t, 12> showable(int code, std::int16_t battery)
 {
-    return { 160, battery, 48, 56, 65, 81, 98, std::int16_t(warnVoltage(code) ? 116 : 112), 128, 144, 192, 1 };
+    const EscModel *model = findEscModel(code);
+    const bool warn = model && std::string(model->name).find('W') != std::string::npos;
+    return { 160, battery, 48, 56, 65, 81, 98, std::int16_t(warn ? 116 : 112), 128, 144, 192, 1 };
 }
 
 // A bench connected to `code` and showing its factory settings, which trigger no rule.
@@ -249,6 +247,17 @@ private slots:
             }
         }
         QVERIFY(bench.messages().empty());
+
+        // The last entries now shown survive a settings file: saved, read back and applied to the factory lists.
+        const DocumentResult saved = documentFromView(bench.view, code);
+        QVERIFY2(saved.document, saved.error.c_str());
+        const DocumentResult read = readSettingsDocument(writeSettingsDocument(*saved.document));
+        QVERIFY2(read.document, read.error.c_str());
+        SettingsBench loaded;
+        showFactory(loaded, code);
+        applyDocument(loaded.view, code, *read.document);
+        QVERIFY(loaded.form.get_Config().complete());
+        QCOMPARE(loaded.records.NewConfig, bench.records.NewConfig);
     }
 
     void reportedRpmControlOverridesReportedBrake()

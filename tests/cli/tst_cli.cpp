@@ -2,33 +2,22 @@
 #include "clisetup.h"
 #include "console.h"
 #include "documentfile.h"
-#include "escsimulator.h"
+#include "simfolder.h"
 
 #include <QBuffer>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include <functional>
-#include <memory>
-#include <vector>
+#include <optional>
 
 using namespace orvesc;
-
-Q_DECLARE_METATYPE(orvesc::sim::Faults)
+using orvesc::test::faults;
 
 namespace {
 
 // The bytes CONNECT and the settings read send: probe, identify, read.
 const QString ConnectBytes = QStringLiteral("00 00 02");
-
-sim::Faults faulty(const std::function<void(sim::Faults &)> &set)
-{
-    sim::Faults faults;
-    set(faults);
-    return faults;
-}
 
 struct CliRun
 {
@@ -37,23 +26,11 @@ struct CliRun
     QString err;
 };
 
-// Simulated ESCs linked as comN in a folder of the rig's own, the command line run in-process on them.
-class CliRig
+// The command line run in-process on the folder's simulated ESCs.
+class CliRig : public test::SimFolder
 {
 public:
-    sim::EscSimulator &addEsc(int com, int model = 38, const sim::Faults &faults = {},
-                              std::optional<sim::EscSettings> settings = std::nullopt)
-    {
-        sim::SimOptions options;
-        options.modelCode = model;
-        options.faults = faults;
-        options.settings = settings;
-        m_escs.push_back(std::make_unique<sim::EscSimulator>(options));
-        if (!m_escs.back()->start(m_folder.path().toStdString(), com))
-            qFatal("no simulator on com%d", com);
-        return *m_escs.back();
-    }
-    QString backupFolder() const { return m_folder.filePath(QStringLiteral("backups")); }
+    QString backupFolder() const { return path() + QStringLiteral("/backups"); }
 
     CliRun run(const QString &arguments) const
     {
@@ -63,13 +40,9 @@ public:
         err.open(QIODevice::WriteOnly);
         cli::Console console(out, err);
         const int code = cli::runCli(QStringList{QStringLiteral("orvesc-cli")} + QProcess::splitCommand(arguments),
-                                     cli::CliSetup{m_folder.path(), QStringList(), backupFolder()}, console);
+                                     cli::CliSetup{path(), QStringList(), backupFolder()}, console);
         return {code, QString::fromUtf8(out.data()), QString::fromUtf8(err.data())};
     }
-
-private:
-    QTemporaryDir m_folder;
-    std::vector<std::unique_ptr<sim::EscSimulator>> m_escs;
 };
 
 // The bytes an ESC received, as hex pairs: "00 00 02 a1 ...".
@@ -81,7 +54,22 @@ QString receivedHex(const sim::EscSimulator &esc)
     return QString::fromLatin1(bytes.toHex(' '));
 }
 
+// One command line against one simulated ESC on COM1.
+struct Command
+{
+    int model;
+    sim::Faults faults;
+    QString arguments;
+    int exitCode;
+    QString output;  // a line stdout must hold
+    QString message; // text stderr must hold
+    QString bytes;   // what the ESC received, from the start
+    std::optional<sim::EscSettings> settings = std::nullopt;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Command)
 
 // orvesc-cli against simulated ESCs: what each command prints, its exit code, and the bytes that
 // reach the ESC.
@@ -92,86 +80,73 @@ class TestCli : public QObject
 private slots:
     void command_data()
     {
-        QTest::addColumn<int>("model");
-        QTest::addColumn<sim::Faults>("faults");
-        QTest::addColumn<QString>("arguments");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("output");   // a line stdout must hold
-        QTest::addColumn<QString>("message");  // text stderr must hold
-        QTest::addColumn<QString>("bytes");    // what the ESC received, from the start
-
+        QTest::addColumn<Command>("row");
+        const auto row = [](const char *name, const Command &command) { QTest::newRow(name) << command; };
         const sim::Faults good;
-        QTest::newRow("ports") << 38 << good << "ports" << 0 << "COM1\t" << "" << "";
-        QTest::newRow("identify") << 183 << good << "identify" << 0 << "\t183\tQUORL R9 12S" << "COM1: QUORL R9 12S found" << "00 00";
-        QTest::newRow("identify nothing") << 38 << faulty([](sim::Faults &f) { f.silent = true; }) << "identify" << 2 << ""
-                                          << "No ESC answered on COM1" << "00 00";
-        QTest::newRow("missing port") << 38 << good << "identify --port COM4" << 3 << "" << "COM4: error 3:" << "";
-        QTest::newRow("read") << 38 << good << "read" << 0 << "RPM CONTROL         OFF*            144" << "" << ConnectBytes;
-        QTest::newRow("read, short reply") << 38 << faulty([](sim::Faults &f) { f.settingsBytes = 5; })
-                                           << "read" << 4 << "" << "Communication Error" << ConnectBytes;
-        QTest::newRow("write set") << 38 << good << "write --set brake=on --set \"motor reverse=ON*\"" << 0 << ""
-                                   << "programmed and verified" << ConnectBytes + " a1 26 38 41 51 62 70 81 90 02";
-        QTest::newRow("write, no verify") << 38 << good << "write --set brake=soft --no-verify" << 0 << "" << "not verified"
-                                          << ConnectBytes + " a2 26 38 41 51 62 70 80 90";
-        QTest::newRow("default on 183") << 183 << good << "default --no-verify" << 0 << "" << "QUORL R9 12S programmed"
-                                        << "00 00 02 a0 2b 38 41 51 62 70 80 90 c0";
-        QTest::newRow("dry run") << 38 << good << "write --set brake=on --dry-run" << 0 << "COM1  0xA1  BRAKE  ON"
-                                 << "nothing sent" << ConnectBytes;
-        QTest::newRow("rejected") << 38 << faulty([](sim::Faults &f) { f.rejectCommand = 3; }) << "write --set brake=on" << 5
-                                  << "" << "rejected command 3 of 9" << ConnectBytes + " a1 26 38";
-        QTest::newRow("no answer") << 38 << faulty([](sim::Faults &f) { f.echoWithoutAnswer = true; }) << "write --set brake=on"
-                                   << 4 << "" << "Communication Error" << ConnectBytes + " a1";
+        const QString brakeOn = QStringLiteral("write --set brake=on");
+        row("ports", {38, good, "ports", 0, "COM1\t", "", ""});
+        row("identify", {183, good, "identify", 0, "\t183\tQUORL R9 12S", "COM1: QUORL R9 12S found", "00 00"});
+        row("identify nothing", {38, faults([](sim::Faults &f) { f.silent = true; }), "identify", 2, "",
+                                 "No ESC answered on COM1", "00 00"});
+        row("missing port", {38, good, "identify --port COM255", 3, "", "COM255: error 3:", ""});
+        row("read", {38, good, "read", 0, "RPM CONTROL         OFF*            144", "", ConnectBytes});
+        row("read, short reply", {38, faults([](sim::Faults &f) { f.settingsBytes = 5; }), "read", 4, "",
+                                  "Communication Error", ConnectBytes});
+        row("write set", {38, good, brakeOn + " --set \"motor reverse=ON*\"", 0, "", "programmed and verified",
+                          ConnectBytes + " a1 26 38 41 51 62 70 81 90 02"});
+        row("write, no verify", {38, good, "write --set brake=soft --no-verify", 0, "", "not verified",
+                                 ConnectBytes + " a2 26 38 41 51 62 70 80 90"});
+        row("default on 183", {183, good, "default --no-verify", 0, "", "QUORL R9 12S programmed",
+                                "00 00 02 a0 2b 38 41 51 62 70 80 90 c0"});
+        row("dry run", {38, good, brakeOn + " --dry-run", 0, "COM1  0xA1  BRAKE  ON", "nothing sent", ConnectBytes});
+        row("rejected", {38, faults([](sim::Faults &f) { f.rejectCommand = 3; }), brakeOn, 5, "",
+                         "rejected command 3 of 9", ConnectBytes + " a1 26 38"});
+        row("no answer", {38, faults([](sim::Faults &f) { f.echoWithoutAnswer = true; }), brakeOn, 4, "",
+                          "Communication Error", ConnectBytes + " a1"});
         // Refused before any port is opened.
-        QTest::newRow("unknown key") << 38 << good << "write --set brakes=on" << 1 << "" << "\"brakes\" is not a setting" << "";
-        QTest::newRow("unknown entry") << 38 << good << "write --set brake=hard" << 1 << "" << "Entries: OFF, ON, SOFT" << "";
-        QTest::newRow("rpm with brake") << 38 << good << "write --set brake=on --set \"rpm control=on range 2\"" << 1 << ""
-                                        << "\"RPM Control Disabled with Brake\"" << "";
-        QTest::newRow("rpm without soft start") << 38 << good << "write --set rpm_control=gasmode --set soft-start=off" << 1
-                                                << "" << "\"RPM Control Disabled without SoftStart\"" << "";
-        QTest::newRow("missing file") << 38 << good << "verify nothing.orvesc.json" << 1 << "" << "nothing.orvesc.json cannot be used: it does not exist" << "";
-        QTest::newRow("-o with --all") << 38 << good << "read --all -o x.json" << 1 << "" << "give one --port" << "";
+        row("unknown key", {38, good, "write --set brakes=on", 1, "", "\"brakes\" is not a setting", ""});
+        row("unknown entry", {38, good, "write --set brake=hard", 1, "", "Entries: OFF, ON, SOFT", ""});
+        row("rpm with brake", {38, good, brakeOn + " --set \"rpm control=on range 2\"", 1, "",
+                               "\"RPM Control Disabled with Brake\"", ""});
+        row("rpm without soft start", {38, good, "write --set rpm_control=gasmode --set soft-start=off", 1, "",
+                                       "\"RPM Control Disabled without SoftStart\"", ""});
+        row("missing file", {38, good, "verify nothing.orvesc.json", 1, "",
+                             "nothing.orvesc.json cannot be used: it does not exist", ""});
+        row("-o with --all", {38, good, "read --all -o x.json", 1, "", "give one --port", ""});
+        row("COM256", {38, good, "identify --port COM256", 1, "", "\"COM256\" is not a port", ""});
+        row("--port with --all", {38, good, "identify --all --port 1", 1, "", "give either --port or --all", ""});
+        row("file to read", {38, good, "read x.orvesc.json", 1, "", "unexpected argument \"x.orvesc.json\"", ""});
+        row("dry run, no verify", {38, good, brakeOn + " --dry-run --no-verify", 1, "", "drop --no-verify", ""});
         // Refused once the model and its settings are known: nothing but CONNECT's bytes.
-        QTest::newRow("entry the model lacks") << 38 << good << "write --set \"battery=12S Li\"" << 1 << ""
-                                               << "Its entries: Ni, 2S Li, 3S Li*" << ConnectBytes;
-        QTest::newRow("rpm with hard cut") << 38 << good << "write --set \"rpm control=ON RANGE 1\" --set cutoff=2.7v" << 1
-                                           << "" << "\"RPM Control Disabled with Hard Cut LVC\"" << ConnectBytes;
-        QTest::newRow("acceleration on 38") << 38 << good << "write --set acceleration_delay=level2" << 1 << ""
-                                            << "has no ACCELERATION DELAY setting" << ConnectBytes;
-        QTest::newRow("no cut") << 38 << good << "write --set \"cutoff action=no cut\" --no-verify" << 0
-                                << "" << "programmed" << ConnectBytes + " a0 26 38 42 51 62 70 80 90";
-        QTest::newRow("read-back differs") << 38 << faulty([](sim::Faults &f) { f.ignoreCommand = 1; })
-                                           << "write --set brake=on" << 6 << "COM1: BRAKE: the ESC has OFF*, it was programmed with ON"
-                                           << "the read-back differs" << ConnectBytes + " a1 26 38 41 51 62 70 80 90 02";
-        QTest::newRow("trace") << 38 << good << "write --set brake=on --no-verify --trace -" << 0 << ""
-                               << "-> 0xA1 BRAKE: ON" << ConnectBytes + " a1 26 38 41 51 62 70 80 90";
+        row("entry the model lacks", {38, good, "write --set \"battery=12S Li\"", 1, "",
+                                      "Its entries: Ni, 2S Li, 3S Li*", ConnectBytes});
+        row("rpm with hard cut", {38, good, "write --set \"rpm control=ON RANGE 1\" --set cutoff=2.7v", 1, "",
+                                  "\"RPM Control Disabled with Hard Cut LVC\"", ConnectBytes});
+        row("acceleration on 38", {38, good, "write --set acceleration_delay=level2", 1, "",
+                                   "has no ACCELERATION DELAY setting", ConnectBytes});
+        // The ESC reports RPM control on; the brake asked for would switch it off, which was not asked for.
+        row("rules would change the ESC", {38, good, "write --set brake=soft", 1, "",
+                                           "\"RPM Control Disabled with Brake\": the setting rules would change "
+                                           "RPM CONTROL: ON RANGE 1 -> OFF*", ConnectBytes,
+                                           sim::EscSettings{160, 38, 48, 53, 65, 81, 98, 112, 128, 145, 1}});
+        row("no cut", {38, good, "write --set \"cutoff action=no cut\" --no-verify", 0, "", "programmed",
+                       ConnectBytes + " a0 26 38 42 51 62 70 80 90"});
+        row("read-back differs", {38, faults([](sim::Faults &f) { f.ignoreCommand = 1; }), brakeOn, 6,
+                                  "COM1: BRAKE: the ESC has OFF*, it was programmed with ON", "the read-back differs",
+                                  ConnectBytes + " a1 26 38 41 51 62 70 80 90 02"});
+        row("trace", {38, good, brakeOn + " --no-verify --trace -", 0, "", "-> 0xA1 BRAKE: ON",
+                      ConnectBytes + " a1 26 38 41 51 62 70 80 90"});
     }
     void command()
     {
-        QFETCH(int, model);
-        QFETCH(sim::Faults, faults);
-        QFETCH(QString, arguments);
-        QFETCH(QString, output);
-        QFETCH(QString, message);
+        QFETCH(Command, row);
         CliRig rig;
-        sim::EscSimulator &esc = rig.addEsc(1, model, faults);
-        const CliRun run = rig.run(arguments);
-        QTEST(run.exitCode, "exitCode");
-        QVERIFY2(run.out.contains(output), qPrintable(run.out));
-        QVERIFY2(run.err.contains(message), qPrintable(run.err));
-        QTEST(receivedHex(esc), "bytes");
-    }
-
-    // The ESC reports RPM control on; a brake asked for would switch it off, which was not asked for.
-    void refusesWhatTheRulesWouldChangeOnTheEsc()
-    {
-        CliRig rig;
-        sim::EscSimulator &esc = rig.addEsc(1, 38, {}, sim::EscSettings{160, 38, 48, 53, 65, 81, 98, 112, 128, 145, 1});
-        const CliRun run = rig.run(QStringLiteral("write --set brake=soft"));
-        QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.err.contains(QStringLiteral("\"RPM Control Disabled with Brake\": the setting rules would change "
-                                                 "RPM CONTROL: ON RANGE 1 -> OFF*")),
-                 qPrintable(run.err));
-        QCOMPARE(receivedHex(esc), ConnectBytes);
+        sim::EscSimulator &esc = rig.addEsc(1, row.model, row.faults, row.settings);
+        const CliRun run = rig.run(row.arguments);
+        QCOMPARE(run.exitCode, row.exitCode);
+        QVERIFY2(run.out.contains(row.output), qPrintable(run.out));
+        QVERIFY2(run.err.contains(row.message), qPrintable(run.err));
+        QCOMPARE(receivedHex(esc), row.bytes);
     }
 
     // read -o then write of that file puts one ESC's settings on another, keeping a backup; verify
@@ -179,8 +154,7 @@ private slots:
     void roundTrip()
     {
         CliRig rig;
-        QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("mine.orvesc.json"));
+        const QString file = rig.path() + QStringLiteral("/mine.orvesc.json");
         const sim::EscSettings custom{162, 32, 50, 53, 64, 81, 97, 113, 129, 144, 1};
         sim::EscSimulator &source = rig.addEsc(1, 45, {}, custom);
         QCOMPARE(rig.run(QStringLiteral("read -o ") + file).exitCode, 0);
@@ -221,7 +195,7 @@ private slots:
     {
         CliRig rig;
         sim::EscSimulator &first = rig.addEsc(1);
-        rig.addEsc(2, 38, faulty([](sim::Faults &f) { f.rejectCommand = 2; }));
+        rig.addEsc(2, 38, faults([](sim::Faults &f) { f.rejectCommand = 2; }));
         sim::EscSimulator &third = rig.addEsc(3, 42);
         const CliRun run = rig.run(QStringLiteral("write --set reverse=on --all --json"));
         QCOMPARE(run.exitCode, 5);

@@ -1,11 +1,9 @@
-#include "escsimulator.h"
+#include "simfolder.h"
 
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
-#include <memory>
 
 using namespace orvesc;
 
@@ -16,21 +14,11 @@ class TestCliStation : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir m_folder;
+    test::SimFolder m_folder;
     QProcess m_cli;
     QByteArray m_out;
     QByteArray m_err;
 
-    std::unique_ptr<sim::EscSimulator> plugIn(int model, int rejectCommand = 0)
-    {
-        sim::SimOptions options;
-        options.modelCode = model;
-        options.faults.rejectCommand = rejectCommand;
-        auto esc = std::make_unique<sim::EscSimulator>(options);
-        if (!esc->start(m_folder.path().toStdString(), 1))
-            qFatal("no simulator");
-        return esc;
-    }
     // Waits until stdout (or stderr) holds the text.
     bool printed(const QByteArray &text, bool onStderr = false)
     {
@@ -49,19 +37,19 @@ private slots:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("ORVESC_PORT_LINKS"), m_folder.path());
         environment.insert(QStringLiteral("ORVESC_SYSTEM_PORTS"), QString());
-        environment.insert(QStringLiteral("ORVESC_BACKUPS"), m_folder.filePath(QStringLiteral("backups")));
+        environment.insert(QStringLiteral("ORVESC_BACKUPS"), m_folder.path() + QStringLiteral("/backups"));
         m_cli.setProcessEnvironment(environment);
         m_cli.start(QStringLiteral(ORVESC_CLI_EXECUTABLE),
                     QProcess::splitCommand(QStringLiteral("write --station --port COM1 --set brake=on")));
         QVERIFY(m_cli.waitForStarted());
 
-        std::unique_ptr<sim::EscSimulator> esc = plugIn(38);
+        sim::EscSimulator *esc = &m_folder.addEsc(1);
         QVERIFY2(printed("PASS 1  QUORL R5 3S  COM1  (passed 1, failed 0)"), m_out.constData());
         QCOMPARE(esc->settings()[0], 161);
         esc->stop();
         QVERIFY2(printed("plug in the next ESC", true), m_err.constData());
 
-        esc = plugIn(183);
+        esc = &m_folder.addEsc(1, 183);
         QVERIFY2(printed("PASS 2  QUORL R9 12S  COM1  (passed 2, failed 0)"), m_out.constData());
         // Left plugged in, it is probed again but never programmed again.
         QVERIFY(esc->waitForReceived(esc->receivedBytes().size() + 2, std::chrono::seconds(10)));
@@ -72,7 +60,7 @@ private slots:
         m_err.clear();
         esc->stop();
         QVERIFY2(printed("plug in the next ESC", true), m_err.constData());
-        esc = plugIn(38, 2);
+        esc = &m_folder.addEsc(1, 38, test::faults([](sim::Faults &f) { f.rejectCommand = 2; }));
         QVERIFY2(printed("FAIL 3  QUORL R5 3S  COM1  (passed 2, failed 1): error 5"), m_out.constData());
         QVERIFY(printed("\a", true));
 

@@ -1,6 +1,5 @@
-// Drives the catalogue's procedures as the main window does, with the model code, the reported
-// settings and the user's choices taken from the fuzz input, and checks after every step that
-// nothing could make PROGRAM send a code that the lists do not show.
+// Drives the catalogue as the main window does, with the model, the reported settings and the user's choices
+// from the fuzz input; no step may let PROGRAM send a code that the lists do not show.
 // Input: a Connect, then opcodes until the input ends: 0 Connect (code, 12 settings bytes),
 // 1 user choice (list, index), 2 user typing (list, choice), 3 PROGRAM, 4 DEFAULT.
 
@@ -15,13 +14,11 @@
 #include <cstdint>
 
 using namespace orvesc;
+using orvesc::fuzz::acceptedModel;
 using orvesc::fuzz::ByteReader;
 using orvesc::test::entryCode;
 
 namespace {
-
-// The model codes identification accepts.
-bool accepted(int code) { return (code >= 37 && code <= 47) || (code >= 177 && code <= 227); }
 
 // Whether the ESC has a command for a list on this model at all.
 bool hasCode(SettingList which, int escType, bool nickel)
@@ -77,7 +74,7 @@ private:
 
         m_programEnabled = false;
         // An answer outside the accepted codes is no identification: the lists stay as they are.
-        m_records.EscType = static_cast<std::int16_t>(accepted(code) ? code : 0);
+        m_records.EscType = static_cast<std::int16_t>(acceptedModel(code) ? code : 0);
         if (m_records.EscType == 0)
             return;
         m_view.setModelName({});

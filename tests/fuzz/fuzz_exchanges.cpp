@@ -1,11 +1,9 @@
-// Runs the ESC exchanges against an ESC whose every byte, delay and failure comes from the fuzz
-// input, on a virtual clock, and checks after each exchange that the port is closed, that only
-// its own request went out and that the result is one the exchange can give.
-// Input, per exchange (at most MaxExchanges): kind (0 probe, 1 identify, 2 read_Config,
-// 3 read_Config2, 4 send_Command); operand (probe/identify: signed port byte; send_Command:
-// big-endian int16); fault (low 3 bits 4..7: the k-th open fails, the write fails, the line drops
-// at the k-th look, the window closes in the k-th wait; k = fault >> 3); junk count % 4 and bytes;
-// reply count % 16, then per byte its delay after the previous one in 8 ms steps and its value.
+// Runs the ESC exchanges on a virtual clock against an ESC scripted by the fuzz input; after each exchange
+// the port must be closed, only its own request sent, and the result one the exchange can give.
+// Input per exchange: kind % 5 (probe, identify, read_Config, read_Config2, send_Command); operand (probe,
+// identify: signed port byte; send_Command: big-endian int16); fault (low 3 bits 4..7: the k-th open fails,
+// the write fails, the line drops at the k-th look, the window closes in the k-th wait; k = fault >> 3);
+// junk count % 4 and bytes; reply count % 16, then per byte its delay after the last in 8 ms steps and its value.
 
 #include "escexchanges.h"
 #include "memorysettingsview.h"
@@ -37,8 +35,6 @@ Script readScript(ByteReader &input)
     }
     return script;
 }
-
-bool acceptedModel(int code) { return (code >= 37 && code <= 47) || (code >= 177 && code <= 227); }
 
 class Bench
 {

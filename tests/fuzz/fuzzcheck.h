@@ -17,6 +17,9 @@
 
 namespace orvesc::fuzz {
 
+// The model codes identification accepts, written out apart from the code that applies them.
+inline bool acceptedModel(int code) { return (code >= 37 && code <= 47) || (code >= 177 && code <= 227); }
+
 // Hands out the fuzz input byte after byte; once it is used up every read gives 0.
 class ByteReader
 {
