@@ -141,13 +141,6 @@ public:
             esc->clearLog();
         messages.texts.clear();
     }
-    static QList<int> received(const sim::EscSimulator &esc)
-    {
-        QList<int> values;
-        for (const sim::ReceivedByte &byte : esc.receivedBytes())
-            values << byte.value;
-        return values;
-    }
 
     // Members end in reverse order: the window first, then the port, the ESCs last.
     SimFolder sims;

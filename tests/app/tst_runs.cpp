@@ -102,7 +102,7 @@ private slots:
         bench.click("Connect");
 
         for (int i = 0; i < search.ports.size(); ++i)
-            QCOMPARE(EscBench::received(*bench.sims.escs()[i]), search.traffic[i]);
+            QCOMPARE(received(*bench.sims.escs()[i]), search.traffic[i]);
         QCOMPARE(bench.widget<QComboBox>("cmbCOM")->currentIndex(), search.selected);
         QCOMPARE(bench.state(), search.state);
         if (!search.lists.isEmpty())
@@ -180,7 +180,7 @@ private slots:
         bench.click(send.list ? "Program" : "CmdReset");
 
         QCOMPARE(shownWhileSending, chosen);
-        QCOMPARE(EscBench::received(esc), send.traffic);
+        QCOMPARE(received(esc), send.traffic);
         QStringList moving; // down the nine boxes, the last one cleared after the pause
         for (const char *name : CheckNames)
             moving << '+' + QLatin1String(name) << '-' + QLatin1String(name);
@@ -219,7 +219,7 @@ private slots:
 
         bench.click("Program");
 
-        QCOMPARE(EscBench::received(esc), stop.traffic);
+        QCOMPARE(received(esc), stop.traffic);
         QCOMPARE(bench.checkedBoxes(), stop.ticked);
         QCOMPARE(bench.state(), stop.state);
         QCOMPARE(bench.messages.texts.size(), stop.message.isEmpty() ? 0 : 1);
@@ -276,7 +276,7 @@ private slots:
         const bool finished = traffic.size() == 9;
         QCOMPARE(clock.elapsed() >= 2000, finished);
         QTRY_COMPARE(bench.form->isVisible(), finished);
-        QCOMPARE(EscBench::received(esc), traffic);
+        QCOMPARE(received(esc), traffic);
         QCOMPARE(bench.listTexts(), lists);
         QCOMPARE(bench.messages.texts, finished ? QStringList{Taken} : QStringList());
         QVERIFY(!bench.port.portOpen());
@@ -315,7 +315,7 @@ private slots:
         else
             bench.click("Program");
 
-        QCOMPARE(EscBench::received(esc), readBack.traffic);
+        QCOMPARE(received(esc), readBack.traffic);
         QCOMPARE(bench.messages.texts, QStringList{readBack.message});
         QCOMPARE(bench.listTexts(), lists);
         // PROGRAM and DEFAULT stay ready for another try.

@@ -97,7 +97,7 @@ private slots:
         QCOMPARE(bench.listTexts(), saved);
         QCOMPARE(bench.messages.texts, QStringList());
         bench.click("Program");
-        QCOMPARE(EscBench::received(esc), Factory38);
+        QCOMPARE(received(esc), Factory38);
     }
 
     // Another model's file names both models before anything changes, and Cancel changes nothing; what

@@ -108,8 +108,6 @@ private slots:
         row("unknown entry", {38, good, "write --set brake=hard", 1, "", "Entries: OFF, ON, SOFT", ""});
         row("rpm with brake", {38, good, brakeOn + " --set \"rpm control=on range 2\"", 1, "",
                                "\"RPM Control Disabled with Brake\"", ""});
-        row("rpm without soft start", {38, good, "write --set rpm_control=gasmode --set soft-start=off", 1, "",
-                                       "\"RPM Control Disabled without SoftStart\"", ""});
         row("missing file", {38, good, "verify nothing.orvesc.json", 1, "",
                              "nothing.orvesc.json cannot be used: it does not exist", ""});
         row("-o with --all", {38, good, "read --all -o x.json", 1, "", "give one --port", ""});

@@ -11,7 +11,6 @@
 #include <QProcess>
 #include <QTest>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -33,15 +32,6 @@ inline bool link(const QString &target, const QString &path)
 
 // The folder's links and no system port: nothing outside the folder is ever opened.
 inline PortMap portMap(const SimFolder &folder) { return PortMap(folder.path(), {}); }
-
-// The bytes an ESC received, in order.
-inline std::vector<int> received(const sim::EscSimulator &esc)
-{
-    const auto log = esc.receivedBytes();
-    std::vector<int> values(log.size());
-    std::transform(log.begin(), log.end(), values.begin(), [](const sim::ReceivedByte &b) { return b.value; });
-    return values;
-}
 
 // One simulated ESC on COM1 and the window's exchanges over the real serial component.
 struct Rig

@@ -8,7 +8,7 @@ using namespace std::chrono_literals;
 using test::faults;
 using test::Texts;
 using Outcome = EscExchanges::Outcome;
-using Bytes = std::vector<int>;
+using Bytes = QList<int>;
 using Config = QList<int>;
 using Replies = QList<QPair<int, int>>;  // ms after the request, byte
 

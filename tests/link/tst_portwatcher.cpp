@@ -4,8 +4,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <unistd.h>
-
 using namespace orvesc;
 
 // The watcher on a system-port list of the test's own and a link folder of its own.
@@ -49,21 +47,6 @@ private slots:
             devices << arguments.at(0).toString();
         QCOMPARE(devices, flickered);
         QCOMPARE(watcher.systemPorts(), states.last());
-    }
-
-    // A link made, re-pointed or removed in the folder is noticed without anyone calling look().
-    void noticesLinksInTheFolder()
-    {
-        QTemporaryDir folder;
-        const QByteArray link = QFile::encodeName(folder.filePath(QStringLiteral("com3")));
-        PortWatcher watcher(folder.path(), [] { return QStringList(); });
-        QSignalSpy changed(&watcher, &PortWatcher::portsChanged);
-        QVERIFY(::symlink("/dev/null", link.constData()) == 0);
-        QTRY_COMPARE(changed.count(), 1);
-        QVERIFY(::unlink(link.constData()) == 0 && ::symlink("/dev/zero", link.constData()) == 0);
-        QTRY_COMPARE(changed.count(), 2);
-        QVERIFY(::unlink(link.constData()) == 0);
-        QTRY_COMPARE(changed.count(), 3);
     }
 };
 

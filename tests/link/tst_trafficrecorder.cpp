@@ -98,7 +98,7 @@ private slots:
         QCOMPARE(kept, QByteArray("\x92\x93\x94" "C"));
         QVERIFY(rig.esc.waitForReceived(5, std::chrono::seconds(5)));
         QVERIFY(sunk.front().time <= sunk.back().time);
-        QCOMPARE(received(rig.esc), (std::vector<int>{0x90, 0x91, 0x92, 0x93, 0x94}));
+        QCOMPARE(received(rig.esc), (QList<int>{0x90, 0x91, 0x92, 0x93, 0x94}));
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "escsimulator.h"
 
+#include <QList>
 #include <QString>
 #include <QTemporaryDir>
 #include <QtGlobal>
@@ -18,6 +19,15 @@ inline sim::Faults faults(const std::function<void(sim::Faults &)> &set)
     sim::Faults f;
     set(f);
     return f;
+}
+
+// The bytes an ESC received, in order.
+inline QList<int> received(const sim::EscSimulator &esc)
+{
+    QList<int> values;
+    for (const sim::ReceivedByte &byte : esc.receivedBytes())
+        values << byte.value;
+    return values;
 }
 
 // Simulated ESCs linked as comN in a port-link folder of their own. Port maps built on it list no
