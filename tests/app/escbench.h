@@ -121,8 +121,7 @@ public:
     {
         esc.setFaults(faults([replyDelayMs](sim::Faults &f) { f.replyDelayMs = replyDelayMs; }));
     }
-    // Runs action once, from inside the window's wait for the ESC, as soon as esc has received
-    // count bytes since its log was last cleared.
+    // Runs action once, inside the window's wait, when esc has received count bytes since its log was cleared.
     void when(const sim::EscSimulator &esc, std::size_t count, std::function<void()> action)
     {
         m_watch.disconnect();

@@ -227,8 +227,7 @@ private slots:
         QVERIFY(!bench.port.portOpen());
     }
 
-    // Input during a run is dropped; any way of closing the window ends the wait of PROGRAM or Compare
-    // at once.
+    // Input during a run is dropped; any way of closing the window ends PROGRAM's or Compare's wait at once.
     void runIgnoresInputAndEndsAtOnceOnClosing_data()
     {
         QTest::addColumn<QString>("during");
@@ -282,8 +281,7 @@ private slots:
         QVERIFY(!bench.port.portOpen());
     }
 
-    // Compare reads once and changes no list; verifying PROGRAM ends with the same read and catches an
-    // ESC that answers 1 but keeps its old brake.
+    // Compare reads once, changing no list; Verify adds that read to PROGRAM and catches an ESC that lies.
     void readBackShowsWhatTheEscHolds_data()
     {
         QTest::addColumn<ReadBack>("readBack");

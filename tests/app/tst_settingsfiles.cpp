@@ -167,8 +167,7 @@ private slots:
         QCOMPARE(m_dialogs.questions.size() + bench.messages.texts.size(), 1);
     }
 
-    // Each read is backed up once, an unchanged read not again, past 200 files the oldest go;
-    // Restore Backup brings back what the ESC had before DEFAULT.
+    // Each new read is backed up once, the oldest past 200 go; Restore Backup undoes DEFAULT.
     void connectBacksUpAndRestoreUndoesDefault()
     {
         const QString folder = m_dir.filePath(QStringLiteral("backups"));

@@ -71,8 +71,7 @@ struct Command
 
 Q_DECLARE_METATYPE(Command)
 
-// orvesc-cli against simulated ESCs: what each command prints, its exit code, and the bytes that
-// reach the ESC.
+// orvesc-cli against simulated ESCs: what each command prints, its exit code and the bytes the ESC gets.
 class TestCli : public QObject
 {
     Q_OBJECT
@@ -187,8 +186,7 @@ private slots:
         QCOMPARE(other.settings()[0], 162);
     }
 
-    // Three ports at once, the second rejecting a command: the others are programmed, each port
-    // has its result line, and the worst code wins.
+    // Three ports, the second rejecting a command: the others are programmed, and the worst code wins.
     void threePortsOneFailing()
     {
         CliRig rig;

@@ -7,8 +7,7 @@
 
 using namespace orvesc;
 
-// write --station as used at a programming station: ESC after ESC plugged into one cable, each
-// programmed once, Ctrl+C ending the run with a summary.
+// write --station: ESC after ESC plugged into one cable, each programmed once; Ctrl+C ends with a summary.
 class TestCliStation : public QObject
 {
     Q_OBJECT

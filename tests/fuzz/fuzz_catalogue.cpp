@@ -158,8 +158,7 @@ private:
         return result;
     }
 
-    // DEFAULT of a named model shows the factory codes that show_Type wrote, and PROGRAM sends
-    // them unchanged.
+    // DEFAULT of a named model shows the factory codes show_Type wrote, and PROGRAM sends them unchanged.
     void restoreDefaults()
     {
         if (!m_programEnabled)
@@ -180,8 +179,7 @@ private:
         }
     }
 
-    // A list left without a selection is never sent, so only a selected brake or soft start
-    // could contradict RPM control.
+    // An unselected list is never sent: only a selected brake or soft start could contradict RPM control.
     void checkInterlocks()
     {
         FUZZ_CHECK(index(SettingList::RPM) <= 0

@@ -1,5 +1,4 @@
-// Runs a fuzz target over files without libFuzzer, so the ordinary test suite (and any compiler)
-// replays the committed corpus and the crashes once found.
+// Replays a fuzz target's corpus and past crashes without libFuzzer, in the ordinary test run.
 
 #include <algorithm>
 #include <cstdint>

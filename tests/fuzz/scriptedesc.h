@@ -1,7 +1,6 @@
 #pragma once
 
-// An ESC and its cable in memory, on a virtual clock, for driving the exchanges through every
-// reply, delay and failure without a port or real time (the exchanges fuzz target, the link tests).
+// An ESC and its cable in memory on a virtual clock: any reply, delay or failure, with no port or real time.
 
 #include "fuzzcheck.h"
 #include "serialport.h"

@@ -30,8 +30,7 @@ inline QList<int> received(const sim::EscSimulator &esc)
     return values;
 }
 
-// Simulated ESCs linked as comN in a port-link folder of their own. Port maps built on it list no
-// system port, so no test ever opens a real device.
+// Simulated ESCs linked as comN in a folder of their own; port maps on it list no system port, no real device.
 class SimFolder
 {
 public:
