@@ -1,5 +1,6 @@
 // The CPU the tool uses while it sits idle for a minute: the window shown (offscreen), the port
 // watcher looking for serial devices once a second and watching /dev and the link folder. The component knows no system port, so the start-up scan opens no real device.
+#include "benchsupport.h"
 #include "eventloopwaiter.h"
 #include "form1.h"
 #include "messenger.h"
@@ -13,8 +14,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <sys/resource.h>
-
 #include <chrono>
 #include <optional>
 
@@ -22,20 +21,6 @@ using namespace orvesc;
 using Clock = std::chrono::steady_clock;
 
 namespace {
-
-class Silent : public Messenger
-{
-public:
-    void beepAndShow(const std::string &) override {}
-};
-
-double cpuSeconds()
-{
-    rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec
-            + usage.ru_stime.tv_usec / 1e6;
-}
 
 void idleMinute(benchmark::State &state)
 {
@@ -49,7 +34,7 @@ void idleMinute(benchmark::State &state)
     PortMap portMap(folder.path(), QStringList());
     QSerialPortComponent port(portMap);
     EventLoopWaiter waiter;
-    Silent messenger;
+    bench::SilentMessenger messenger;
     Form1 window(port, portMap, waiter, messenger);
     // Second argument: 1 the watcher as the tool runs it, 2 asking Qt Serial Port on every look,
     // 0 no watcher at all.
@@ -66,12 +51,12 @@ void idleMinute(benchmark::State &state)
     double cpu = 0;
     double wall = 0;
     for (auto _ : state) {
-        const double cpuStart = cpuSeconds();
+        const double cpuStart = bench::cpuSeconds();
         const auto start = Clock::now();
         QTimer::singleShot(std::chrono::seconds(seconds), &application, &QCoreApplication::quit);
         QApplication::exec();
         wall = std::chrono::duration<double>(Clock::now() - start).count();
-        cpu = cpuSeconds() - cpuStart;
+        cpu = bench::cpuSeconds() - cpuStart;
         state.SetIterationTime(wall);
     }
     state.counters["wall_s"] = wall;

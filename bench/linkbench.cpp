@@ -1,5 +1,6 @@
 // Wall time of the ESC exchanges next to the time the line itself needs, the CPU spent while a
 // wait runs out, and how soon a wait wakes after a byte arrives.
+#include "benchsupport.h"
 #include "escexchanges.h"
 #include "escsimulator.h"
 #include "eventloopwaiter.h"
@@ -9,8 +10,6 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
-
-#include <sys/resource.h>
 
 #include <algorithm>
 #include <chrono>
@@ -125,14 +124,6 @@ void tenCommands(benchmark::State &state)
     }, 30, 10);
 }
 
-double cpuSeconds()
-{
-    rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec
-            + usage.ru_stime.tv_usec / 1e6;
-}
-
 // A settings read from an ESC that never answers: five seconds of waiting.
 void timeOutWaitCpu(benchmark::State &state)
 {
@@ -143,11 +134,11 @@ void timeOutWaitCpu(benchmark::State &state)
     double cpu = 0;
     double wall = 0;
     for (auto _ : state) {
-        const double cpuStart = cpuSeconds();
+        const double cpuStart = bench::cpuSeconds();
         const auto start = Clock::now();
         bench.exchanges.read_Config(escConfig);
         wall = std::chrono::duration<double>(Clock::now() - start).count();
-        cpu = cpuSeconds() - cpuStart;
+        cpu = bench::cpuSeconds() - cpuStart;
         state.SetIterationTime(wall);
     }
     state.counters["wall_s"] = wall;
