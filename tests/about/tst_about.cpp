@@ -119,7 +119,8 @@ private slots:
         QPointer<frmAbout> dialog = new frmAbout;
         dialog->show();
         QStringList box; // what the message box showed: title, text, icon, buttons
-        QTimer::singleShot(0, this, [&box] {
+        QObject row;     // ends the timer with this row, should no box come
+        QTimer::singleShot(0, &row, [&box] {
             if (auto *shown = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
                 box << shown->windowTitle() << shown->text() << QString::number(shown->icon())
                     << QString::number(shown->standardButtons().toInt());
