@@ -48,10 +48,10 @@ public:
 // The bytes an ESC received, as hex pairs: "00 00 02 a1 ...".
 QString receivedHex(const sim::EscSimulator &esc)
 {
-    QByteArray bytes;
-    for (const sim::ReceivedByte &byte : esc.receivedBytes())
-        bytes.append(char(byte.value));
-    return QString::fromLatin1(bytes.toHex(' '));
+    QStringList hex;
+    for (int byte : test::received(esc))
+        hex << QStringLiteral("%1").arg(byte, 2, 16, QLatin1Char('0'));
+    return hex.join(QLatin1Char(' '));
 }
 
 // One command line against one simulated ESC on COM1.
