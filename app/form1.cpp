@@ -9,7 +9,8 @@
 #include "verification.h"
 #include "portfollower.h"
 
-#include "escexchanges.h"
+#include "backupkeeper.h"
+#include "escsession.h"
 #include "eventloopwaiter.h"
 #include "portmap.h"
 #include "portscan.h"
@@ -28,7 +29,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <chrono>
+#include <QDir>
 
 namespace orvesc {
 
@@ -112,7 +113,7 @@ Form1::Form1(std::unique_ptr<SystemLink> system, QWidget *parent)
     system->messenger.setParentWidget(this);
     followPorts(system->watcher);
     m_system = std::move(system);
-    m_files->setBackupFolder(BackupStore::defaultFolder());
+    setBackupFolder(BackupStore::defaultFolder());
 }
 
 Form1::Form1(SerialPort &port, const PortMap &portMap, Waiter &waiter, Messenger &messenger,
@@ -123,13 +124,15 @@ Form1::Form1(SerialPort &port, const PortMap &portMap, Waiter &waiter, Messenger
       m_portMap(portMap),
       m_waiter(waiter),
       m_messenger(messenger),
-      m_exchanges(std::make_unique<EscExchanges>(m_port, waiter, messenger)),
+      m_backups(std::make_unique<BackupKeeper>()),
+      m_session(std::make_unique<EscSession>(m_port, portMap, waiter, messenger)),
       m_qtDialogs(std::make_unique<QtSettingsDialogs>(this)),
       m_files(std::make_unique<SettingsFiles>(*this, messenger, *m_qtDialogs)),
-      m_verification(std::make_unique<Verification>(*m_exchanges, messenger, *this, m_records)),
+      m_verification(std::make_unique<Verification>(*m_session, messenger, *this, m_records)),
       m_settings(*this, m_records),
       m_diagnostics(std::make_unique<Diagnostics>(*m_recorder, portMap, messenger, this))
 {
+    m_session->setBackupKeeper(m_backups.get());
     buildControls();
     Form_Load();
 }
@@ -137,6 +140,19 @@ Form1::Form1(SerialPort &port, const PortMap &portMap, Waiter &waiter, Messenger
 Form1::~Form1()
 {
     delete m_about;
+}
+
+void Form1::setBackupFolder(const QString &folder)
+{
+    m_backups->setFolder(folder);
+    m_files->setBackupFolder(folder);
+}
+
+void Form1::notePortsChanged()
+{
+    PinnedPort &pin = m_session->pinnedPort();
+    if (pin.isPinned() && pin.currentNumber() == 0)
+        pin.markGone();
 }
 
 PortFollower &Form1::followPorts(PortWatcher &watcher)
@@ -228,12 +244,12 @@ std::int16_t Form1::Chk_ESC(std::int16_t List)
     if (List < 0 || List >= cmbCOM->count())
         return 0;
     cmbCOM->setCurrentIndex(List);
-    return identified(m_exchanges->probe(selectedPortNumber()));
+    return identified(m_session->probe(selectedPortNumber()));
 }
 
 std::int16_t Form1::ini_COM()
 {
-    return identified(m_exchanges->identify(selectedPortNumber()));
+    return identified(m_session->identify(selectedPortNumber()));
 }
 
 int Form1::selectedPortNumber() const
@@ -280,6 +296,7 @@ void Form1::connectRun()
     const auto entries = static_cast<std::int16_t>(cmbCOM->count());
     std::int16_t i = 0;
     m_records.EscType = 0;
+    m_session->beginConnect();
     clear_Checks();
     Program->setEnabled(false);
     CmdReset->setEnabled(false);
@@ -303,15 +320,13 @@ void Form1::connectRun()
 
     m_settings.fillModelLists();
 
-    if (m_records.EscType >= 182 && m_records.EscType <= 224)
-        m_exchanges->read_Config2(m_records.EscConfig);
-    else
-        m_exchanges->read_Config(m_records.EscConfig);
+    m_session->readSettings(m_records.EscConfig);
     if (runCancelled())
         return;
     // Before anything can change the lists: the settings as the ESC holds them now.
+    QString backupProblem;
     if (m_records.EscConfig[0] > 0)
-        m_files->backUp(m_records.EscType, m_records.EscConfig);
+        backupProblem = m_session->backUp(m_records.EscConfig);
 
     if (m_records.EscConfig[0] > 0) {
         Frame3->setEnabled(true);
@@ -332,9 +347,14 @@ void Form1::connectRun()
         CmdReset->setEnabled(false);
     }
     m_settings.show_Type();
-    const std::string backupWarning = m_files->takeBackupWarning();
-    if (!backupWarning.empty())
-        m_messenger.beepAndShow(backupWarning);
+    if (!backupProblem.isEmpty()) {
+        m_messenger.beepAndShow(
+            QStringLiteral("Backups are off until OrvESC is started again: the settings cannot be "
+                           "saved in\r%1\r(%2). CONNECT, PROGRAM and DEFAULT work as before; make "
+                           "the folder writable to have backups.")
+                .arg(QDir::toNativeSeparators(m_backups->folder()), backupProblem)
+                .toStdString());
+    }
 }
 
 void Form1::Program_Click()
@@ -373,39 +393,24 @@ void Form1::programRun()
         return;
     }
 
-    try {
-        m_exchanges->prepareCommands();
-    } catch (const SerialError &error) {
-        m_messenger.beepAndShow(error.description().toStdString());
+    // One box ticked at a time, for the command the ESC has just accepted.
+    const auto tick = [this](int element) {
+        if (element >= static_cast<int>(m_checks.size()))
+            return;
+        if (element > 0)
+            checkBox(element - 1)->setChecked(false);
+        checkBox(element)->setChecked(true);
+    };
+    const EscSession::ProgramResult run = m_session->program(m_records.NewConfig, tick);
+    if (run.outcome == EscSession::ProgramResult::Outcome::Cancelled)
         return;
-    }
-
     // The first command the ESC does not accept ends the run; only a new CONNECT enables the
     // buttons again.
-    const auto accepted = [this](std::int16_t code) {
-        const std::int16_t reply = m_exchanges->send_Command(code);
-        if (runCancelled())
-            return false;
-        if (reply != 1) {
-            Program->setEnabled(false);
-            CmdReset->setEnabled(false);
-            return false;
-        }
-        return true;
-    };
-    const auto &codes = m_records.NewConfig;
-    for (int k = 0; k <= 8; ++k) {
-        if (!accepted(codes[k]))
-            return;
-        if (k > 0)
-            checkBox(k - 1)->setChecked(false);
-        checkBox(k)->setChecked(true);
+    if (run.failedElement >= 0) {
+        Program->setEnabled(false);
+        CmdReset->setEnabled(false);
     }
-    if (m_records.EscType > 181 && m_records.EscType < 224 && !accepted(codes[9]))
-        return;
-
-    m_waiter.wait([] { return false; }, std::chrono::seconds(1));
-    if (runCancelled())
+    if (!run.done())
         return;
     clear_Checks();
     if (m_verification->verifyAfterProgram() && !m_verification->verifyProgrammed(m_records.NewConfig))

@@ -23,7 +23,9 @@ class QPushButton;
 
 namespace orvesc {
 
+class BackupKeeper;
 class Diagnostics;
+class EscSession;
 class Lamp;
 class Messenger;
 class PortFollower;
@@ -71,9 +73,14 @@ public:
 
     // The Settings menu, for further entries.
     QMenu *settingsMenu() const { return mnuSettings; }
+    SettingsFiles &settingsFiles() { return *m_files; }
     // The window that tool users see backs up into BackupStore::defaultFolder(); a window on
     // given components (tests) backs up only once given a folder here.
-    SettingsFiles &settingsFiles() { return *m_files; }
+    void setBackupFolder(const QString &folder);
+    EscSession &session() { return *m_session; }
+    // The port watcher saw ports come or go: a device the session is pinned to that is no longer
+    // there stays gone, even if a device of that name comes back.
+    void notePortsChanged();
     // Replaces Qt's file dialogs and OK/Cancel box; the object must outlive the window.
     void setSettingsDialogs(SettingsDialogs &dialogs);
     // Opens the settings file as Open Settings... does once the first CONNECT has read an ESC's
@@ -157,7 +164,8 @@ private:
     const PortMap &m_portMap;
     Waiter &m_waiter;
     Messenger &m_messenger;
-    std::unique_ptr<EscExchanges> m_exchanges;
+    std::unique_ptr<BackupKeeper> m_backups;
+    std::unique_ptr<EscSession> m_session;
     std::unique_ptr<SettingsDialogs> m_qtDialogs;
     std::unique_ptr<SettingsFiles> m_files;
     std::unique_ptr<Verification> m_verification;

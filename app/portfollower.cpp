@@ -20,6 +20,7 @@ PortFollower::PortFollower(Form1 &form, PortWatcher &watcher, Messenger &messeng
 
 void PortFollower::portsChanged()
 {
+    m_form.notePortsChanged();
     m_rescanPending = true;
     catchUp();
 }

@@ -100,9 +100,15 @@ void SettingsFiles::openFile(const QString &path, int escType)
         return;
     }
     const SettingsDocument &document = *read.document;
-    const ApplyPlan plan = planApply(m_view, escType, document);
+    const SettingRequests requests = requestsOf(document);
+    const ApplyPlan plan = planApply(m_view, escType, requests);
+    if (!plan.refusal.empty()) {
+        m_messenger.beepAndShow("Cannot use the settings file\r" + text(QDir::toNativeSeparators(path))
+                                + "\r" + plan.refusal + ".\rThe lists are unchanged.");
+        return;
+    }
     std::string question;
-    if (plan.otherModel()) {
+    if (document.modelCode != escType) {
         question = "This file holds the settings of a " + modelLabel(document.modelCode)
             + ", the connected ESC is a " + modelLabel(escType)
             + ". Settings it does not offer keep their choice.\r\r";
@@ -118,11 +124,11 @@ void SettingsFiles::openFile(const QString &path, int escType)
         + "\r\rPress PROGRAM afterwards to write them into the ESC.";
     if (!m_dialogs->confirm(question))
         return;
-    const std::vector<std::string> notOffered = applyDocument(m_view, escType, document);
-    if (notOffered.empty())
+    applyRequests(m_view, escType, requests);
+    if (plan.notOffered.empty())
         return;
     m_messenger.beepAndShow("These settings of the file are not offered by the connected "
-                            + modelLabel(escType) + " and keep their choice:" + lines(notOffered));
+                            + modelLabel(escType) + " and keep their choice:" + lines(plan.notOffered));
 }
 
 void SettingsFiles::openPendingFile(int escType)

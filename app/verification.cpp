@@ -1,6 +1,6 @@
 #include "verification.h"
 
-#include "escexchanges.h"
+#include "escsession.h"
 #include "messenger.h"
 #include "settingsform.h"
 #include "settingsview.h"
@@ -17,16 +17,11 @@ const char *const SameSettings = "The ESC holds the settings shown.";
 const char *const ProgramNotTaken =
     "The ESC accepted every command, but reading its settings back shows differences:";
 
-bool readsTwelveBytes(int escType)
-{
-    return escType >= 182 && escType <= 224;
-}
-
 } // namespace
 
-Verification::Verification(EscExchanges &exchanges, Messenger &messenger, SettingsView &view,
+Verification::Verification(EscSession &session, Messenger &messenger, SettingsView &view,
                            const EscRecords &records)
-    : m_exchanges(exchanges)
+    : m_session(session)
     , m_messenger(messenger)
     , m_view(view)
     , m_records(records)
@@ -43,20 +38,6 @@ void Verification::setVerifyAfterProgram(bool on)
     QSettings().setValue(VerifyKey, on);
 }
 
-std::optional<std::vector<SettingDifference>>
-Verification::readBack(const std::array<std::int16_t, 10> &expected)
-{
-    // A record of its own: the window's EscConfig keeps what CONNECT left in it.
-    std::array<std::int16_t, 12> reported{};
-    if (readsTwelveBytes(m_records.EscType))
-        m_exchanges.read_Config2(reported);
-    else
-        m_exchanges.read_Config(reported);
-    if (reported[0] <= 0)
-        return std::nullopt;
-    return compareSettings(m_records.EscType, expected, reported);
-}
-
 void Verification::compareWithEsc()
 {
     // get_Config on a copy of the records: what PROGRAM would send, without touching NewConfig.
@@ -70,7 +51,7 @@ void Verification::compareWithEsc()
         m_messenger.beepAndShow("Nothing was compared: no choice is selected for " + captions + ".");
         return;
     }
-    const auto differences = readBack(shown.NewConfig);
+    const auto differences = m_session.readBack(shown.NewConfig);
     if (!differences)
         return;
     m_messenger.beepAndShow(differences->empty() ? std::string(SameSettings)
@@ -79,7 +60,7 @@ void Verification::compareWithEsc()
 
 bool Verification::verifyProgrammed(const std::array<std::int16_t, 10> &sent)
 {
-    const auto differences = readBack(sent);
+    const auto differences = m_session.readBack(sent);
     if (!differences)
         return false;
     if (differences->empty())

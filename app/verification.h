@@ -10,7 +10,7 @@
 
 namespace orvesc {
 
-class EscExchanges;
+class EscSession;
 class Messenger;
 class SettingsView;
 
@@ -20,7 +20,7 @@ class SettingsView;
 class Verification
 {
 public:
-    Verification(EscExchanges &exchanges, Messenger &messenger, SettingsView &view,
+    Verification(EscSession &session, Messenger &messenger, SettingsView &view,
                  const EscRecords &records);
 
     bool verifyAfterProgram() const;
@@ -34,10 +34,7 @@ public:
     bool verifyProgrammed(const std::array<std::int16_t, 10> &sent);
 
 private:
-    // The differences, or nullopt when the read failed (it said so itself) or was cancelled.
-    std::optional<std::vector<SettingDifference>> readBack(const std::array<std::int16_t, 10> &expected);
-
-    EscExchanges &m_exchanges;
+    EscSession &m_session;
     Messenger &m_messenger;
     SettingsView &m_view;
     const EscRecords &m_records;

@@ -1,4 +1,5 @@
 #include "commandcodes.h"
+#include "escprotocol.h"
 #include "messagetexts.h"
 #include "modeltable.h"
 #include "settingsform.h"
@@ -8,14 +9,6 @@ namespace orvesc {
 namespace {
 
 constexpr char LineBreak = '\r';
-
-// EscConfig carries both cutoff codes; the one shown belongs to the battery code.
-constexpr std::size_t NickelCutoffElement = 2;
-constexpr std::size_t LithiumCutoffElement = 3;
-
-// The EscConfig element shown in each setting list, in SettingList order.
-constexpr std::array<std::size_t, SettingListCount> ShownElement{ 0, 1, LithiumCutoffElement,
-                                                                   4, 5, 6, 7, 8, 9, 10 };
 
 } // namespace
 
@@ -63,10 +56,7 @@ void SettingsForm::show_Config()
         // "Ni" is shown only for code 32, so this follows the reported battery; it also keeps the
         // cutoff in the family of the list that the battery rule has just built.
         const bool nickel = list(SettingList::Batt).selectedIndex() == 0;
-        std::size_t element = ShownElement[static_cast<std::size_t>(i)];
-        if (which == SettingList::LVC && nickel)
-            element = NickelCutoffElement;
-        showCode(which, config[element], nickel, unshown);
+        showCode(which, config[reportedElement(which, nickel)], nickel, unshown);
     }
     if (unshown.empty())
         return;

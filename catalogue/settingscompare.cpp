@@ -1,6 +1,7 @@
 #include "settingscompare.h"
 
 #include "commandcodes.h"
+#include "escprotocol.h"
 #include "settingkeys.h"
 
 namespace orvesc {
@@ -8,11 +9,6 @@ namespace orvesc {
 namespace {
 
 constexpr char LineBreak = '\r';
-
-// The EscConfig element reported for each NewConfig element: from the cutoff action on, the
-// report is one further, since it carries both cutoffs.
-constexpr std::array<std::size_t, SettingListCount> ReportedElement{ 0, 1, 3, 4, 5, 6, 7, 8, 9, 10 };
-constexpr std::size_t ReportedNickelCutoff = 2;
 
 std::string textOf(SettingList which, int escType, bool nickel, int code)
 {
@@ -33,11 +29,8 @@ std::vector<SettingDifference> compareSettings(int escType,
         const auto which = static_cast<SettingList>(i);
         if (!commandCode(which, escType, nickel, 0))
             continue;
-        std::size_t element = ReportedElement[static_cast<std::size_t>(i)];
-        if (which == SettingList::LVC && nickel)
-            element = ReportedNickelCutoff;
         const int expected = newConfig[static_cast<std::size_t>(i)];
-        const int reported = escConfig[element];
+        const int reported = escConfig[reportedElement(which, nickel)];
         if (expected == reported)
             continue;
         differences.push_back({ which, settingCaption(which, escType),

@@ -1,6 +1,7 @@
 #include "settingsdocument.h"
 
 #include "commandcodes.h"
+#include "escprotocol.h"
 #include "modeltable.h"
 
 #include <nlohmann/json.hpp>
@@ -13,11 +14,6 @@ namespace orvesc {
 namespace {
 
 using Json = nlohmann::json;
-
-// The EscConfig element reported for each list: the record carries both cutoffs, so from the
-// cutoff action on it is one further.
-constexpr std::array<std::size_t, SettingListCount> ReportedElement{ 0, 1, 3, 4, 5, 6, 7, 8, 9, 10 };
-constexpr std::size_t ReportedNickelCutoff = 2;
 
 // Deeper than any settings file nests; deeper input is refused before it is built.
 constexpr std::size_t DepthLimit = 16;
@@ -299,10 +295,7 @@ DocumentResult documentFromReport(int escType, const std::array<std::int16_t, 12
     return buildDocument(
         escType,
         [&escConfig](SettingList which, bool nickel) -> std::optional<int> {
-            std::size_t element = ReportedElement[static_cast<std::size_t>(which)];
-            if (which == SettingList::LVC && nickel)
-                element = ReportedNickelCutoff;
-            return escConfig[element];
+            return escConfig[reportedElement(which, nickel)];
         },
         ": the ESC reported code ");
 }

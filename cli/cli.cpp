@@ -14,7 +14,7 @@ namespace orvesc::cli {
 
 namespace {
 
-PortResult identifyJob(EscSession &session, const std::vector<int> &candidates)
+PortResult identifyJob(PortSession &session, const std::vector<int> &candidates)
 {
     PortResult result;
     result.exitCode = session.connect(candidates);
@@ -23,7 +23,7 @@ PortResult identifyJob(EscSession &session, const std::vector<int> &candidates)
         return result;
     }
     result.port = session.target();
-    const QString name = modelName(session.model());
+    const QString name = QString::fromStdString(modelName(session.model()));
     result.summary = QStringLiteral("%1 found").arg(name);
     result.data = QStringLiteral("%1\t%2\t%3\t%4\n")
                           .arg(result.port.label, result.port.device)
@@ -53,7 +53,7 @@ int runCli(const QStringList &arguments, const CliSetup &setup, Console &console
 
     JobSetup jobSetup;
     jobSetup.console = &console;
-    jobSetup.backupFolder = setup.backupFolder;
+    jobSetup.backups.setFolder(setup.backupFolder);
     if (const QString problem = jobSetup.prepare(request); !problem.isEmpty()) {
         console.note(QStringLiteral("orvesc-cli: %1").arg(problem));
         return UsageError;
@@ -68,16 +68,16 @@ int runCli(const QStringList &arguments, const CliSetup &setup, Console &console
         return runner.run(identifyJob);
     case CliRequest::Command::Read:
         runner.setSingleDocument(!request.manyPorts());
-        return runner.run([&](EscSession &session, const std::vector<int> &candidates) {
+        return runner.run([&](PortSession &session, const std::vector<int> &candidates) {
             return readJob(jobSetup, session, candidates);
         });
     case CliRequest::Command::Verify:
-        return runner.run([&](EscSession &session, const std::vector<int> &candidates) {
+        return runner.run([&](PortSession &session, const std::vector<int> &candidates) {
             return verifyJob(jobSetup, session, candidates);
         });
     case CliRequest::Command::Write:
     case CliRequest::Command::Default:
-        return runner.run([&](EscSession &session, const std::vector<int> &candidates) {
+        return runner.run([&](PortSession &session, const std::vector<int> &candidates) {
             return writeJob(jobSetup, session, candidates);
         });
     case CliRequest::Command::Ports:

@@ -4,6 +4,7 @@
 #include "console.h"
 #include "exitcodes.h"
 #include "portscan.h"
+#include "qserialportcomponent.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -54,7 +55,7 @@ int PortRunner::run(const PortJob &job)
     std::vector<std::unique_ptr<QThread>> threads;
     for (std::size_t i = 0; i < workLists.size(); ++i) {
         threads.emplace_back(QThread::create([&, i] {
-            EscSession session(map, m_wrapper);
+            PortSession session(map, m_wrapper);
             PortResult result = job(session, workLists[i]);
             if (result.port.label.isEmpty())
                 result.port = session.target().label.isEmpty()

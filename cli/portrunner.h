@@ -1,6 +1,6 @@
 #pragma once
 
-#include "escsession.h"
+#include "portsession.h"
 #include "clisetup.h"
 
 #include <QJsonObject>
@@ -33,7 +33,7 @@ struct PortResult
 
 // The work done on each port, on that port's own thread; `candidates` are the COM numbers the
 // session's CONNECT searches.
-using PortJob = std::function<PortResult(EscSession &session, const std::vector<int> &candidates)>;
+using PortJob = std::function<PortResult(PortSession &session, const std::vector<int> &candidates)>;
 
 // Runs `job` on the requested ports: each --port, or every listed port that answers (--all), each
 // in its own thread with its own event loop, serial component and waiter; or, with neither, one
@@ -45,7 +45,7 @@ class PortRunner
 public:
     PortRunner(const CliRequest &request, const CliSetup &setup, Console &console);
 
-    void setPortWrapper(EscSession::PortWrapper wrapper) { m_wrapper = std::move(wrapper); }
+    void setPortWrapper(PortSession::PortWrapper wrapper) { m_wrapper = std::move(wrapper); }
     // With --json and one ESC, print the job's settings document alone instead of the array,
     // so that `read --json` writes what `read -o` saves.
     void setSingleDocument(bool single) { m_singleDocument = single; }
@@ -57,7 +57,7 @@ private:
     const CliRequest &m_request;
     const CliSetup &m_setup;
     Console &m_console;
-    EscSession::PortWrapper m_wrapper;
+    PortSession::PortWrapper m_wrapper;
     bool m_singleDocument = false;
 };
 

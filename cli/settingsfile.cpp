@@ -14,8 +14,7 @@ QString readSettingsFile(const QString &path, SettingsFile &file)
     }
     file.modelCode = result.document->modelCode;
     file.modelName = QString::fromStdString(result.document->modelName).trimmed();
-    for (const DocumentSetting &setting : result.document->settings)
-        file.requests[listOfKey(setting.key)] = SettingRequest{setting.code, QString()};
+    file.requests = requestsOf(*result.document);
     return QString();
 }
 

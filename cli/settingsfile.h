@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settingsplan.h"
+#include "settingsapply.h"
 
 #include <QString>
 

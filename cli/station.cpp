@@ -65,7 +65,7 @@ int runStation(const CliRequest &request, const CliSetup &setup, JobSetup &job, 
         map = resolved.map;
         named.push_back(resolved.targets.front().number);
     }
-    EscSession session(map, job.portWrapper());
+    PortSession session(map, job.portWrapper());
     // Probing once a second: a probe that waited out its own second needs no pause after it.
     QElapsedTimer round;
     const auto pause = [&] {

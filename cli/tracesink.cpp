@@ -37,7 +37,7 @@ void TraceSink::write(const QStringList &lines)
     }
 }
 
-EscSession::PortWrapper TraceSink::portWrapper()
+PortSession::PortWrapper TraceSink::portWrapper()
 {
     if (!isOpen())
         return {};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "escsession.h"
+#include "portsession.h"
 
 #include <QMutex>
 #include <QString>
@@ -27,7 +27,7 @@ public:
     QString open(const QString &target, Console &console);
     bool isOpen() const { return m_console != nullptr; }
     // The recorder to put around a port's component.
-    EscSession::PortWrapper portWrapper();
+    PortSession::PortWrapper portWrapper();
 
 private:
     void write(const QStringList &lines);

@@ -3,22 +3,38 @@
 #include "clioptions.h"
 #include "console.h"
 #include "exitcodes.h"
-#include "backups.h"
 #include "documentfile.h"
 #include "modeltable.h"
 #include "settingscompare.h"
 #include "settingsfile.h"
+#include "setrequests.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QDateTime>
 #include <QDir>
 #include <QJsonObject>
-#include <QMutexLocker>
 
 namespace orvesc::cli {
 
 namespace {
+
+QString text(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+QString modelText(int model)
+{
+    return text(modelName(model));
+}
+
+QStringList texts(const std::vector<std::string> &lines)
+{
+    QStringList list;
+    for (const std::string &line : lines)
+        list << text(line);
+    return list;
+}
 
 QString hexCode(int code)
 {
@@ -57,20 +73,16 @@ QString differencesText(const PortTarget &port, const std::vector<SettingDiffere
 
 // Before any write: the settings as the ESC reported them, kept as the window's CONNECT keeps
 // them. A backup that cannot be written never stops the write.
-void backUp(JobSetup &setup, const PortTarget &port, int model,
+void backUp(JobSetup &setup, PortSession &session, const PortTarget &port,
             const std::array<std::int16_t, 12> &reported)
 {
-    const QMutexLocker lock(&setup.backupMutex);
-    const DocumentResult report = documentFromReport(model, reported);
-    if (setup.backupsOff || setup.backupFolder.isEmpty() || !report.document)
-        return;
-    const QString error = BackupStore(setup.backupFolder).save(*report.document, QDateTime::currentDateTimeUtc());
+    session.engine().setBackupKeeper(&setup.backups);
+    const QString error = session.engine().backUp(reported);
     if (error.isEmpty())
         return;
-    setup.backupsOff = true;
     progress(setup, port, QStringLiteral("backups are off for this run: the settings cannot be saved in %1 "
                                          "(%2); the write goes on. Make the folder writable to have backups.")
-                                  .arg(QDir::toNativeSeparators(setup.backupFolder), error));
+                                  .arg(QDir::toNativeSeparators(setup.backups.folder()), error));
 }
 
 // A file of another model is used only when asked for; say what does not fit.
@@ -84,7 +96,7 @@ bool acceptsFileModel(JobSetup &setup, int model, PortResult &result)
                                     "--allow-other-model to use what fits.")
                              .arg(setup.fileModelName)
                              .arg(setup.fileModel)
-                             .arg(modelName(model))
+                             .arg(modelText(model))
                              .arg(model);
     return false;
 }
@@ -106,30 +118,30 @@ QString JobSetup::prepare(const CliRequest &cliRequest)
         if (QString problem = addSetRequest(set, requests); !problem.isEmpty())
             return problem;
     }
-    if (QString conflict = requestedConflict(requests); !conflict.isEmpty())
-        return conflict;
+    if (const std::string conflict = requestsConflict(requests); !conflict.empty())
+        return QStringLiteral("Refused, nothing was sent: %1.").arg(text(conflict));
     // A file names every setting of its model, so on an ESC of that model the plan does not
     // depend on what the ESC holds: a refusal is certain before any port is opened.
     if (fileModel != 0 && !cliRequest.allowOtherModel) {
         std::array<std::int16_t, 12> factory{};
         const auto codes = factoryCodes(fileModel);
         std::copy(codes.begin(), codes.end(), factory.begin());
-        if (const WritePlan plan = planWrite(fileModel, factory, requests); !plan.refusal.isEmpty())
-            return QStringLiteral("%1: %2").arg(cliRequest.file, plan.refusal);
+        if (const WritePlan plan = planWrite(fileModel, factory, requests); !plan.refusal.empty())
+            return QStringLiteral("%1: refused, nothing was sent: %2.").arg(cliRequest.file, text(plan.refusal));
     }
     if (!cliRequest.trace.isEmpty() && console)
         return trace.open(cliRequest.trace, *console);
     return QString();
 }
 
-int connectAndRead(EscSession &session, const std::vector<int> &candidates,
+int connectAndRead(PortSession &session, const std::vector<int> &candidates,
                    std::array<std::int16_t, 12> &reported, PortResult &result)
 {
     result.exitCode = session.connect(candidates);
     if (result.exitCode == Done) {
         result.port = session.target();
         result.json.insert(QStringLiteral("model_code"), session.model());
-        result.json.insert(QStringLiteral("model"), modelName(session.model()));
+        result.json.insert(QStringLiteral("model"), modelText(session.model()));
         result.exitCode = session.readSettings(reported);
     }
     if (result.exitCode != Done)
@@ -137,14 +149,14 @@ int connectAndRead(EscSession &session, const std::vector<int> &candidates,
     return result.exitCode;
 }
 
-PortResult readJob(JobSetup &setup, EscSession &session, const std::vector<int> &candidates)
+PortResult readJob(JobSetup &setup, PortSession &session, const std::vector<int> &candidates)
 {
     PortResult result;
     std::array<std::int16_t, 12> reported{};
     if (connectAndRead(session, candidates, reported, result) != Done)
         return result;
     const int model = session.model();
-    result.summary = QStringLiteral("settings of the %1 read").arg(modelName(model));
+    result.summary = QStringLiteral("settings of the %1 read").arg(modelText(model));
     const DocumentResult report = documentFromReport(model, reported);
     if (report.document) {
         result.document = QByteArray::fromStdString(writeSettingsDocument(*report.document));
@@ -170,17 +182,17 @@ PortResult readJob(JobSetup &setup, EscSession &session, const std::vector<int> 
         return result;
     }
     if (setup.request->manyPorts())
-        result.data = QStringLiteral("%1: %2 (model code %3)\n").arg(result.port.label, modelName(model)).arg(model);
+        result.data = QStringLiteral("%1: %2 (model code %3)\n").arg(result.port.label, modelText(model)).arg(model);
     for (const ReportedSetting &row : reportedSettings(model, reported)) {
         result.data += QStringLiteral("%1  %2  %3\n")
-                               .arg(row.caption, -18)
-                               .arg(row.entry.isEmpty() ? QStringLiteral("-") : row.entry, -14)
+                               .arg(text(row.caption), -18)
+                               .arg(row.entry.empty() ? QStringLiteral("-") : text(row.entry), -14)
                                .arg(row.code, 3);
     }
     return result;
 }
 
-PortResult verifyJob(JobSetup &setup, EscSession &session, const std::vector<int> &candidates)
+PortResult verifyJob(JobSetup &setup, PortSession &session, const std::vector<int> &candidates)
 {
     PortResult result;
     std::array<std::int16_t, 12> reported{};
@@ -189,16 +201,16 @@ PortResult verifyJob(JobSetup &setup, EscSession &session, const std::vector<int
     const int model = session.model();
     if (!acceptsFileModel(setup, model, result))
         return result;
-    const WritePlan plan = planWrite(model, reported, setup.requests, setup.request->allowOtherModel);
-    if (!plan.refusal.isEmpty()) {
+    const WritePlan plan = planWrite(model, reported, setup.requests);
+    if (!plan.refusal.empty()) {
         result.exitCode = UsageError;
-        result.summary = plan.refusal;
+        result.summary = QStringLiteral("Refused, nothing was sent: %1.").arg(text(plan.refusal));
         return result;
     }
     const std::vector<SettingDifference> differences = compareSettings(model, plan.newConfig, reported);
     result.json.insert(QStringLiteral("differences"), differencesJson(differences));
     if (differences.empty()) {
-        result.summary = QStringLiteral("the %1 holds the settings of %2").arg(modelName(model), setup.request->file);
+        result.summary = QStringLiteral("the %1 holds the settings of %2").arg(modelText(model), setup.request->file);
         return result;
     }
     result.exitCode = ReadBackDiffers;
@@ -207,65 +219,64 @@ PortResult verifyJob(JobSetup &setup, EscSession &session, const std::vector<int
     return result;
 }
 
-PortResult writeJob(JobSetup &setup, EscSession &session, const std::vector<int> &candidates)
+PortResult writeJob(JobSetup &setup, PortSession &session, const std::vector<int> &candidates)
 {
     PortResult result;
     std::array<std::int16_t, 12> reported{};
     if (connectAndRead(session, candidates, reported, result) != Done)
         return result;
     const int model = session.model();
-    progress(setup, result.port, QStringLiteral("%1 found, settings read").arg(modelName(model)));
+    progress(setup, result.port, QStringLiteral("%1 found, settings read").arg(modelText(model)));
     if (!acceptsFileModel(setup, model, result))
         return result;
     if (!setup.request->dryRun)
-        backUp(setup, result.port, model, reported);
+        backUp(setup, session, result.port, reported);
     const bool factory = setup.request->command == CliRequest::Command::Default;
-    const WritePlan plan = factory ? planDefault(model, reported)
-                                   : planWrite(model, reported, setup.requests,
-                                               setup.request->allowOtherModel);
-    if (!plan.refusal.isEmpty()) {
+    const WritePlan plan = factory ? planDefault(model, reported) : planWrite(model, reported, setup.requests);
+    if (!plan.refusal.empty()) {
         result.exitCode = UsageError;
-        result.summary = plan.refusal;
+        result.summary = QStringLiteral("Refused, nothing was sent: %1.").arg(text(plan.refusal));
         return result;
     }
-    if (!plan.notOffered.isEmpty()) {
+    if (!plan.notOffered.empty()) {
+        const QStringList notOffered = texts(plan.notOffered);
         progress(setup, result.port, QStringLiteral("the %1 does not offer %2; they keep their value")
-                                             .arg(modelName(model), plan.notOffered.join(QStringLiteral(", "))));
-        result.json.insert(QStringLiteral("not_offered"), QJsonArray::fromStringList(plan.notOffered));
+                                             .arg(modelText(model), notOffered.join(QStringLiteral(", "))));
+        result.json.insert(QStringLiteral("not_offered"), QJsonArray::fromStringList(notOffered));
     }
     programAndVerify(setup, session, plan, result);
     return result;
 }
 
-void programAndVerify(const JobSetup &setup, EscSession &session, const WritePlan &plan, PortResult &result)
+void programAndVerify(const JobSetup &setup, PortSession &session, const WritePlan &plan, PortResult &result)
 {
     const int model = session.model();
     QJsonArray commands;
     for (const PlannedCommand &command : plan.commands) {
         commands.append(QJsonObject{{QStringLiteral("code"), command.code},
-                                    {QStringLiteral("setting"), command.caption},
-                                    {QStringLiteral("entry"), command.entry}});
+                                    {QStringLiteral("setting"), text(command.caption)},
+                                    {QStringLiteral("entry"), text(command.entry)}});
     }
     result.json.insert(QStringLiteral("commands"), commands);
     if (setup.request->dryRun) {
         for (const PlannedCommand &command : plan.commands) {
             result.data += QStringLiteral("%1  %2  %3  %4\n")
-                                   .arg(result.port.label, hexCode(command.code), command.caption, command.entry)
+                                   .arg(result.port.label, hexCode(command.code), text(command.caption), text(command.entry))
                                    .trimmed() + QLatin1Char('\n');
         }
         result.summary = QStringLiteral("dry run: %1 command bytes for the %2 printed, nothing sent")
                                  .arg(plan.commands.size())
-                                 .arg(modelName(model));
+                                 .arg(modelText(model));
         return;
     }
     const bool verify = !setup.request->noVerify;
-    result.exitCode = session.program(plan.newConfig, verify);
+    result.exitCode = session.program(plan.newConfig);
     if (result.exitCode != Done) {
         result.summary = session.problem();
         return;
     }
     if (!verify) {
-        result.summary = QStringLiteral("done: %1 programmed (not verified)").arg(modelName(model));
+        result.summary = QStringLiteral("done: %1 programmed (not verified)").arg(modelText(model));
         return;
     }
     std::array<std::int16_t, 12> after{};
@@ -282,7 +293,7 @@ void programAndVerify(const JobSetup &setup, EscSession &session, const WritePla
         result.data += differencesText(result.port, differences, QStringLiteral("it was programmed with"));
         return;
     }
-    result.summary = QStringLiteral("done: %1 programmed and verified").arg(modelName(model));
+    result.summary = QStringLiteral("done: %1 programmed and verified").arg(modelText(model));
 }
 
 } // namespace orvesc::cli

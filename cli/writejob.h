@@ -1,11 +1,12 @@
 #pragma once
 
-#include "escsession.h"
+#include "backupkeeper.h"
+#include "portsession.h"
 #include "portrunner.h"
+#include "settingsapply.h"
 #include "settingsplan.h"
 #include "tracesink.h"
 
-#include <QMutex>
 #include <QString>
 
 #include <array>
@@ -27,7 +28,7 @@ public:
     // used.
     QString prepare(const CliRequest &request);
     // The decorator --trace puts around each port's component, or none.
-    EscSession::PortWrapper portWrapper() { return trace.portWrapper(); }
+    PortSession::PortWrapper portWrapper() { return trace.portWrapper(); }
 
     const CliRequest *request = nullptr;
     Console *console = nullptr;
@@ -35,25 +36,22 @@ public:
     int fileModel = 0;  // the model code of the file, 0 without one
     QString fileModelName;
     TraceSink trace;
-    // Where the settings an ESC reported are kept before a write; once saving fails, backups
-    // are off for the rest of the run (said once).
-    QString backupFolder;
-    QMutex backupMutex;
-    bool backupsOff = false;
+    // Where the settings an ESC reported are kept before a write.
+    BackupKeeper backups;
 };
 
-PortResult readJob(JobSetup &setup, EscSession &session, const std::vector<int> &candidates);
-PortResult writeJob(JobSetup &setup, EscSession &session, const std::vector<int> &candidates);
-PortResult verifyJob(JobSetup &setup, EscSession &session, const std::vector<int> &candidates);
+PortResult readJob(JobSetup &setup, PortSession &session, const std::vector<int> &candidates);
+PortResult writeJob(JobSetup &setup, PortSession &session, const std::vector<int> &candidates);
+PortResult verifyJob(JobSetup &setup, PortSession &session, const std::vector<int> &candidates);
 
 // CONNECT and the settings read; the reported codes land in `reported`. An exit code; on
 // failure `result` holds the problem.
-int connectAndRead(EscSession &session, const std::vector<int> &candidates,
+int connectAndRead(PortSession &session, const std::vector<int> &candidates,
                    std::array<std::int16_t, 12> &reported, PortResult &result);
 
 // The programming run of write and default on a connected ESC, then the read-back unless
 // --no-verify; with --dry-run the bytes are printed and nothing is sent.
-void programAndVerify(const JobSetup &setup, EscSession &session, const WritePlan &plan,
+void programAndVerify(const JobSetup &setup, PortSession &session, const WritePlan &plan,
                       PortResult &result);
 
 } // namespace orvesc::cli

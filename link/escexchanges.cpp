@@ -1,5 +1,7 @@
 #include "escexchanges.h"
 
+#include "escprotocol.h"
+
 namespace orvesc {
 
 namespace {
@@ -13,11 +15,6 @@ std::uint8_t firstByte(const QByteArray &bytes)
 }
 
 } // namespace
-
-bool EscExchanges::isAcceptedModelCode(int code)
-{
-    return (code >= 37 && code <= 47) || (code >= 177 && code <= 227);
-}
 
 EscExchanges::EscExchanges(SerialPort &port, Waiter &waiter, Messenger &messenger)
     : m_port(port), m_waiter(waiter), m_messenger(messenger)
@@ -61,6 +58,8 @@ void EscExchanges::show(const std::string &text)
 
 void EscExchanges::show(const SerialError &error)
 {
+    m_failure = Failure::Serial;
+    m_errorNumber = error.number();
     m_messenger.beepAndShow(error.description().toStdString());
 }
 
@@ -114,8 +113,11 @@ EscExchanges::Identification EscExchanges::identify(int portNumber)
 EscExchanges::Identification EscExchanges::identifyOn(int portNumber, bool report)
 {
     // Every failure closes the port before its message: no port stays open under a modal box.
+    m_failure = Failure::None;
+    m_errorNumber = 0;
     const auto cancelled = [this] {
         closeQuietly();
+        m_failure = Failure::Cancelled;
         return Identification{0, Outcome::Cancelled};
     };
     if (m_waiter.cancelled())
@@ -147,6 +149,8 @@ EscExchanges::Identification EscExchanges::identifyOn(int portNumber, bool repor
         return Identification{std::int16_t(code), Outcome::Identified};
     } catch (const SerialError &error) {
         closeQuietly();
+        m_failure = Failure::Serial;
+        m_errorNumber = error.number();
         if (report && !m_waiter.cancelled())
             show(error);
         return Identification{0, Outcome::PortError};
@@ -165,9 +169,13 @@ void EscExchanges::read_Config2(std::array<std::int16_t, 12> &escConfig)
 
 void EscExchanges::readSettings(std::array<std::int16_t, 12> &escConfig, int length)
 {
+    m_failure = Failure::None;
+    m_errorNumber = 0;
     const auto fail = [&] {
         closeQuietly();
         escConfig[0] = 0;
+        if (m_waiter.cancelled())
+            m_failure = Failure::Cancelled;
     };
     if (m_waiter.cancelled())
         return fail();
@@ -196,12 +204,15 @@ void EscExchanges::readSettings(std::array<std::int16_t, 12> &escConfig, int len
         }
         if (elapsed >= SettingsLimit || escConfig[std::size_t(length - 1)] != 1) {
             fail();
+            m_failure = elapsed >= SettingsLimit ? Failure::TimedOut : Failure::BadReply;
             show(communicationError());
             return;
         }
         closeQuietly();
     } catch (const SerialError &error) {
         fail();
+        m_failure = Failure::Serial;
+        m_errorNumber = error.number();
         if (!m_waiter.cancelled())
             show(error);
     }
@@ -220,12 +231,16 @@ std::optional<QByteArray> EscExchanges::replyByte()
 
 std::int16_t EscExchanges::send_Command(std::int16_t value)
 {
+    m_failure = Failure::None;
+    m_errorNumber = 0;
     if (m_waiter.cancelled()) {
         closeQuietly();
+        m_failure = Failure::Cancelled;
         return 0;
     }
     const auto timedOut = [this] {
         closeQuietly();
+        m_failure = Failure::TimedOut;
         show(communicationError());
         return std::int16_t(0);
     };
@@ -243,18 +258,21 @@ std::int16_t EscExchanges::send_Command(std::int16_t value)
         const std::optional<QByteArray> echo = replyByte();
         if (!echo) {
             closeQuietly();
+            m_failure = Failure::Cancelled;
             return 0;
         }
         if (echo->isEmpty())
             return timedOut();
         if (firstByte(*echo) != command) {
             closeQuietly();
+            m_failure = Failure::BadReply;
             return firstByte(*echo);
         }
 
         const std::optional<QByteArray> answer = replyByte();
         if (!answer) {
             closeQuietly();
+            m_failure = Failure::Cancelled;
             return 0;
         }
         if (answer->isEmpty())
@@ -263,6 +281,8 @@ std::int16_t EscExchanges::send_Command(std::int16_t value)
         return firstByte(*answer);
     } catch (const SerialError &error) {
         closeQuietly();
+        m_failure = Failure::Serial;
+        m_errorNumber = error.number();
         if (!m_waiter.cancelled())
             show(error);
         return 0;

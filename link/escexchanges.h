@@ -55,8 +55,17 @@ public:
     // (its description). A value outside 0..255 fails before anything is written.
     std::int16_t send_Command(std::int16_t value);
 
-    // Whether an identify reply is a model code: 37 to 47 or 177 to 227.
-    static bool isAcceptedModelCode(int code);
+    // Why the last exchange failed, for callers that tell the cases apart (the command line's exit
+    // codes): no reply in time, a reply that breaks the protocol (a command answered by something
+    // other than its echo, a settings reply not ending in 1), a failure of the serial component
+    // (lastErrorNumber() holds its SerialError number), or a cancel.
+    enum class Failure { None, TimedOut, BadReply, Serial, Cancelled };
+    Failure lastFailure() const { return m_failure; }
+    int lastErrorNumber() const { return m_errorNumber; }
+
+    // Shows a failure of the component as every exchange does, for a caller that met it outside
+    // an exchange (the flush before a programming run).
+    void reportFailure(const SerialError &error) { show(error); }
 
     // The flush before a programming run: opens the port, drops what is waiting, closes it, and
     // sets one byte per read. A failure throws SerialError; the port is closed first.
@@ -82,6 +91,8 @@ private:
     SerialPort &m_port;
     Waiter &m_waiter;
     Messenger &m_messenger;
+    Failure m_failure = Failure::None;
+    int m_errorNumber = 0;
 };
 
 } // namespace orvesc

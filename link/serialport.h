@@ -22,6 +22,7 @@ inline constexpr int ReadFailed = 8020;
 inline constexpr int WriteFailed = 8021;
 inline constexpr int ConnectionLost = 8022;  // the device went away while the port was open
 inline constexpr int OpenFailed = 8023;      // any other reason the system gave
+inline constexpr int PortGone = 8024;        // the device a session was pinned to has vanished
 } // namespace serialerror
 
 // A failure of the serial component: a number and a description that names the port and the

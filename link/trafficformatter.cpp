@@ -1,6 +1,7 @@
 #include "trafficformatter.h"
 
 #include "commandcodes.h"
+#include "escprotocol.h"
 #include "escexchanges.h"
 #include "modeltable.h"
 #include "optionlists.h"
@@ -115,7 +116,7 @@ QString TrafficFormatter::read(std::uint8_t byte)
     switch (m_awaiting) {
     case Awaiting::ModelCode: {
         m_awaiting = Awaiting::Nothing;
-        if (!EscExchanges::isAcceptedModelCode(byte))
+        if (!isAcceptedModelCode(byte))
             return QStringLiteral("not a model code");
         if (const EscModel *model = findEscModel(byte))
             return QStringLiteral("model %1: %2").arg(byte).arg(QLatin1String(model->name));

@@ -61,7 +61,7 @@ class TestSettingsFiles : public QObject
         sim::EscSimulator &esc = bench.sims.addEsc(1, 38, {}, settings);
         bench.start();
         bench.form->setSettingsDialogs(m_dialogs);
-        bench.form->settingsFiles().setBackupFolder(m_dir.filePath(QStringLiteral("backups")));
+        bench.form->setBackupFolder(m_dir.filePath(QStringLiteral("backups")));
         bench.connectAndClear();
         m_dialogs = ScriptedDialogs();
         return esc;
@@ -202,7 +202,7 @@ private slots:
         bench.sims.addEsc(1);
         bench.start();
         bench.form->setSettingsDialogs(m_dialogs);
-        bench.form->settingsFiles().setBackupFolder(blocker + QStringLiteral("/backups"));
+        bench.form->setBackupFolder(blocker + QStringLiteral("/backups"));
         auto *save = bench.widget<QAction>("mnuSaveSettings");
         QVERIFY(!save->isEnabled());
         bench.click("Connect");

@@ -251,7 +251,7 @@ private slots:
         QVERIFY2(read.document, read.error.c_str());
         SettingsBench loaded;
         showFactory(loaded, code);
-        applyDocument(loaded.view, code, *read.document);
+        applyRequests(loaded.view, code, requestsOf(*read.document));
         QVERIFY(loaded.form.get_Config().complete());
         QCOMPARE(loaded.records.NewConfig, bench.records.NewConfig);
     }

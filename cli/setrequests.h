@@ -1,0 +1,14 @@
+#pragma once
+
+#include "settingsapply.h"
+
+#include <QString>
+
+namespace orvesc::cli {
+
+// Reads "KEY=ENTRY" into `requests` (a later one for the same setting wins). The key is the
+// setting's file key or its caption (brake, "rpm control", soft_start, "AUTOCUT MODE"...), the
+// entry is checked against every entry the setting has on any model. An error text otherwise.
+QString addSetRequest(const QString &argument, SettingRequests &requests);
+
+} // namespace orvesc::cli

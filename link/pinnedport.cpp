@@ -1,0 +1,118 @@
+#include "pinnedport.h"
+
+#include <QFileInfo>
+
+namespace orvesc {
+
+namespace {
+
+// Two names of one device (a link and its target) are the same device.
+QString identity(const QString &device)
+{
+#ifdef Q_OS_WIN
+    return device.toUpper();
+#else
+    return device.isEmpty() ? QString() : QFileInfo(device).canonicalFilePath();
+#endif
+}
+
+} // namespace
+
+PinnedPort::PinnedPort(SerialPort &inner, const PortMap &map)
+    : m_inner(inner), m_map(map)
+{
+}
+
+bool PinnedPort::pin(int number)
+{
+    m_number = number;
+    m_device = m_map.device(number);
+    m_canonical = identity(m_device);
+    m_gone = false;
+    return isPinned();
+}
+
+void PinnedPort::unpin()
+{
+    m_number = 0;
+    m_device.clear();
+    m_canonical.clear();
+    m_gone = false;
+}
+
+int PinnedPort::currentNumber() const
+{
+    if (!isPinned() || m_gone)
+        return 0;
+    if (identity(m_map.device(m_number)) == m_canonical)
+        return m_number;
+    for (int number = PortMap::FirstNumber; number <= PortMap::LastNumber; ++number) {
+        if (number != m_number && identity(m_map.device(number)) == m_canonical)
+            return number;
+    }
+    return 0;
+}
+
+QString PinnedPort::goneMessage() const
+{
+    return QStringLiteral("The ESC's port COM%1 (%2) is gone: %3").arg(m_number).arg(m_device, m_goneAdvice);
+}
+
+void PinnedPort::setCommPort(int number)
+{
+    m_inner.setCommPort(number);
+}
+
+int PinnedPort::commPort() const
+{
+    return m_inner.commPort();
+}
+
+void PinnedPort::setSettings(const QString &settings)
+{
+    m_inner.setSettings(settings);
+}
+
+void PinnedPort::setInputLen(int length)
+{
+    m_inner.setInputLen(length);
+}
+
+void PinnedPort::setInputMode(int mode)
+{
+    m_inner.setInputMode(mode);
+}
+
+void PinnedPort::setPortOpen(bool open)
+{
+    if (open && isPinned()) {
+        const int number = currentNumber();
+        if (number == 0)
+            throw SerialError(serialerror::PortGone, goneMessage());
+        if (number != m_inner.commPort())
+            m_inner.setCommPort(number);
+    }
+    m_inner.setPortOpen(open);
+}
+
+bool PinnedPort::portOpen() const
+{
+    return m_inner.portOpen();
+}
+
+void PinnedPort::output(const QByteArray &bytes)
+{
+    m_inner.output(bytes);
+}
+
+QByteArray PinnedPort::input()
+{
+    return m_inner.input();
+}
+
+int PinnedPort::inBufferCount() const
+{
+    return m_inner.inBufferCount();
+}
+
+} // namespace orvesc

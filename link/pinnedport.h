@@ -1,0 +1,58 @@
+#pragma once
+
+#include "portmap.h"
+#include "serialport.h"
+
+#include <QString>
+
+namespace orvesc {
+
+// Keeps a session's exchanges on the device where CONNECT found the ESC. While pinned, every open
+// first sets the COM number that names that device now, so a port scan that left the component
+// on another number, a renumbering after an adapter came or went, or a rescan never sends a byte
+// elsewhere; when no number names the device any more the open fails, saying so, and nothing is
+// sent. Every other call passes through unchanged.
+class PinnedPort : public SerialPort
+{
+public:
+    PinnedPort(SerialPort &inner, const PortMap &map);
+
+    // Pins the device that COM<number> names now; false (and unpinned) where it names none.
+    bool pin(int number);
+    void unpin();
+    bool isPinned() const { return !m_canonical.isEmpty(); }
+    // The number and device as they were when pinned, for messages.
+    int pinnedNumber() const { return m_number; }
+    QString pinnedDevice() const { return m_device; }
+    // The device is known to have vanished (the port watcher saw it go): even if a device of the
+    // same name appears again, it may be another adapter, so the pin stays broken until the next
+    // pin().
+    void markGone() { m_gone = isPinned(); }
+    // The COM number that names the pinned device now, or 0 when it is gone.
+    int currentNumber() const;
+    // The last words of the message when the device is gone (the window: "press CONNECT").
+    void setGoneAdvice(const QString &advice) { m_goneAdvice = advice; }
+    QString goneMessage() const;
+
+    void setCommPort(int number) override;
+    int commPort() const override;
+    void setSettings(const QString &settings) override;
+    void setInputLen(int length) override;
+    void setInputMode(int mode) override;
+    void setPortOpen(bool open) override;
+    bool portOpen() const override;
+    void output(const QByteArray &bytes) override;
+    QByteArray input() override;
+    int inBufferCount() const override;
+
+private:
+    SerialPort &m_inner;
+    const PortMap &m_map;
+    int m_number = 0;
+    QString m_device;
+    QString m_canonical;
+    bool m_gone = false;
+    QString m_goneAdvice = QStringLiteral("plug the cable in again and press CONNECT.");
+};
+
+} // namespace orvesc
