@@ -122,7 +122,7 @@ private slots:
                 << "BRAKE: OFF* -> ON"s << "refused: \"RPM Control Disabled with Brake\": the setting rules would "
                    "change RPM CONTROL: GASMODE -> OFF*. Ask for a combination the rules allow"s;
         QTest::newRow("RPM control with a stopping cutoff") << documentOf(226, { { 4, 64 }, { 9, 148 } }) << 226
-                << "AUTOCUT MODE: SOFT CUT* -> HARD CUT\rRPM CONTROL: OFF* -> GASMODE"s << "(none)"s;
+                << "AUTOCUT MODE: REDUCE POWER* -> STOP MOTOR\rRPM CONTROL: OFF* -> GASMODE"s << "(none)"s;
     }
 
     void planMatchesApply()
