@@ -1,9 +1,26 @@
 #include "clioptions.h"
+#include "commandtable.h"
 
 #include <QProcess>
 #include <QtTest>
 
 using namespace orvesc;
+
+namespace {
+
+QString manPage(const QString &name)
+{
+    QFile file(QStringLiteral(ORVESC_MAN_DIR "/%1.1").arg(name));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// How roff spells an option: every dash escaped.
+QString roff(const QString &option)
+{
+    return QString(option).replace(QLatin1Char('-'), QLatin1String("\\-"));
+}
+
+} // namespace
 
 // orvesc-cli's help and its usage messages: what a person who mistypes or asks for help reads.
 class TestCliHelp : public QObject
@@ -47,6 +64,50 @@ private slots:
         QVERIFY(!outcome.request);
         QVERIFY2(outcome.text.contains(shown), qPrintable(outcome.text));
         QVERIFY2(!outcome.text.contains(absent), qPrintable(outcome.text));
+    }
+
+    // Every option a help text lists is in the manual page, and the options of a command's
+    // synopsis are in the page's synopsis of that command.
+    void manPageAgrees_data()
+    {
+        QTest::addColumn<QString>("help");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("synopsis");
+        const auto help = [](const QString &arguments) {
+            return cli::parseCommandLine(QStringList{QStringLiteral("orvesc-cli")} + arguments.split(QLatin1Char(' '))).text;
+        };
+        QTest::newRow("orvesc-cli") << help(QStringLiteral("--help")) << "orvesc-cli" << QString();
+        for (const cli::CommandInfo &command : cli::commandTable()) {
+            QTest::newRow(qPrintable(command.name)) << help(QStringLiteral("help ") + command.name) << "orvesc-cli"
+                                                    << QStringLiteral(".SY \"orvesc\\-cli %1\"").arg(command.name);
+        }
+        QProcess sim;
+        sim.start(QStringLiteral(ORVESC_SIM_EXECUTABLE), {QStringLiteral("--help")});
+        QVERIFY(sim.waitForFinished());
+        QTest::newRow("orvesc-esc-sim") << QString::fromUtf8(sim.readAllStandardOutput()) << "orvesc-esc-sim" << QString();
+    }
+    void manPageAgrees()
+    {
+        QFETCH(QString, help);
+        QFETCH(QString, page);
+        QFETCH(QString, synopsis);
+        const QString man = manPage(page);
+        static const QRegularExpression listed(QStringLiteral("^  (?:-\\w, )?(--[\\w-]+)"), QRegularExpression::MultilineOption);
+        for (auto it = listed.globalMatch(help); it.hasNext();) {
+            const QString option = it.next().captured(1);
+            QVERIFY2(man.contains(roff(option)), qPrintable(option + QStringLiteral(" is missing from ") + page));
+        }
+        if (synopsis.isEmpty())
+            return;
+        const int start = int(man.indexOf(synopsis));
+        QVERIFY2(start >= 0, qPrintable(synopsis));
+        const QString manSynopsis = man.mid(start, man.indexOf(QLatin1String(".YS"), start) - start);
+        static const QRegularExpression option(QStringLiteral("(?<=[ \\[])-{1,2}[a-z][\\w-]*"));
+        const QString usage = help.left(help.indexOf(QLatin1String("\n\n")));
+        for (auto it = option.globalMatch(usage); it.hasNext();) {
+            const QString name = it.next().captured();
+            QVERIFY2(manSynopsis.contains(roff(name)), qPrintable(name + QStringLiteral(" is missing from ") + synopsis));
+        }
     }
 };
 
