@@ -1,6 +1,7 @@
 #include "cli.h"
 
 #include "clioptions.h"
+#include "completion.h"
 #include "console.h"
 #include "exitcodes.h"
 #include "portlisting.h"
@@ -39,6 +40,12 @@ PortResult identifyJob(EscSession &session, const std::vector<int> &candidates)
 int runCli(const QStringList &arguments, const CliSetup &setup, Console &console,
            const std::atomic<bool> *stop)
 {
+    // The completion scripts' hidden command: never shown in help, never an error.
+    if (arguments.value(1) == QLatin1String("__complete")) {
+        const QStringList candidates = completionCandidates(arguments.mid(2), setup.portMap());
+        console.data(candidates.isEmpty() ? QString() : candidates.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+        return Done;
+    }
     const ParseOutcome parsed = parseCommandLine(arguments);
     if (!parsed.request) {
         if (parsed.exitCode == Done)
