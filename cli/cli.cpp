@@ -5,6 +5,7 @@
 #include "console.h"
 #include "exitcodes.h"
 #include "portlisting.h"
+#include "portwatch.h"
 #include "portrunner.h"
 #include "clisetup.h"
 #include "settingsplan.h"
@@ -55,6 +56,8 @@ int runCli(const QStringList &arguments, const CliSetup &setup, Console &console
         return parsed.exitCode;
     }
     const CliRequest &request = *parsed.request;
+    if (request.command == CliRequest::Command::Ports && request.watch)
+        return watchPorts(setup, request.json, console);
     if (request.command == CliRequest::Command::Ports)
         return listPorts(setup.portMap(), request.json, console);
 

@@ -144,6 +144,7 @@ ParseOutcome parseCommandLine(const QStringList &arguments)
     }
     request.all = isSet("all");
     request.json = isSet("json");
+    request.watch = isSet("watch");
     request.output = parser.value(QStringLiteral("output"));
     request.sets = parser.values(QStringLiteral("set"));
     request.noVerify = isSet("no-verify");

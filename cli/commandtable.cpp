@@ -42,8 +42,9 @@ const std::vector<CommandInfo> &commandTable()
          text("list the COM ports, their devices and USB ids"),
          text("Lists COM1 to COM21 as the window does (port links first, then the system's ports) with "
               "their devices and USB ids. Each port is opened and closed again to say whether it can be "
-              "used; nothing is sent."),
-         {text("orvesc-cli ports"), text("orvesc-cli ports --json")}},
+              "used; nothing is sent. With --watch no port is opened: after the list, a line follows for "
+              "each port that appears (+) or vanishes (-) until Ctrl+C."),
+         {text("orvesc-cli ports --json"), text("orvesc-cli ports --watch")}},
         {Command::Identify, text("identify"), QString(),
          text("find the ESC and print its port, model code and model name"),
          text("Probes the listed ports in order, as CONNECT does, unless --port or --all says where, and "
@@ -86,6 +87,10 @@ const std::vector<OptionInfo> &optionTable()
         {{text("all")}, QString(), text("Work on every listed port on which an ESC answers."), TalkToEsc},
         {{text("json")}, QString(), text("Machine-readable output on stdout."),
          Ports | TalkToEsc},
+        {{text("watch")}, QString(),
+         text("Keep watching: a line for each port that appears or vanishes, until Ctrl+C. Opens no "
+              "port."),
+         Ports},
         {{text("o"), text("output")}, text("FILE"), text("Write the settings document to FILE."), Read},
         {{text("set")}, text("KEY=ENTRY"),
          text("Change one setting, e.g. --set brake=on --set \"rpm control=ON RANGE 2\" (entries as the "
