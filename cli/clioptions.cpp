@@ -2,7 +2,6 @@
 
 #include "clihelp.h"
 #include "commandtable.h"
-
 #include "exitcodes.h"
 #include "orvescversion.h"
 
