@@ -14,8 +14,8 @@ _orvesc_cli()
         fi
     done
     cur=${words[${#words[@]} - 1]}
+    mapfile -t candidates < <("${COMP_WORDS[0]}" __complete "${words[@]}" 2>/dev/null)
     local IFS=$'\n'
-    candidates=($("${COMP_WORDS[0]}" __complete "${words[@]}" 2>/dev/null))
     COMPREPLY=()
     if [[ ${candidates[0]} == ":files "* ]]; then
         compopt -o filenames 2>/dev/null
