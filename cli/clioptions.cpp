@@ -31,7 +31,7 @@ QStringList commandNames()
 
 ParseOutcome unknownCommand(const QString &typed)
 {
-    const QString meant = closest(typed, commandNames());
+    const QString meant = closest(typed, commandNames() << QStringLiteral("help"));
     if (!meant.isEmpty())
         return usage(QStringLiteral("unknown command \"%1\": did you mean %2?").arg(typed, meant));
     return usage(QStringLiteral("unknown command \"%1\": the commands are %2.")
@@ -102,6 +102,8 @@ ParseOutcome parseCommandLine(const QStringList &arguments)
     }
     const QString command = positional.takeFirst();
     const CommandInfo *info = findCommand(command);
+    if (!info && helpCommand && command == QLatin1String("help"))
+        return ParseOutcome{std::nullopt, generalHelp(), Done};
     if (!info)
         return unknownCommand(command);
     if (isSet("help") || helpCommand) {

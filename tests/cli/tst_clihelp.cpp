@@ -44,6 +44,7 @@ private slots:
         row("help read", 0, "  -o, --output <FILE>", "--set");
         row("raed", 1, "unknown command \"raed\": did you mean read?");
         row("help wirte", 1, "did you mean write?");
+        row("hlep", 1, "did you mean help?");
         row("flash", 1, "the commands are ports, identify, read, write, default and verify.");
         row("read --dry-run", 1, "--dry-run applies only to write and default.\nTry 'orvesc-cli read --help'.");
         row("ports -p 3", 1, "-p does not apply to ports.");
