@@ -83,7 +83,7 @@ const std::vector<OptionInfo> &optionTable()
         {{text("p"), text("port")}, text("P"),
          text("Work on port P: a COM number (COM3 or 3) or a device path. Repeatable; several ports "
               "are worked on at once."),
-         TalkToEsc, true},
+         TalkToEsc, true, OptionInfo::Values::Ports},
         {{text("all")}, QString(), text("Work on every listed port on which an ESC answers."), TalkToEsc},
         {{text("json")}, QString(), text("Machine-readable output on stdout."),
          Ports | TalkToEsc},
@@ -91,11 +91,12 @@ const std::vector<OptionInfo> &optionTable()
          text("Keep watching: a line for each port that appears or vanishes, until Ctrl+C. Opens no "
               "port."),
          Ports},
-        {{text("o"), text("output")}, text("FILE"), text("Write the settings document to FILE."), Read},
+        {{text("o"), text("output")}, text("FILE"), text("Write the settings document to FILE."), Read,
+         false, OptionInfo::Values::SettingsFiles},
         {{text("set")}, text("KEY=ENTRY"),
          text("Change one setting, e.g. --set brake=on --set \"rpm control=ON RANGE 2\" (entries as the "
               "lists show them, star and case optional). Repeatable."),
-         Write, true},
+         Write, true, OptionInfo::Values::Settings},
         {{text("no-verify")}, QString(), text("Skip the read-back."), Write | Default},
         {{text("dry-run")}, QString(),
          text("Identify and read, print the command bytes that would be sent, send none."),

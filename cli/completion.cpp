@@ -57,7 +57,8 @@ QStringList settingCandidates(const QString &typed)
 
 QStringList valueCandidates(const OptionInfo &option, const QString &typed, const PortMap &map)
 {
-    if (option.valueName == QLatin1String("P")) {
+    switch (option.values) {
+    case OptionInfo::Values::Ports: {
         QStringList ports;
         for (int number = FirstScannedPort; number <= LastScannedPort; ++number) {
             if (!map.device(number).isEmpty())
@@ -65,9 +66,14 @@ QStringList valueCandidates(const OptionInfo &option, const QString &typed, cons
         }
         return ports;
     }
-    if (option.valueName == QLatin1String("KEY=ENTRY"))
+    case OptionInfo::Values::Settings:
         return settingCandidates(typed);
-    return {option.names.contains(QLatin1String("output")) ? SettingsFiles : AnyFile};
+    case OptionInfo::Values::SettingsFiles:
+        return {SettingsFiles};
+    case OptionInfo::Values::Files:
+        break;
+    }
+    return {AnyFile};
 }
 
 QStringList matching(const QStringList &candidates, const QString &typed)
