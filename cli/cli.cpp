@@ -1,9 +1,11 @@
 #include "cli.h"
 
 #include "clioptions.h"
+#include "completion.h"
 #include "console.h"
 #include "exitcodes.h"
 #include "portlisting.h"
+#include "portwatch.h"
 #include "portrunner.h"
 #include "clisetup.h"
 #include "settingsplan.h"
@@ -39,6 +41,12 @@ PortResult identifyJob(PortSession &session, const std::vector<int> &candidates)
 int runCli(const QStringList &arguments, const CliSetup &setup, Console &console,
            const std::atomic<bool> *stop)
 {
+    // The completion scripts' hidden command: never shown in help, never an error.
+    if (arguments.value(1) == QLatin1String("__complete")) {
+        const QStringList candidates = completionCandidates(arguments.mid(2), setup.portMap());
+        console.data(candidates.isEmpty() ? QString() : candidates.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+        return Done;
+    }
     const ParseOutcome parsed = parseCommandLine(arguments);
     if (!parsed.request) {
         if (parsed.exitCode == Done)
@@ -48,6 +56,8 @@ int runCli(const QStringList &arguments, const CliSetup &setup, Console &console
         return parsed.exitCode;
     }
     const CliRequest &request = *parsed.request;
+    if (request.command == CliRequest::Command::Ports && request.watch)
+        return watchPorts(setup, request.json, console);
     if (request.command == CliRequest::Command::Ports)
         return listPorts(setup.portMap(), request.json, console);
 

@@ -26,6 +26,7 @@ struct CliRequest
     QList<PortArgument> ports;
     bool all = false;
     bool json = false;
+    bool watch = false;  // ports: follow the ports as they come and go
     QString output;
     QStringList sets;
     bool noVerify = false;

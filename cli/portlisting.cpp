@@ -22,6 +22,14 @@ QString hex4(quint16 value)
 
 } // namespace
 
+UsbIds usbIds(const QString &device)
+{
+    const QSerialPortInfo info(QFileInfo(device).canonicalFilePath());
+    if (!info.hasVendorIdentifier() || !info.hasProductIdentifier())
+        return {};
+    return {hex4(info.vendorIdentifier()), hex4(info.productIdentifier()), info.description()};
+}
+
 int listPorts(const PortMap &map, bool json, Console &console)
 {
     QSerialPortComponent component(map);
@@ -47,14 +55,13 @@ int listPorts(const PortMap &map, bool json, Console &console)
                            {QStringLiteral("link"), map.link(number)},
                            {QStringLiteral("usable"), problem.isEmpty()}};
         QString usb;
-        const QSerialPortInfo info(QFileInfo(device).canonicalFilePath());
-        if (info.hasVendorIdentifier() && info.hasProductIdentifier()) {
-            usb = QStringLiteral("USB %1:%2").arg(hex4(info.vendorIdentifier()), hex4(info.productIdentifier()));
-            object.insert(QStringLiteral("usb_vendor_id"), hex4(info.vendorIdentifier()));
-            object.insert(QStringLiteral("usb_product_id"), hex4(info.productIdentifier()));
-            object.insert(QStringLiteral("description"), info.description());
-            if (!info.description().isEmpty())
-                usb += QLatin1Char(' ') + info.description();
+        if (const UsbIds ids = usbIds(device); !ids.vendor.isEmpty()) {
+            usb = QStringLiteral("USB %1:%2").arg(ids.vendor, ids.product);
+            object.insert(QStringLiteral("usb_vendor_id"), ids.vendor);
+            object.insert(QStringLiteral("usb_product_id"), ids.product);
+            object.insert(QStringLiteral("description"), ids.description);
+            if (!ids.description.isEmpty())
+                usb += QLatin1Char(' ') + ids.description;
         }
         if (!problem.isEmpty())
             object.insert(QStringLiteral("problem"), problem);

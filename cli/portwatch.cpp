@@ -1,0 +1,134 @@
+#include "portwatch.h"
+
+#include "clisetup.h"
+#include "console.h"
+#include "exitcodes.h"
+#include "portlisting.h"
+#include "portscan.h"
+#include "portwatcher.h"
+
+#include <QEventLoop>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMap>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace orvesc::cli {
+
+namespace {
+
+int wakePipe[2] = {-1, -1};
+
+extern "C" void wake(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(wakePipe[1], &byte, 1);
+}
+
+// Ctrl+C and a polite kill end the watch through a pipe the event loop listens to (a signal
+// handler may do little more than write); the process's own handlers come back afterwards.
+class StopSignals
+{
+public:
+    StopSignals()
+    {
+        if (::pipe2(wakePipe, O_CLOEXEC | O_NONBLOCK) != 0)
+            wakePipe[0] = wakePipe[1] = -1;
+        m_int = std::signal(SIGINT, wake);
+        m_term = std::signal(SIGTERM, wake);
+    }
+    ~StopSignals()
+    {
+        std::signal(SIGINT, m_int);
+        std::signal(SIGTERM, m_term);
+        ::close(wakePipe[0]);
+        ::close(wakePipe[1]);
+        wakePipe[0] = wakePipe[1] = -1;
+    }
+    StopSignals(const StopSignals &) = delete;
+    StopSignals &operator=(const StopSignals &) = delete;
+
+private:
+    void (*m_int)(int) = nullptr;
+    void (*m_term)(int) = nullptr;
+};
+
+QMap<int, QString> numberedPorts(const PortMap &map)
+{
+    QMap<int, QString> ports;
+    for (int number = FirstScannedPort; number <= LastScannedPort; ++number) {
+        if (const QString device = map.device(number); !device.isEmpty())
+            ports.insert(number, device);
+    }
+    return ports;
+}
+
+QString line(bool added, int number, const QString &device, bool json)
+{
+    const QString port = QStringLiteral("COM%1").arg(number);
+    const UsbIds usb = added ? usbIds(device) : UsbIds();
+    if (json) {
+        QJsonObject object{{QStringLiteral("event"), added ? QStringLiteral("added") : QStringLiteral("removed")},
+                           {QStringLiteral("port"), port},
+                           {QStringLiteral("device"), device}};
+        if (!usb.vendor.isEmpty()) {
+            object.insert(QStringLiteral("usb_vendor_id"), usb.vendor);
+            object.insert(QStringLiteral("usb_product_id"), usb.product);
+        }
+        return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + QLatin1Char('\n');
+    }
+    if (!added)
+        return QStringLiteral("- %1\n").arg(port);
+    QString text = QStringLiteral("+ %1 %2").arg(port, device);
+    if (!usb.vendor.isEmpty())
+        text += QStringLiteral(" %1:%2").arg(usb.vendor, usb.product);
+    return text + QLatin1Char('\n');
+}
+
+} // namespace
+
+int watchPorts(const CliSetup &setup, bool json, Console &console)
+{
+    const StopSignals stopSignals;
+    PortWatcher::SystemPortSource source = PortWatcher::systemPortSource();
+    if (setup.systemPorts)
+        source = [ports = *setup.systemPorts] { return ports; };
+    PortWatcher watcher(setup.linkFolder, source);
+    if (!setup.systemPorts)
+        watcher.watchAlso(QStringLiteral("/dev"));
+    const PortMap map = PortMap::following(setup.linkFolder, [&watcher] { return watcher.systemPorts(); });
+
+    QMap<int, QString> shown;
+    const auto report = [&] {
+        const QMap<int, QString> now = numberedPorts(map);
+        QString text;
+        // A number whose device changed is one port gone and another come.
+        for (auto it = shown.cbegin(); it != shown.cend(); ++it) {
+            if (now.value(it.key()) != it.value())
+                text += line(false, it.key(), it.value(), json);
+        }
+        for (auto it = now.cbegin(); it != now.cend(); ++it) {
+            if (shown.value(it.key()) != it.value())
+                text += line(true, it.key(), it.value(), json);
+        }
+        shown = now;
+        if (!text.isEmpty())
+            console.data(text);
+    };
+    report();
+    if (shown.isEmpty())
+        console.note(QStringLiteral("No serial port is listed yet: plug in the PC interface cable (Ctrl+C ends)."));
+
+    QEventLoop loop;
+    QObject::connect(&watcher, &PortWatcher::portsChanged, &loop, report);
+    QSocketNotifier stop(wakePipe[0], QSocketNotifier::Read);
+    QObject::connect(&stop, &QSocketNotifier::activated, &loop, &QEventLoop::quit);
+    loop.exec();
+    return Done;
+}
+
+} // namespace orvesc::cli
