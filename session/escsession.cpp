@@ -22,6 +22,8 @@ void EscSession::beginConnect()
 
 EscSession::Identification EscSession::probe(int number)
 {
+    // A probe belongs to a search: until the next identification no port is the ESC's.
+    beginConnect();
     return m_exchanges.probe(number);
 }
 

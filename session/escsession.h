@@ -34,8 +34,9 @@ public:
     // The port, map, waiter and messenger must outlive the session.
     EscSession(SerialPort &port, const PortMap &map, Waiter &waiter, Messenger &messenger);
 
-    // CONNECT step by step, for a front end that shows the search. A new search forgets the
-    // model and the pinned port; probe() is the silent probe of one port (Chk_ESC); identify()
+    // CONNECT step by step, for a front end that shows the search. A new search, and every
+    // probe, forgets the model and the pinned port; probe() is the silent probe of one port
+    // (Chk_ESC); identify()
     // the identification that ends the search (ini_COM), which on success records the model and
     // pins the port.
     void beginConnect();
