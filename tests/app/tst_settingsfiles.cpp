@@ -5,9 +5,12 @@
 #include "settingsdocument.h"
 #include "settingsfiles.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QStandardPaths>
+#include <QTimeZone>
 
 using namespace orvesc;
 using namespace orvesc::test;
@@ -100,6 +103,41 @@ private slots:
         QCOMPARE(received(esc), Factory38);
     }
 
+    // A name given without the suffix gets it; a file of that name is replaced only when the user says so,
+    // and Qt's own dialog adds the suffix before it asks about replacing.
+    void saveAsksBeforeReplacingTheSuffixedFile_data()
+    {
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("replace") << true;
+        QTest::newRow("keep") << false;
+    }
+    void saveAsksBeforeReplacingTheSuffixedFile()
+    {
+        QFETCH(bool, ok);
+        const QString path = m_dir.filePath(QStringLiteral("mine.orvesc.json"));
+        writeFile(path, "the user's own");
+        EscBench bench;
+        connected(bench);
+        m_dialogs.path = m_dir.filePath(QStringLiteral("mine"));
+        m_dialogs.ok = ok;
+        bench.trigger("mnuSaveSettings");
+        QCOMPARE(m_dialogs.questions, QStringList{"The file\r" + QDir::toNativeSeparators(path)
+                                                  + "\ralready exists. Replace it?"});
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll().startsWith("{"), ok);
+
+        QString suffix;
+        QTimer::singleShot(0, bench.form.get(), [&suffix] {
+            if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+                suffix = dialog->defaultSuffix();
+                dialog->reject();
+            }
+        });
+        QCOMPARE(QtSettingsDialogs(bench.form.get()).savePath(QStringLiteral("Save"), path), QString());
+        QCOMPARE(suffix, QStringLiteral("orvesc.json"));
+    }
+
     // Another model's file names both models before anything changes, and Cancel changes nothing; what
     // this model does not offer keeps its choice and is named afterwards.
     void otherModelsFileAsksFirst()
@@ -167,30 +205,93 @@ private slots:
         QCOMPARE(m_dialogs.questions.size() + bench.messages.texts.size(), 1);
     }
 
-    // Each new read is backed up once, the oldest past 200 go; Restore Backup undoes DEFAULT.
+    // Each new read is backed up once; Restore Backup undoes DEFAULT.
     void connectBacksUpAndRestoreUndoesDefault()
     {
         const QString folder = m_dir.filePath(QStringLiteral("backups"));
-        QDir().mkpath(folder);
-        for (int i = 0; i < BackupStore::Limit; ++i)
-            writeFile(folder + QStringLiteral("/20000101-000000-%1_OLD.orvesc.json").arg(i, 3, 10, QLatin1Char('0')), "{}");
         EscBench bench;
         sim::EscSettings changed{162, 37, 49, 54, 64, 80, 96, 113, 129, 144, 192};
         connected(bench, changed);
         const QStringList before = bench.listTexts();
         bench.connectAndClear();
-        QCOMPARE(backups().size(), BackupStore::Limit);
-        QCOMPARE(backups().constFirst(), QStringLiteral("20000101-000000-001_OLD.orvesc.json"));
+        QCOMPARE(backups().size(), 1);
 
         bench.click("CmdReset");
         bench.connectAndClear();
-        QCOMPARE(backups().size(), BackupStore::Limit);
-        QCOMPARE(backups().constFirst(), QStringLiteral("20000101-000000-002_OLD.orvesc.json"));
+        QCOMPARE(backups().size(), 2);
 
-        m_dialogs.path = folder + '/' + backups().at(BackupStore::Limit - 2);
+        m_dialogs.path = folder + '/' + backups().constFirst();
         bench.trigger("mnuRestoreBackup");
         QCOMPARE(m_dialogs.openedIn, QStringList{folder + " newest first"});
         QCOMPARE(bench.listTexts(), before);
+    }
+
+    // Past 200 backups of one model its oldest go, however the clock stands; other models' backups and
+    // files the store did not name stay.
+    void pruningTakesOnlyTheModelsOldestBackups_data()
+    {
+        QTest::addColumn<QString>("now");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("clock right") << "20261206-160501-123" << "20261206-160501-123_QUORL-R5-3S.orvesc.json";
+        QTest::newRow("clock behind") << "19700101-000001-000" << "19700101-000001-000_QUORL-R5-3S.orvesc.json";
+        QTest::newRow("same millisecond") << "20200101-000000-199" << "20200101-000000-199_QUORL-R5-3S-2.orvesc.json";
+    }
+    void pruningTakesOnlyTheModelsOldestBackups()
+    {
+        QFETCH(QString, now);
+        QFETCH(QString, written);
+        const QString folder = m_dir.filePath(QStringLiteral("backups"));
+        QDir().mkpath(folder);
+        const QStringList foreign{"mine.orvesc.json", "20000101-000000-000_QUORL-R5-3S.orvesc.json.old",
+                                  "20000101-000000-000_QUORL-R5-3S-copy.orvesc.json"};
+        for (const QString &name : foreign)
+            writeFile(folder + '/' + name, "{}");
+        for (const char *model : {"QUORL-R5-3S", "QUORL-R9-12S"}) {
+            for (int i = 0; i < BackupStore::Limit; ++i)
+                writeFile(folder + QStringLiteral("/20200101-000000-%1_%2.orvesc.json").arg(i, 3, 10, QLatin1Char('0')).arg(model), "{}");
+        }
+        const QDateTime time = QDateTime::fromString(now, QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+        const SettingsDocument r5 = *documentFromReport(38, {160, 38, 48, 56, 65, 81, 98, 112, 128, 144, 0, 0}).document;
+        QCOMPARE(BackupStore(folder).save(r5, QDateTime(time.date(), time.time(), QTimeZone::utc())), QString());
+
+        const QStringList left = backups();
+        QCOMPARE(left.size(), 2 * BackupStore::Limit + foreign.size());
+        QVERIFY(left.contains(written));
+        QVERIFY(!left.contains("20200101-000000-000_QUORL-R5-3S.orvesc.json"));
+        for (const QString &name : foreign)
+            QVERIFY(left.contains(name));
+    }
+
+    // During a run no entry that opens a dialog or starts a run is available: a modal dialog would stall
+    // the run's wait until it ran out.
+    void menuWaitsForTheRun_data()
+    {
+        QTest::addColumn<QString>("button");
+        for (const char *button : {"Connect", "Program", "CmdReset"})
+            QTest::newRow(button) << button;
+    }
+    void menuWaitsForTheRun()
+    {
+        QFETCH(QString, button);
+        EscBench bench;
+        sim::EscSimulator &esc = connected(bench);
+        const auto available = [&bench] {
+            QStringList names;
+            for (const char *name : {"mnuOpenSettings", "mnuSaveSettings", "mnuRestoreBackup", "mnuCompare",
+                                     "SaveDiagnostics"}) {
+                if (bench.widget<QAction>(name)->isEnabled())
+                    names << QLatin1String(name);
+            }
+            return names.join(' ');
+        };
+        const QString before = available();
+        QCOMPARE(before, "mnuOpenSettings mnuSaveSettings mnuRestoreBackup mnuCompare SaveDiagnostics");
+        EscBench::slowDown(esc, 100);
+        QString during = QStringLiteral("never asked");
+        bench.when(esc, 1, [&] { during = available(); });
+        bench.click(button.toLatin1().constData());
+        QCOMPARE(during, QString());
+        QCOMPARE(available(), before);
     }
 
     // An unwritable backup folder is told once and never stops CONNECT; a failed save says why.
