@@ -1,16 +1,18 @@
 #include "escbench.h"
 
 #include "backups.h"
+#include "documentfile.h"
+#include "modeltable.h"
 #include "settingsdialogs.h"
 #include "settingsdocument.h"
 #include "settingsfiles.h"
+#include "settingslocation.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
+#include <QProcess>
+#include <QSettings>
 #include <QStandardPaths>
-#include <QTimeZone>
 
 using namespace orvesc;
 using namespace orvesc::test;
@@ -81,19 +83,29 @@ private slots:
         QDir(m_dir.filePath(QStringLiteral("backups"))).removeRecursively();
     }
 
-    // Save, change three lists, open the file: the changes are listed and applied.
+    // Save, change three lists, open the file: the changes are listed and applied. "saved" is written as
+    // saved.orvesc.json, which the dialog did not ask about, so an existing one is replaced only after an OK.
     void savedFileBringsTheChoicesBack()
     {
         EscBench bench;
         sim::EscSimulator &esc = connected(bench);
         const QStringList saved = bench.listTexts();
         m_dialogs.path = m_dir.filePath(QStringLiteral("saved"));
+        QFile file(m_dialogs.path + ".orvesc.json");
+        writeFile(file.fileName(), "the user's own");
+        m_dialogs.ok = false;
         bench.trigger("mnuSaveSettings");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), "the user's own");
+        m_dialogs.ok = true;
+        bench.trigger("mnuSaveSettings");
+        QCOMPARE(m_dialogs.questions, QStringList(2, "The file\r" + file.fileName() + "\ralready exists. Replace it?"));
+        m_dialogs.questions.clear();
 
         EscBench::typeOver(bench.widget<QComboBox>("cmbBrake"), QStringLiteral("ON"));
         EscBench::typeOver(bench.widget<QComboBox>("cmbReverse"), QStringLiteral("ON"));
         EscBench::typeOver(bench.widget<QComboBox>("cmbTiming"), QStringLiteral("SOFT"));
-        m_dialogs.path += ".orvesc.json"; // added by the save
+        m_dialogs.path = file.fileName();
         bench.trigger("mnuOpenSettings");
 
         QCOMPARE(m_dialogs.questions.size(), 1);
@@ -101,41 +113,6 @@ private slots:
         QCOMPARE(bench.messages.texts, QStringList());
         bench.click("Program");
         QCOMPARE(received(esc), Factory38);
-    }
-
-    // A name given without the suffix gets it; a file of that name is replaced only when the user says so,
-    // and Qt's own dialog adds the suffix before it asks about replacing.
-    void saveAsksBeforeReplacingTheSuffixedFile_data()
-    {
-        QTest::addColumn<bool>("ok");
-        QTest::newRow("replace") << true;
-        QTest::newRow("keep") << false;
-    }
-    void saveAsksBeforeReplacingTheSuffixedFile()
-    {
-        QFETCH(bool, ok);
-        const QString path = m_dir.filePath(QStringLiteral("mine.orvesc.json"));
-        writeFile(path, "the user's own");
-        EscBench bench;
-        connected(bench);
-        m_dialogs.path = m_dir.filePath(QStringLiteral("mine"));
-        m_dialogs.ok = ok;
-        bench.trigger("mnuSaveSettings");
-        QCOMPARE(m_dialogs.questions, QStringList{"The file\r" + QDir::toNativeSeparators(path)
-                                                  + "\ralready exists. Replace it?"});
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll().startsWith("{"), ok);
-
-        QString suffix;
-        QTimer::singleShot(0, bench.form.get(), [&suffix] {
-            if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
-                suffix = dialog->defaultSuffix();
-                dialog->reject();
-            }
-        });
-        QCOMPARE(QtSettingsDialogs(bench.form.get()).savePath(QStringLiteral("Save"), path), QString());
-        QCOMPARE(suffix, QStringLiteral("orvesc.json"));
     }
 
     // Another model's file names both models before anything changes, and Cancel changes nothing; what
@@ -205,18 +182,29 @@ private slots:
         QCOMPARE(m_dialogs.questions.size() + bench.messages.texts.size(), 1);
     }
 
-    // Each new read is backed up once; Restore Backup undoes DEFAULT.
+    // Each new read is backed up once; Restore Backup undoes DEFAULT. During the run no entry that opens a
+    // dialog or starts a run is available: a modal dialog would stall the run's wait until it ran out.
     void connectBacksUpAndRestoreUndoesDefault()
     {
         const QString folder = m_dir.filePath(QStringLiteral("backups"));
         EscBench bench;
         sim::EscSettings changed{162, 37, 49, 54, 64, 80, 96, 113, 129, 144, 192};
-        connected(bench, changed);
+        sim::EscSimulator &esc = connected(bench, changed);
         const QStringList before = bench.listTexts();
         bench.connectAndClear();
-        QCOMPARE(backups().size(), 1);
 
+        const auto available = [&bench] {
+            QStringList names;
+            for (auto *name : {"mnuOpenSettings", "mnuSaveSettings", "mnuRestoreBackup", "mnuCompare", "SaveDiagnostics"})
+                names << (bench.widget<QAction>(name)->isEnabled() ? name : "-");
+            return names.join(' ');
+        };
+        QString during;
+        EscBench::slowDown(esc, 50);
+        bench.when(esc, 1, [&] { during = available(); });
         bench.click("CmdReset");
+        QCOMPARE(during, QStringLiteral("- - - - -"));
+        QCOMPARE(available(), QStringLiteral("mnuOpenSettings mnuSaveSettings mnuRestoreBackup mnuCompare SaveDiagnostics"));
         bench.connectAndClear();
         QCOMPARE(backups().size(), 2);
 
@@ -226,72 +214,60 @@ private slots:
         QCOMPARE(bench.listTexts(), before);
     }
 
-    // Past 200 backups of one model its oldest go, however the clock stands; other models' backups and
-    // files the store did not name stay.
-    void pruningTakesOnlyTheModelsOldestBackups_data()
+    // Past 200 backups of a model its oldest goes; other models' backups and names the store does not give
+    // stay, and a clock set back never costs the backup just written, although its name is the oldest.
+    void pruningTakesOnlyTheModelsOldest()
     {
-        QTest::addColumn<QString>("now");
-        QTest::addColumn<QString>("written");
-        QTest::newRow("clock right") << "20261206-160501-123" << "20261206-160501-123_QUORL-R5-3S.orvesc.json";
-        QTest::newRow("clock behind") << "19700101-000001-000" << "19700101-000001-000_QUORL-R5-3S.orvesc.json";
-        QTest::newRow("same millisecond") << "20200101-000000-199" << "20200101-000000-199_QUORL-R5-3S-2.orvesc.json";
-    }
-    void pruningTakesOnlyTheModelsOldestBackups()
-    {
-        QFETCH(QString, now);
-        QFETCH(QString, written);
         const QString folder = m_dir.filePath(QStringLiteral("backups"));
         QDir().mkpath(folder);
-        const QStringList foreign{"mine.orvesc.json", "20000101-000000-000_QUORL-R5-3S.orvesc.json.old",
-                                  "20000101-000000-000_QUORL-R5-3S-copy.orvesc.json"};
-        for (const QString &name : foreign)
+        QStringList kept{"mine.orvesc.json", "20000101-000000-000_QUORL-R5-3S-copy.orvesc.json"};
+        for (int i = 0; i < 2 * BackupStore::Limit; ++i)
+            kept << QString::asprintf("20200101-000000-%03d_QUORL-%s.orvesc.json", i / 2, i % 2 ? "R9-12S" : "R5-3S");
+        for (const QString &name : kept)
             writeFile(folder + '/' + name, "{}");
-        for (const char *model : {"QUORL-R5-3S", "QUORL-R9-12S"}) {
-            for (int i = 0; i < BackupStore::Limit; ++i)
-                writeFile(folder + QStringLiteral("/20200101-000000-%1_%2.orvesc.json").arg(i, 3, 10, QLatin1Char('0')).arg(model), "{}");
-        }
-        const QDateTime time = QDateTime::fromString(now, QStringLiteral("yyyyMMdd-HHmmss-zzz"));
-        const SettingsDocument r5 = *documentFromReport(38, {160, 38, 48, 56, 65, 81, 98, 112, 128, 144, 0, 0}).document;
-        QCOMPARE(BackupStore(folder).save(r5, QDateTime(time.date(), time.time(), QTimeZone::utc())), QString());
-
-        const QStringList left = backups();
-        QCOMPARE(left.size(), 2 * BackupStore::Limit + foreign.size());
-        QVERIFY(left.contains(written));
-        QVERIFY(!left.contains("20200101-000000-000_QUORL-R5-3S.orvesc.json"));
-        for (const QString &name : foreign)
-            QVERIFY(left.contains(name));
+        BackupStore(folder).save(*documentFromReport(38, {160, 38, 48, 56, 65, 81, 98, 112, 128, 144, 0, 0}).document,
+                                 QDateTime(QDate(1970, 1, 1), QTime(0, 0, 1), Qt::UTC)); // a clock set back
+        kept[kept.indexOf("20200101-000000-000_QUORL-R5-3S.orvesc.json")] = "19700101-000001-000_QUORL-R5-3S.orvesc.json";
+        kept.sort();
+        QCOMPARE(backups(), kept);
     }
 
-    // During a run no entry that opens a dialog or starts a run is available: a modal dialog would stall
-    // the run's wait until it ran out.
-    void menuWaitsForTheRun_data()
+    // The remembered choices leave "Unknown Organization" once; a value set since in the new place stays.
+    void choicesMoveToTheOrganisationOnce()
     {
-        QTest::addColumn<QString>("button");
-        for (const char *button : {"Connect", "Program", "CmdReset"})
-            QTest::newRow(button) << button;
+        const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+        QFile::remove(config + "/Orvantis/tst_settingsfiles.conf");
+        QCoreApplication::setOrganizationName({});
+        QCoreApplication::setOrganizationDomain({});
+        QSettings().setValue(QStringLiteral("settingsFiles/lastFolder"), QStringLiteral("/old"));
+        QSettings().setValue(QStringLiteral("verifyAfterProgram"), true);
+        QSettings(config + "/Orvantis/tst_settingsfiles.conf", QSettings::IniFormat).setValue("verifyAfterProgram", false);
+        settleSettingsLocation();
+        settleSettingsLocation();
+        QVERIFY(!QFile::exists(config + "/Unknown Organization/tst_settingsfiles.conf"));
+        QCOMPARE(QSettings().value(QStringLiteral("settingsFiles/lastFolder")).toString(), QStringLiteral("/old"));
+        QCOMPARE(QSettings().value(QStringLiteral("verifyAfterProgram")).toBool(), false);
     }
-    void menuWaitsForTheRun()
+
+    // Every file the tool writes validates against the JSON Schema in docs/: backups of each model with either
+    // battery, and what Save Settings As writes; a reported byte no other cutoff entry stands for is left out.
+    void filesMatchTheSchema()
     {
-        QFETCH(QString, button);
-        EscBench bench;
-        sim::EscSimulator &esc = connected(bench);
-        const auto available = [&bench] {
-            QStringList names;
-            for (const char *name : {"mnuOpenSettings", "mnuSaveSettings", "mnuRestoreBackup", "mnuCompare",
-                                     "SaveDiagnostics"}) {
-                if (bench.widget<QAction>(name)->isEnabled())
-                    names << QLatin1String(name);
+        QTemporaryDir dir;
+        for (const EscModel &model : escModels()) {
+            std::array<std::int16_t, 12> report{};
+            std::copy_n(factoryCodes(model.code).begin(), 11, report.begin());
+            for (const auto &[battery, nickelCutoff] : {std::pair<int, int>{report[1], 48}, {32, 49}, {report[1], 255}}) {
+                report[1] = std::int16_t(battery);
+                report[2] = std::int16_t(nickelCutoff);
+                SettingsDocument backup = *documentFromReport(model.code, report).document;
+                QCOMPARE(backup.otherCutoff.has_value(), nickelCutoff != 255);
+                QCOMPARE(BackupStore(dir.path()).save(backup, QDateTime::currentDateTimeUtc()), QString());
+                backup.otherCutoff.reset();
+                writeDocumentFile(dir.filePath(QString::asprintf("saved-%d-%d.orvesc.json", model.code, battery)), backup);
             }
-            return names.join(' ');
-        };
-        const QString before = available();
-        QCOMPARE(before, "mnuOpenSettings mnuSaveSettings mnuRestoreBackup mnuCompare SaveDiagnostics");
-        EscBench::slowDown(esc, 100);
-        QString during = QStringLiteral("never asked");
-        bench.when(esc, 1, [&] { during = available(); });
-        bench.click(button.toLatin1().constData());
-        QCOMPARE(during, QString());
-        QCOMPARE(available(), before);
+        }
+        QCOMPARE(QProcess::execute(QStringLiteral("python3"), {ORVESC_SETTINGS_SCHEMA_CHECK, dir.path()}), 0);
     }
 
     // An unwritable backup folder is told once and never stops CONNECT; a failed save says why.

@@ -50,7 +50,6 @@ struct Difference
 
 Q_DECLARE_METATYPE(SettingsDocument)
 Q_DECLARE_METATYPE(Difference)
-Q_DECLARE_METATYPE(Report)
 
 // Settings files: the format, applying a file to the lists, and comparing a report with what was programmed.
 class tst_SettingsDocument : public QObject
@@ -90,7 +89,6 @@ private slots:
         row("unknown model", replaced(good, "\"code\": 38", "\"code\": 99"), "its model code 99 is not a model this tool knows");
         row("over 64 KiB", good + std::string(64 * 1024, ' '),
             "it is larger than 64 KiB (" + std::to_string(good.size() + 65536) + " bytes), far too large for a settings file");
-        row("nickel file read", writeSettingsDocument(documentOf(38, { { 1, 32 }, { 2, 51 } })), "");
         const std::string other = "\"other_cutoff\": {\n      \"code\": 48,\n      \"text\": \"0.6 V*\"\n    }";
         row("other cutoff of the family in use", replaced(good, other, replaced(other, "48", "56")),
             "the setting \"other_cutoff\" has code 56, which is no CUTOFF V/CELL entry of QUORL R5 3S (38) for a Ni battery");
@@ -105,33 +103,6 @@ private slots:
         const DocumentResult result = readSettingsDocument(bytes);
         QCOMPARE(result.error, error);
         QCOMPARE(result.document.has_value(), error.empty());
-    }
-
-    // A backup holds both cutoffs the ESC reports and reads back with them; one no entry stands for is left
-    // out rather than costing the backup.
-    void reportKeepsTheOtherCutoff_data()
-    {
-        QTest::addColumn<Report>("report");
-        QTest::addColumn<int>("other");
-        Report lithium = factoryReport(183);
-        lithium[2] = 50;
-        Report nickel = lithium;
-        nickel[1] = 32;
-        nickel[3] = 133;
-        Report unset = lithium;
-        unset[2] = 255;
-        QTest::newRow("lithium in use") << lithium << 50;
-        QTest::newRow("nickel in use") << nickel << 133;
-        QTest::newRow("no entry for it") << unset << -1;
-    }
-    void reportKeepsTheOtherCutoff()
-    {
-        QFETCH(Report, report);
-        QFETCH(int, other);
-        const DocumentResult read = readSettingsDocument(writeSettingsDocument(*documentFromReport(183, report).document));
-        QVERIFY2(read.document, read.error.c_str());
-        QCOMPARE(read.document->otherCutoff ? read.document->otherCutoff->code : -1, other);
-        QCOMPARE(read.document->find(SettingKey::Cutoff)->code, int(report[report[1] == 32 ? 2 : 3]));
     }
 
     void planMatchesApply_data()
