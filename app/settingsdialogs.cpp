@@ -46,7 +46,9 @@ QString QtSettingsDialogs::savePath(const QString &caption, const QString &sugge
 {
     QFileDialog dialog(m_parent, caption, suggested, fileFilter());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    // Added before the dialog asks whether to replace a file, so it asks about the file written.
+    // Qt's own dialog adds the suffix before it asks whether to replace a file, so it asks about the
+    // file written; a native one may ask about the name as typed and get the suffix afterwards.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setDefaultSuffix(QString::fromLatin1(SettingsFileSuffix).mid(1));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};

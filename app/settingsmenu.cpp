@@ -70,8 +70,8 @@ void Form1::updateSettingsMenu()
     mnuRestoreBackup->setEnabled(files);
     mnuCompare->setEnabled(Program->isEnabled() && !m_busy);
     // A modal dialog would stall the run's wait until it ran out.
-    if (QAction *diagnostics = m_diagnostics->action())
-        diagnostics->setEnabled(!m_busy);
+    if (QAction *save = m_diagnostics->action())
+        save->setEnabled(!m_busy);
 }
 
 void Form1::setSettingsDialogs(SettingsDialogs &dialogs)
