@@ -18,6 +18,7 @@ using Json = nlohmann::json;
 // cutoff action on it is one further.
 constexpr std::array<std::size_t, SettingListCount> ReportedElement{ 0, 1, 3, 4, 5, 6, 7, 8, 9, 10 };
 constexpr std::size_t ReportedNickelCutoff = 2;
+constexpr std::size_t ReportedLithiumCutoff = 3;
 
 // Deeper than any settings file nests; deeper input is refused before it is built.
 constexpr std::size_t DepthLimit = 16;
@@ -330,7 +331,7 @@ DocumentResult documentFromReport(int escType, const std::array<std::int16_t, 12
     // An ESC that never used the other family may hold any byte there; the settings still count.
     const DocumentSetting *battery = result.document->find(SettingKey::Battery);
     const bool otherNickel = !battery || battery->code != codebase::BatteryNickel;
-    const int code = escConfig[otherNickel ? ReportedNickelCutoff : ReportedElement[2]];
+    const int code = escConfig[otherNickel ? ReportedNickelCutoff : ReportedLithiumCutoff];
     if (const auto entry = entryForCode(SettingList::LVC, escType, otherNickel, code))
         result.document->otherCutoff = DocumentSetting{ SettingKey::Cutoff, code, *entry };
     return result;
