@@ -33,10 +33,10 @@ Diagnostics::Diagnostics(const TrafficRecorder &recorder, const PortMap &portMap
 
 QAction *Diagnostics::addTo(QMenu *menu)
 {
-    QAction *action = menu->addAction(QObject::tr("Save Diagnostics..."));
-    action->setObjectName(QStringLiteral("SaveDiagnostics"));
-    QObject::connect(action, &QAction::triggered, action, [this] { SaveDiagnostics_Click(); });
-    return action;
+    m_action = menu->addAction(QObject::tr("Save Diagnostics..."));
+    m_action->setObjectName(QStringLiteral("SaveDiagnostics"));
+    QObject::connect(m_action, &QAction::triggered, m_action, [this] { SaveDiagnostics_Click(); });
+    return m_action;
 }
 
 QString Diagnostics::describeSystemDevice(const QString &device)

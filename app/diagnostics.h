@@ -28,6 +28,9 @@ public:
     Diagnostics(const TrafficRecorder &recorder, const PortMap &portMap, Messenger &messenger, QWidget *window);
 
     QAction *addTo(QMenu *menu);
+    // The menu entry, once added; the window disables it during a run, whose wait a modal dialog
+    // would stall.
+    QAction *action() const { return m_action; }
     // Tests choose the path without a dialog and describe devices without asking the system.
     void setPathChooser(PathChooser chooser) { m_choosePath = std::move(chooser); }
     void setDeviceDescriber(DeviceDescriber describer) { m_describe = std::move(describer); }
@@ -49,6 +52,7 @@ private:
     QWidget *m_window;
     PathChooser m_choosePath;
     DeviceDescriber m_describe;
+    QAction *m_action = nullptr;
 };
 
 } // namespace orvesc

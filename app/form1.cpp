@@ -81,6 +81,7 @@ public:
         : m_form(form)
     {
         m_form.m_busy = true;
+        m_form.updateSettingsMenu();
         for (QComboBox *combo : m_form.m_combos)
             combo->hidePopup();
         m_form.cmbCOM->hidePopup();

@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "settingslocation.h"
 
 #include "orvescversion.h"
 
@@ -46,6 +47,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral(ORVESC_APP_NAME));
     QApplication::setApplicationVersion(QStringLiteral(ORVESC_VERSION_STRING));
+    orvesc::settleSettingsLocation();
     // Lets Wayland desktops match the window to its menu entry and icon.
     QApplication::setDesktopFileName(QStringLiteral(ORVESC_APP_ID));
     const std::optional<QString> file = settingsFileArgument(app);

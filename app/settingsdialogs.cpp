@@ -2,6 +2,7 @@
 
 #include "messagebox.h"
 #include "orvescversion.h"
+#include "settingsdocument.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -43,7 +44,15 @@ QString QtSettingsDialogs::openPath(const QString &caption, const QString &folde
 
 QString QtSettingsDialogs::savePath(const QString &caption, const QString &suggested)
 {
-    return QFileDialog::getSaveFileName(m_parent, caption, suggested, fileFilter());
+    QFileDialog dialog(m_parent, caption, suggested, fileFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // Qt's own dialog adds the suffix before it asks whether to replace a file, so it asks about the
+    // file written; a native one may ask about the name as typed and get the suffix afterwards.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setDefaultSuffix(QString::fromLatin1(SettingsFileSuffix).mid(1));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 bool QtSettingsDialogs::confirm(const std::string &text)

@@ -46,8 +46,6 @@ SettingsFiles::SettingsFiles(SettingsView &view, Messenger &messenger, SettingsD
 void SettingsFiles::setBackupFolder(const QString &folder)
 {
     m_backups = BackupStore(folder);
-    m_backupsOff = false;
-    m_backupWarning.clear();
 }
 
 QString SettingsFiles::lastFolder() const
@@ -154,39 +152,20 @@ void SettingsFiles::save(int escType)
     QString path = m_dialogs->savePath(QStringLiteral("Save Settings As"), suggested);
     if (path.isEmpty())
         return;
-    if (!path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive))
+    if (!path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)) {
+        // The dialog asked about the name without the suffix, if it asked at all.
         path += QString::fromLatin1(SettingsFileSuffix);
+        if (QFileInfo::exists(path)
+            && !m_dialogs->confirm("The file\r" + text(QDir::toNativeSeparators(path))
+                                   + "\ralready exists. Replace it?"))
+            return;
+    }
     rememberFolder(path);
     const QString error = writeDocumentFile(path, *built.document);
     if (!error.isEmpty())
         m_messenger.beepAndShow("The settings could not be saved to\r"
                                 + text(QDir::toNativeSeparators(path)) + "\r(" + text(error)
                                 + "). Choose another place.");
-}
-
-void SettingsFiles::backUp(int escType, const std::array<std::int16_t, 12> &escConfig)
-{
-    if (!m_backups.isOn() || m_backupsOff)
-        return;
-    const DocumentResult report = documentFromReport(escType, escConfig);
-    // A model without a name, or a code its lists cannot show: CONNECT says so itself, and no
-    // settings file could hold it.
-    if (!report.document)
-        return;
-    const QString error = m_backups.save(*report.document, QDateTime::currentDateTimeUtc());
-    if (error.isEmpty())
-        return;
-    m_backupWarning = "Backups are off until OrvESC is started again: the settings cannot be saved in\r"
-        + text(QDir::toNativeSeparators(m_backups.folder())) + "\r(" + text(error)
-        + "). CONNECT, PROGRAM and DEFAULT work as before; make the folder writable to have backups.";
-    m_backupsOff = true;
-}
-
-std::string SettingsFiles::takeBackupWarning()
-{
-    std::string warning;
-    warning.swap(m_backupWarning);
-    return warning;
 }
 
 } // namespace orvesc

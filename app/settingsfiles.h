@@ -16,8 +16,8 @@ class SettingsDialogs;
 class SettingsView;
 
 // The Settings menu's file actions on the window's lists: open a settings file or a backup and
-// apply it once the user has confirmed the changes, save what the lists show, and back up the
-// settings each CONNECT reads. Nothing here sends a byte to the ESC.
+// apply it once the user has confirmed the changes, and save what the lists show. Nothing here
+// sends a byte to the ESC.
 class SettingsFiles
 {
 public:
@@ -41,11 +41,6 @@ public:
     // Opens the pending file as Open Settings... does, once; nothing when there is none.
     void openPendingFile(int escType);
 
-    // Backs up the settings a CONNECT read (EscConfig as the read filled it). A failure turns
-    // backups off for the rest of the run and is told once, by takeBackupWarning().
-    void backUp(int escType, const std::array<std::int16_t, 12> &escConfig);
-    std::string takeBackupWarning();
-
 private:
     QString lastFolder() const;
     void rememberFolder(const QString &path) const;
@@ -54,8 +49,6 @@ private:
     Messenger &m_messenger;
     SettingsDialogs *m_dialogs;
     BackupStore m_backups;
-    bool m_backupsOff = false;
-    std::string m_backupWarning;
     QString m_pendingFile;
 };
 

@@ -1,6 +1,7 @@
 // The main window's Settings menu: settings files, backups and the read-back of the settings.
 #include "form1.h"
 
+#include "diagnostics.h"
 #include "messenger.h"
 
 #include "settingsdialogs.h"
@@ -68,6 +69,9 @@ void Form1::updateSettingsMenu()
     mnuSaveSettings->setEnabled(files);
     mnuRestoreBackup->setEnabled(files);
     mnuCompare->setEnabled(Program->isEnabled() && !m_busy);
+    // A modal dialog would stall the run's wait until it ran out.
+    if (QAction *save = m_diagnostics->action())
+        save->setEnabled(!m_busy);
 }
 
 void Form1::setSettingsDialogs(SettingsDialogs &dialogs)

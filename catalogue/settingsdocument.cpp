@@ -98,11 +98,12 @@ DocumentResult failed(std::string error)
     return { std::nullopt, std::move(error) };
 }
 
-// Validates one setting of a file against the model, given the battery code already read.
-std::string readSetting(const Json &value, SettingKey key, int modelCode, int batteryCode,
-                        DocumentSetting &out)
+// Validates one setting of a file against the model's list for it; `nickel`: the cutoff list of
+// a Ni battery, `family` says so in a refusal.
+std::string readSetting(const Json &value, const std::string &key, SettingList which, int modelCode,
+                        bool nickel, const std::string &family, DocumentSetting &out)
 {
-    const std::string name = quotedText(settingKeyName(key));
+    const std::string name = quotedText(key);
     if (!value.is_object())
         return "the setting " + name + " is not an object with \"code\" and \"text\"";
     const auto code = value.find("code");
@@ -112,19 +113,12 @@ std::string readSetting(const Json &value, SettingKey key, int modelCode, int ba
         || code->get<std::int64_t>() > 255)
         return "the setting " + name + " has code " + code->dump()
             + ", not a whole number from 0 to 255";
-    out.key = key;
     out.code = code->get<int>();
-    const SettingList which = listOfKey(key);
-    const bool nickel = batteryCode == codebase::BatteryNickel;
     const std::optional<std::string> entry = entryForCode(which, modelCode, nickel, out.code);
-    if (!entry) {
-        std::string error = "the setting " + name + " has code " + std::to_string(out.code)
+    if (!entry)
+        return "the setting " + name + " has code " + std::to_string(out.code)
             + ", which is no " + settingCaption(which, modelCode) + " entry of "
-            + modelLabel(modelCode);
-        if (key == SettingKey::Cutoff)
-            error += nickel ? " with a Ni battery" : " with a Li battery";
-        return error;
-    }
+            + modelLabel(modelCode) + (which == SettingList::LVC ? family : std::string());
     const auto text = value.find("text");
     if (text == value.end() || !text->is_string())
         return "the setting " + name + " has no \"text\"; its code " + std::to_string(out.code)
@@ -135,6 +129,12 @@ std::string readSetting(const Json &value, SettingKey key, int modelCode, int ba
             + std::to_string(out.code) + " stands for " + quotedText(*entry)
             + "; correct the text or the code";
     return {};
+}
+
+// " with a Ni battery": which cutoff list a refused cutoff code was looked up in.
+std::string familyText(const char *how, bool nickel)
+{
+    return std::string(" ") + how + (nickel ? " a Ni battery" : " a Li battery");
 }
 
 DocumentResult readDocument(const Json &root)
@@ -187,12 +187,28 @@ DocumentResult readDocument(const Json &root)
         if (value == settings->end())
             return failed("the setting " + quotedText(settingKeyName(key)) + " is missing");
         DocumentSetting setting{ key, 0, {} };
-        std::string error = readSetting(*value, key, document.modelCode, batteryCode, setting);
+        const bool nickel = batteryCode == codebase::BatteryNickel;
+        std::string error = readSetting(*value, settingKeyName(key), listOfKey(key),
+                                        document.modelCode, nickel, familyText("with", nickel), setting);
         if (!error.empty())
             return failed(std::move(error));
         if (key == SettingKey::Battery)
             batteryCode = setting.code;
         document.settings.push_back(std::move(setting));
+    }
+    const auto other = settings->find(OtherCutoffKey);
+    if (other != settings->end()) {
+        if (!document.find(SettingKey::Cutoff))
+            return failed("it holds the setting " + quotedText(OtherCutoffKey) + ", which "
+                          + modelLabel(document.modelCode) + " does not have");
+        // The family the battery does not use.
+        const bool nickel = batteryCode != codebase::BatteryNickel;
+        DocumentSetting setting{ SettingKey::Cutoff, 0, {} };
+        std::string error = readSetting(*other, OtherCutoffKey, SettingList::LVC, document.modelCode,
+                                        nickel, familyText("for", nickel), setting);
+        if (!error.empty())
+            return failed(std::move(error));
+        document.otherCutoff = std::move(setting);
     }
     return { std::move(document), {} };
 }
@@ -254,8 +270,12 @@ const DocumentSetting *SettingsDocument::find(SettingKey key) const
 std::string writeSettingsDocument(const SettingsDocument &document)
 {
     nlohmann::ordered_json settings = nlohmann::ordered_json::object();
-    for (const DocumentSetting &setting : document.settings)
+    for (const DocumentSetting &setting : document.settings) {
         settings[settingKeyName(setting.key)] = { { "code", setting.code }, { "text", setting.text } };
+        if (setting.key == SettingKey::Cutoff && document.otherCutoff)
+            settings[OtherCutoffKey] = { { "code", document.otherCutoff->code },
+                                         { "text", document.otherCutoff->text } };
+    }
     const nlohmann::ordered_json root = {
         { "format", SettingsFormatName },
         { "version", SettingsFormatVersion },
@@ -292,12 +312,21 @@ DocumentResult documentFromView(SettingsView &view, int escType)
 DocumentResult documentFromReport(int escType, const std::array<std::int16_t, 12> &escConfig)
 {
     // The reported record carries both cutoffs; the one of the reported battery counts.
-    return buildDocument(
+    DocumentResult result = buildDocument(
         escType,
         [&escConfig](SettingList which, bool nickel) -> std::optional<int> {
             return escConfig[reportedElement(which, nickel)];
         },
         ": the ESC reported code ");
+    if (!result.document || !result.document->find(SettingKey::Cutoff))
+        return result;
+    // An ESC that never used the other family may hold any byte there; the settings still count.
+    const DocumentSetting *battery = result.document->find(SettingKey::Battery);
+    const bool otherNickel = !battery || battery->code != codebase::BatteryNickel;
+    const int code = escConfig[reportedElement(SettingList::LVC, otherNickel)];
+    if (const auto entry = entryForCode(SettingList::LVC, escType, otherNickel, code))
+        result.document->otherCutoff = DocumentSetting{ SettingKey::Cutoff, code, *entry };
+    return result;
 }
 
 } // namespace orvesc

@@ -18,6 +18,8 @@ inline constexpr int SettingsFormatVersion = 1;
 // A settings file is about one kilobyte; anything this large is not one.
 inline constexpr std::size_t SettingsFileSizeLimit = std::size_t{ 64 } * 1024;
 inline constexpr const char *SettingsFileSuffix = ".orvesc.json";
+// The key of SettingsDocument::otherCutoff beside the settings; readers before it ignore it.
+inline constexpr const char *OtherCutoffKey = "other_cutoff";
 
 // One setting of a document: the command code counts, the text is for people reading the file.
 struct DocumentSetting
@@ -34,6 +36,9 @@ struct SettingsDocument
     int modelCode = 0;
     std::string modelName;
     std::vector<DocumentSetting> settings;
+    // The cutoff of the battery family not in use (key Cutoff), as the ESC reported it: the ESC
+    // keeps both, the lists show one, so backups carry it and applying a document leaves it out.
+    std::optional<DocumentSetting> otherCutoff;
 
     const DocumentSetting *find(SettingKey key) const;
 };
@@ -62,8 +67,9 @@ DocumentResult readSettingsDocument(std::string_view bytes);
 DocumentResult documentFromView(SettingsView &view, int escType);
 
 // The settings an ESC reported (EscConfig as the settings read filled it): the cutoff of the
-// reported battery's family, the acceleration delay where the model has one. Refuses an unnamed
-// model and codes no entry stands for.
+// reported battery's family, the acceleration delay where the model has one, and the other
+// family's cutoff where an entry stands for its code. Refuses an unnamed model and settings
+// codes no entry stands for.
 DocumentResult documentFromReport(int escType, const std::array<std::int16_t, 12> &escConfig);
 
 } // namespace orvesc

@@ -8,13 +8,13 @@
 namespace orvesc {
 
 // The automatic backups of the settings each CONNECT reads: one settings file per read, named
-// by time and model so that names sort from oldest to newest, at most Limit files.
+// by time and model so that names sort from oldest to newest, at most Limit files per model.
 class BackupStore
 {
 public:
     static constexpr int Limit = 200;
 
-    // The user's data folder's "backups" (QStandardPaths::AppDataLocation).
+    // "OrvESC/backups" in the user's data folder (~/.local/share, %APPDATA%).
     static QString defaultFolder();
 
     // An empty folder turns backups off.
@@ -22,15 +22,15 @@ public:
     QString folder() const { return m_folder; }
     bool isOn() const { return !m_folder.isEmpty(); }
 
-    // Saves the document unless the newest backup of its model holds the same, then removes the
-    // oldest files past Limit. Returns why it could not write, or an empty text.
+    // Saves the document unless the newest backup of its model holds the same, then removes that
+    // model's oldest backups past Limit; other files of the folder are never touched. Returns why it could not write, or an empty text.
     QString save(const SettingsDocument &document, const QDateTime &now);
 
     // The name a backup of the document gets at that time.
     static QString fileName(const SettingsDocument &document, const QDateTime &now);
 
 private:
-    void prune() const;
+    void prune(const QString &model, const QString &written) const;
 
     QString m_folder;
 };

@@ -1,12 +1,17 @@
 #include "escbench.h"
 
 #include "backups.h"
+#include "documentfile.h"
+#include "modeltable.h"
 #include "settingsdialogs.h"
 #include "settingsdocument.h"
 #include "settingsfiles.h"
+#include "settingslocation.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QSettings>
 #include <QStandardPaths>
 
 using namespace orvesc;
@@ -78,19 +83,29 @@ private slots:
         QDir(m_dir.filePath(QStringLiteral("backups"))).removeRecursively();
     }
 
-    // Save, change three lists, open the file: the changes are listed and applied.
+    // Save, change three lists, open the file: the changes are listed and applied. "saved" is written as
+    // saved.orvesc.json, which the dialog did not ask about, so an existing one is replaced only after an OK.
     void savedFileBringsTheChoicesBack()
     {
         EscBench bench;
         sim::EscSimulator &esc = connected(bench);
         const QStringList saved = bench.listTexts();
         m_dialogs.path = m_dir.filePath(QStringLiteral("saved"));
+        QFile file(m_dialogs.path + ".orvesc.json");
+        writeFile(file.fileName(), "the user's own");
+        m_dialogs.ok = false;
         bench.trigger("mnuSaveSettings");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), "the user's own");
+        m_dialogs.ok = true;
+        bench.trigger("mnuSaveSettings");
+        QCOMPARE(m_dialogs.questions, QStringList(2, "The file\r" + file.fileName() + "\ralready exists. Replace it?"));
+        m_dialogs.questions.clear();
 
         EscBench::typeOver(bench.widget<QComboBox>("cmbBrake"), QStringLiteral("ON"));
         EscBench::typeOver(bench.widget<QComboBox>("cmbReverse"), QStringLiteral("ON"));
         EscBench::typeOver(bench.widget<QComboBox>("cmbTiming"), QStringLiteral("SOFT"));
-        m_dialogs.path += ".orvesc.json"; // added by the save
+        m_dialogs.path = file.fileName();
         bench.trigger("mnuOpenSettings");
 
         QCOMPARE(m_dialogs.questions.size(), 1);
@@ -167,30 +182,92 @@ private slots:
         QCOMPARE(m_dialogs.questions.size() + bench.messages.texts.size(), 1);
     }
 
-    // Each new read is backed up once, the oldest past 200 go; Restore Backup undoes DEFAULT.
+    // Each new read is backed up once; Restore Backup undoes DEFAULT. During the run no entry that opens a
+    // dialog or starts a run is available: a modal dialog would stall the run's wait until it ran out.
     void connectBacksUpAndRestoreUndoesDefault()
     {
         const QString folder = m_dir.filePath(QStringLiteral("backups"));
-        QDir().mkpath(folder);
-        for (int i = 0; i < BackupStore::Limit; ++i)
-            writeFile(folder + QStringLiteral("/20000101-000000-%1_OLD.orvesc.json").arg(i, 3, 10, QLatin1Char('0')), "{}");
         EscBench bench;
         sim::EscSettings changed{162, 37, 49, 54, 64, 80, 96, 113, 129, 144, 192};
-        connected(bench, changed);
+        sim::EscSimulator &esc = connected(bench, changed);
         const QStringList before = bench.listTexts();
         bench.connectAndClear();
-        QCOMPARE(backups().size(), BackupStore::Limit);
-        QCOMPARE(backups().constFirst(), QStringLiteral("20000101-000000-001_OLD.orvesc.json"));
 
+        const auto available = [&bench] {
+            QStringList names;
+            for (auto *name : {"mnuOpenSettings", "mnuSaveSettings", "mnuRestoreBackup", "mnuCompare", "SaveDiagnostics"})
+                names << (bench.widget<QAction>(name)->isEnabled() ? name : "-");
+            return names.join(' ');
+        };
+        QString during;
+        EscBench::slowDown(esc, 50);
+        bench.when(esc, 1, [&] { during = available(); });
         bench.click("CmdReset");
+        QCOMPARE(during, QStringLiteral("- - - - -"));
+        QCOMPARE(available(), QStringLiteral("mnuOpenSettings mnuSaveSettings mnuRestoreBackup mnuCompare SaveDiagnostics"));
         bench.connectAndClear();
-        QCOMPARE(backups().size(), BackupStore::Limit);
-        QCOMPARE(backups().constFirst(), QStringLiteral("20000101-000000-002_OLD.orvesc.json"));
+        QCOMPARE(backups().size(), 2);
 
-        m_dialogs.path = folder + '/' + backups().at(BackupStore::Limit - 2);
+        m_dialogs.path = folder + '/' + backups().constFirst();
         bench.trigger("mnuRestoreBackup");
         QCOMPARE(m_dialogs.openedIn, QStringList{folder + " newest first"});
         QCOMPARE(bench.listTexts(), before);
+    }
+
+    // Past 200 backups of a model its oldest goes; other models' backups and names the store does not give
+    // stay, and a clock set back never costs the backup just written, although its name is the oldest.
+    void pruningTakesOnlyTheModelsOldest()
+    {
+        const QString folder = m_dir.filePath(QStringLiteral("backups"));
+        QDir().mkpath(folder);
+        QStringList kept{"mine.orvesc.json", "20000101-000000-000_QUORL-R5-3S-copy.orvesc.json"};
+        for (int i = 0; i < 2 * BackupStore::Limit; ++i)
+            kept << QString::asprintf("20200101-000000-%03d_QUORL-%s.orvesc.json", i / 2, i % 2 ? "R9-12S" : "R5-3S");
+        for (const QString &name : kept)
+            writeFile(folder + '/' + name, "{}");
+        BackupStore(folder).save(*documentFromReport(38, {160, 38, 48, 56, 65, 81, 98, 112, 128, 144, 0, 0}).document,
+                                 QDateTime(QDate(1970, 1, 1), QTime(0, 0, 1), Qt::UTC)); // a clock set back
+        kept[kept.indexOf("20200101-000000-000_QUORL-R5-3S.orvesc.json")] = "19700101-000001-000_QUORL-R5-3S.orvesc.json";
+        kept.sort();
+        QCOMPARE(backups(), kept);
+    }
+
+    // The remembered choices leave "Unknown Organization" once; a value set since in the new place stays.
+    void choicesMoveToTheOrganisationOnce()
+    {
+        const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+        QFile::remove(config + "/Orvantis/tst_settingsfiles.conf");
+        QCoreApplication::setOrganizationName({});
+        QCoreApplication::setOrganizationDomain({});
+        QSettings().setValue(QStringLiteral("settingsFiles/lastFolder"), QStringLiteral("/old"));
+        QSettings().setValue(QStringLiteral("verifyAfterProgram"), true);
+        QSettings(config + "/Orvantis/tst_settingsfiles.conf", QSettings::IniFormat).setValue("verifyAfterProgram", false);
+        settleSettingsLocation();
+        settleSettingsLocation();
+        QVERIFY(!QFile::exists(config + "/Unknown Organization/tst_settingsfiles.conf"));
+        QCOMPARE(QSettings().value(QStringLiteral("settingsFiles/lastFolder")).toString(), QStringLiteral("/old"));
+        QCOMPARE(QSettings().value(QStringLiteral("verifyAfterProgram")).toBool(), false);
+    }
+
+    // Every file the tool writes validates against the JSON Schema in docs/: backups of each model with either
+    // battery, and what Save Settings As writes; a reported byte no other cutoff entry stands for is left out.
+    void filesMatchTheSchema()
+    {
+        QTemporaryDir dir;
+        for (const EscModel &model : escModels()) {
+            std::array<std::int16_t, 12> report{};
+            std::copy_n(factoryCodes(model.code).begin(), 11, report.begin());
+            for (const auto &[battery, nickelCutoff] : {std::pair<int, int>{report[1], 48}, {32, 49}, {report[1], 255}}) {
+                report[1] = std::int16_t(battery);
+                report[2] = std::int16_t(nickelCutoff);
+                SettingsDocument backup = *documentFromReport(model.code, report).document;
+                QCOMPARE(backup.otherCutoff.has_value(), nickelCutoff != 255);
+                QCOMPARE(BackupStore(dir.path()).save(backup, QDateTime::currentDateTimeUtc()), QString());
+                backup.otherCutoff.reset();
+                writeDocumentFile(dir.filePath(QString::asprintf("saved-%d-%d.orvesc.json", model.code, battery)), backup);
+            }
+        }
+        QCOMPARE(QProcess::execute(QStringLiteral("python3"), {ORVESC_SETTINGS_SCHEMA_CHECK, dir.path()}), 0);
     }
 
     // An unwritable backup folder is told once and never stops CONNECT; a failed save says why.

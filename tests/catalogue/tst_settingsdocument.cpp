@@ -89,7 +89,10 @@ private slots:
         row("unknown model", replaced(good, "\"code\": 38", "\"code\": 99"), "its model code 99 is not a model this tool knows");
         row("over 64 KiB", good + std::string(64 * 1024, ' '),
             "it is larger than 64 KiB (" + std::to_string(good.size() + 65536) + " bytes), far too large for a settings file");
-        row("nickel file read", writeSettingsDocument(documentOf(38, { { 1, 32 }, { 2, 51 } })), "");
+        const std::string other = "\"other_cutoff\": {\n      \"code\": 48,\n      \"text\": \"0.6 V*\"\n    }";
+        row("other cutoff of the family in use", replaced(good, other, replaced(other, "48", "56")),
+            "the setting \"other_cutoff\" has code 56, which is no CUTOFF V/CELL entry of QUORL R5 3S (38) for a Ni battery");
+        row("version 1 file without the other cutoff", replaced(good, other + ",", ""), "");
         row("unknown keys ignored", replaced(good, "\"version\": 1", "\"version\": 1, \"saved_by\": {\"tool\": [1, 2]}"), "");
     }
 
