@@ -26,7 +26,8 @@ PinnedPort::PinnedPort(SerialPort &inner, const PortMap &map)
 bool PinnedPort::pin(int number)
 {
     m_number = number;
-    m_device = m_map.device(number);
+    // The device the identification talked to, not what the number names by now.
+    m_device = number == m_openedNumber ? m_openedDevice : m_map.device(number);
     m_canonical = identity(m_device);
     m_gone = false;
     return isPinned();
@@ -91,6 +92,10 @@ void PinnedPort::setPortOpen(bool open)
             throw SerialError(serialerror::PortGone, goneMessage());
         if (number != m_inner.commPort())
             m_inner.setCommPort(number);
+    } else if (open) {
+        // The component resolves the number the same way, with no event in between.
+        m_openedNumber = m_inner.commPort();
+        m_openedDevice = m_map.device(m_openedNumber);
     }
     m_inner.setPortOpen(open);
 }

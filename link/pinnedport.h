@@ -17,7 +17,8 @@ class PinnedPort : public SerialPort
 public:
     PinnedPort(SerialPort &inner, const PortMap &map);
 
-    // Pins the device that COM<number> names now; false (and unpinned) where it names none.
+    // Pins the device that the last open reached on COM<number> (what the number names now where
+    // it was not opened unpinned); false (and unpinned) where there is none.
     bool pin(int number);
     void unpin();
     bool isPinned() const { return !m_canonical.isEmpty(); }
@@ -52,6 +53,9 @@ private:
     QString m_device;
     QString m_canonical;
     bool m_gone = false;
+    // What the last open while unpinned reached.
+    int m_openedNumber = 0;
+    QString m_openedDevice;
     QString m_goneAdvice = QStringLiteral("plug the cable in again and press CONNECT.");
 };
 

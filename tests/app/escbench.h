@@ -143,9 +143,11 @@ public:
 
     // Members end in reverse order: the window first, then the port, the ESCs last.
     SimFolder sims;
+    // What the window's map takes for the system's serial devices (empty: no real device).
+    QStringList systemPorts;
 
 private:
-    PortMap m_portMap{sims.path(), QStringList()};
+    PortMap m_portMap = PortMap::following(sims.path(), [this] { return systemPorts; });
     EventLoopWaiter m_waiter;
     QTimer m_watch;
 

@@ -111,18 +111,6 @@ private slots:
         QVERIFY(bench.messages.texts.join('|').startsWith(search.message));
     }
 
-    // 224, which PROGRAM cannot serve, is the last model read in twelve bytes (the PROGRAM table covers
-    // 181, 182 and 225); only that read writes element 11.
-    void readsTwelveBytesUpTo224()
-    {
-        EscBench bench;
-        bench.sims.addEsc(1, 224);
-        bench.start();
-        bench.click("Connect");
-        QVERIFY(bench.state().startsWith(QLatin1String("lamp detected esc lists program default")));
-        QCOMPARE(bench.form->records().EscConfig[11], std::int16_t(1));
-    }
-
     void secondConnectClearsTheDisplayWhileItWaits()
     {
         EscBench bench;
@@ -149,8 +137,6 @@ private slots:
                                                 {160, 32, 50, 65, 81, 98, 112, 128, 144}};
         QTest::newRow("182: ten") << Send{182, {160, 43, 48, 56, 65, 81, 98, 116, 128, 144, 192}, "cmbRPM",
                                           "ON RANGE 2", {160, 43, 56, 65, 81, 98, 116, 128, 146, 192}};
-        QTest::newRow("181: nine") << Send{181, {160, 43, 48, 56, 65, 81, 98, 112, 128, 144, 192}, "cmbRPM",
-                                           "ON RANGE 2", {160, 43, 56, 65, 81, 98, 112, 128, 146}};
         QTest::newRow("225: nine") << Send{225, {160, 38, 48, 56, 65, 81, 98, 116, 128, 144, 192}, "cmbFrequency",
                                            "AC +0.3", {160, 38, 56, 65, 81, 98, 117, 128, 144}};
     }

@@ -1,4 +1,5 @@
 #include "entrycodes.h"
+#include "escprotocol.h"
 #include "modeltable.h"
 #include "settingsapply.h"
 #include "settingsbench.h"
@@ -319,6 +320,21 @@ private slots:
             QCOMPARE(bench.messages(), std::vector<std::string>{ CannotShow
                                                                  + "\rBRAKE: code 170\rBATTERY: code 50\rRPM CONTROL: code 150" });
             QCOMPARE(bench.selectedText(L::LVC), std::string("3.1 V*"));
+        }
+    }
+
+    // The model ranges of the wire, on both sides of each edge: the reply length and the tenth
+    // command, and which identify replies are model codes.
+    void protocolRangesEndWhereTheEscFamilyDoes()
+    {
+        const int edges[][4] = { { 181, 11, 9, 1 }, { 182, 12, 10, 1 }, { 223, 12, 10, 1 }, { 224, 12, 9, 1 },
+                                 { 225, 11, 9, 1 }, { 36, 11, 9, 0 }, { 37, 11, 9, 1 }, { 47, 11, 9, 1 },
+                                 { 48, 11, 9, 0 }, { 176, 11, 9, 0 }, { 177, 11, 9, 1 }, { 227, 11, 9, 1 },
+                                 { 228, 11, 9, 0 } };
+        for (const auto &[code, length, commands, accepted] : edges) {
+            QCOMPARE(settingsReplyLength(code), length);
+            QCOMPARE(programmedCommandCount(code), commands);
+            QCOMPARE(int(isAcceptedModelCode(code)), accepted);
         }
     }
 

@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include <optional>
+#include <thread>
 
 using namespace orvesc;
 using orvesc::test::faults;
@@ -89,6 +90,8 @@ private slots:
                                  "No ESC answered on COM1", "00 00"});
         row("missing port", {38, good, "identify --port COM255", 3, "", "COM255: error 3:", ""});
         row("read", {38, good, "read", 0, "RPM CONTROL         OFF*            144", "", ConnectBytes});
+        row("read of a code without a name", {185, good, "read", 0, "RPM CONTROL         OFF*            144", "",
+                                              ConnectBytes});
         row("read, short reply", {38, faults([](sim::Faults &f) { f.settingsBytes = 5; }), "read", 4, "",
                                   "Communication Error", ConnectBytes});
         row("write set", {38, good, brakeOn + " --set \"motor reverse=ON*\"", 0, "", "programmed and verified",
@@ -184,6 +187,31 @@ private slots:
         QCOMPARE(receivedHex(other), ConnectBytes);
         QCOMPARE(rig.run(QStringLiteral("write %1 --allow-other-model").arg(file)).exitCode, 0);
         QCOMPARE(other.settings()[0], 162);
+    }
+
+    // COM1's link moved to another device during a write: the job stays with the ESC's device and,
+    // that being gone, stops; the other device gets nothing. Likewise when it moves during the read.
+    void jobKeepsItsPort()
+    {
+        for (const std::size_t moveAfter : {5, 2}) {
+            CliRig rig;
+            test::SimFolder elsewhere;
+            sim::EscSimulator &esc = rig.addEsc(1);
+            sim::EscSimulator &other = elsewhere.addEsc(1, 38, faults([](sim::Faults &f) { f.silent = true; }));
+            // Replies late enough that the move lands inside an exchange.
+            esc.setFaults(faults([](sim::Faults &f) { f.replyDelayMs = 150; }));
+            std::thread mover([&] {
+                esc.waitForReceived(moveAfter, std::chrono::seconds(10));
+                QFile::remove(rig.comLink(1));
+                QFile::link(QFile::symLinkTarget(elsewhere.comLink(1)), rig.comLink(1));
+            });
+            const CliRun run = rig.run(QStringLiteral("write --set brake=on"));
+            mover.join();
+            QVERIFY2(run.exitCode == 3, qPrintable(run.err));
+            QVERIFY2(run.err.contains(QStringLiteral("The ESC's port COM1 (")), qPrintable(run.err));
+            QVERIFY2(run.err.contains(QStringLiteral(") is gone")), qPrintable(run.err));
+            QCOMPARE(receivedHex(other), QString());
+        }
     }
 
     // Three ports, the second rejecting a command: the others are programmed, and the worst code wins.

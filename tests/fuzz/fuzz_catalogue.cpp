@@ -4,6 +4,7 @@
 // 1 user choice (list, index), 2 user typing (list, choice), 3 PROGRAM, 4 DEFAULT.
 
 #include "entrycodes.h"
+#include "escprotocol.h"
 #include "fuzzcheck.h"
 #include "memorysettingsview.h"
 #include "modeltable.h"
@@ -81,7 +82,7 @@ private:
         m_form.fillModelLists();
 
         // A reply the read accepts ends in 1; the 11-byte read leaves element 11 alone.
-        const std::size_t length = code >= 182 && code <= 224 ? 12 : 11;
+        const std::size_t length = std::size_t(settingsReplyLength(code));
         reply[length - 1] = 1;
         std::copy_n(reply.begin(), length, m_records.EscConfig.begin());
 
