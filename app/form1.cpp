@@ -215,7 +215,8 @@ void Form1::unlock_Lists()
 
 void Form1::scan_COM()
 {
-    const std::vector<int> found = scanPorts(m_port);
+    m_refusedPorts.clear();
+    const std::vector<int> found = scanPorts(m_port, &m_refusedPorts);
     std::size_t recorded = 0;
     for (int number : found) {
         cmbCOM->addItem(QStringLiteral("COM%1").arg(number));
@@ -312,6 +313,12 @@ void Form1::connectRun()
     --i;
     cmbCOM->setCurrentIndex(i);
 
+    // Ports that exist but could not be opened were never searched: say so with "not found".
+    std::string note;
+    for (const SerialError &refused : m_refusedPorts)
+        note += (note.empty() ? "These ports could not be opened, so no ESC was looked for there:" : "")
+            + std::string("\r") + refused.description().toStdString();
+    m_session->exchanges().setNotFoundNote(note);
     m_records.EscType = ini_COM();
     if (runCancelled())
         return;

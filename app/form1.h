@@ -171,6 +171,8 @@ private:
     std::unique_ptr<Verification> m_verification;
 
     EscRecords m_records;
+    // What the last port scan could not open, and why.
+    std::vector<SerialError> m_refusedPorts;
     std::array<std::int16_t, 10> ComPorts{};
     SettingsForm m_settings;
 

@@ -51,6 +51,11 @@ std::string EscExchanges::noPortMessage()
            "number (only the first ten listed ports can be used).";
 }
 
+std::string EscExchanges::withNote() const
+{
+    return m_notFoundNote.empty() ? std::string() : std::string(2, CR) + m_notFoundNote;
+}
+
 void EscExchanges::show(const std::string &text)
 {
     m_messenger.beepAndShow(text);
@@ -124,7 +129,7 @@ EscExchanges::Identification EscExchanges::identifyOn(int portNumber, bool repor
         return cancelled();
     try {
         if (portNumber <= 0)
-            throw SerialError(serialerror::NoSuchPort, QString::fromStdString(noPortMessage()));
+            throw SerialError(serialerror::NoSuchPort, QString::fromStdString(noPortMessage() + withNote()));
         m_port.setCommPort(portNumber);
         m_port.setSettings(QString::fromLatin1(LineSettings));
         flushInput();
@@ -143,7 +148,7 @@ EscExchanges::Identification EscExchanges::identifyOn(int portNumber, bool repor
         // A good code that came only as the second ran out still counts as no answer.
         if (elapsed >= IdentifyLimit || code == 0) {
             if (report)
-                show(notFoundMessage());
+                show(notFoundMessage() + withNote());
             return Identification{0, Outcome::NotFound};
         }
         return Identification{std::int16_t(code), Outcome::Identified};

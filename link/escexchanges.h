@@ -71,6 +71,10 @@ public:
     // sets one byte per read. A failure throws SerialError; the port is closed first.
     void prepareCommands();
 
+    // A note added to what identify() says when no ESC answered or no port was selected (the
+    // ports that a search could not open); empty for none.
+    void setNotFoundNote(const std::string &note) { m_notFoundNote = note; }
+
     // The texts this class shows.
     static std::string notFoundMessage();
     static std::string communicationError();
@@ -82,6 +86,7 @@ private:
     void flushInput();
     void closeQuietly();
     void show(const std::string &text);
+    std::string withNote() const;
     void show(const SerialError &error);
     bool byteWaiting() const;
     // One reply byte of a command within its second: nothing after a cancel, an empty array after
@@ -91,6 +96,7 @@ private:
     SerialPort &m_port;
     Waiter &m_waiter;
     Messenger &m_messenger;
+    std::string m_notFoundNote;
     Failure m_failure = Failure::None;
     int m_errorNumber = 0;
 };

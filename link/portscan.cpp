@@ -2,7 +2,7 @@
 
 namespace orvesc {
 
-std::vector<int> scanPorts(SerialPort &port)
+std::vector<int> scanPorts(SerialPort &port, std::vector<SerialError> *refused)
 {
     std::vector<int> found;
     for (int number = FirstScannedPort; number <= LastScannedPort; ++number) {
@@ -17,8 +17,10 @@ std::vector<int> scanPorts(SerialPort &port)
         if (usable) {
             try {
                 port.setPortOpen(true);
-            } catch (const SerialError &) {
+            } catch (const SerialError &error) {
                 usable = false;
+                if (refused && error.number() != serialerror::NoSuchPort)
+                    refused->push_back(error);
             }
         }
         if (usable)

@@ -119,6 +119,24 @@ private slots:
         QCOMPARE(bench.widget<QLabel>("LESCType")->text(), QStringLiteral("QUORL R5 3S"));
     }
 
+    // A port this user may not open is left out of the list, and CONNECT that finds no ESC names it.
+    void connectNamesThePortsItCouldNotOpen()
+    {
+        EscBench bench;
+        bench.sims.addEsc(1, 38, Silent);
+        bench.sims.addEsc(2);
+        const QString refused = QFileInfo(bench.sims.comLink(2)).canonicalFilePath();
+        bench.port.setAccessCheck([refused](const QString &device) { return device == refused ? EACCES : 0; });
+        bench.start();
+        QCOMPARE(EscBench::items(bench.widget<QComboBox>("cmbCOM")), QStringList{"COM1"});
+        bench.click("Connect");
+        QCOMPARE(bench.messages.texts.size(), 1);
+        const QString text = bench.messages.texts.first();
+        QVERIFY2(text.startsWith(QLatin1String("Orvantis Controller Not Found!")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("\r\rThese ports could not be opened, so no ESC was looked for there:\rCOM2 (")
+                               + refused + QStringLiteral(") may not be opened by this user")), qPrintable(text));
+    }
+
     // A port that appears while CONNECT waits for the ESC changes the list only after the run.
     void noScanDuringARun()
     {
