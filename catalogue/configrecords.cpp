@@ -66,6 +66,8 @@ void SettingsForm::show_Config()
         text += m_view.listCaption(setting.list) + ": code "
             + std::to_string(setting.code);
     }
+    text += LineBreak;
+    text += messagetext::UnshowableNotBackedUp;
     m_view.messenger().beepAndShow(text);
 }
 

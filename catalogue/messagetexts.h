@@ -16,6 +16,9 @@ inline constexpr const char *BrakeOffForRpm = "Brake Disabled  / Softstart enabl
 // cannot show, "<label caption>: code <reported code>", lines broken by character 13.
 inline constexpr const char *UnshowableSettings =
     "The ESC reported settings that this tool cannot show (their lists are left empty):";
+// The last line of that message: a settings file holds entries, so no backup keeps such a code.
+inline constexpr const char *UnshowableNotBackedUp =
+    "No backup can keep these codes: note them before PROGRAM or DEFAULT overwrites them.";
 
 } // namespace messagetext
 

@@ -28,6 +28,7 @@ const std::string Levels = "LEVEL1,LEVEL2,LEVEL3,LEVEL4*,LEVEL5,LEVEL6,LEVEL7,LE
 const std::string Off = "Disabled";
 const std::string None = "(none)";
 const std::string CannotShow = "The ESC reported settings that this tool cannot show (their lists are left empty):";
+const std::string NoBackup = "\rNo backup can keep these codes: note them before PROGRAM or DEFAULT overwrites them.";
 constexpr std::int16_t Untouched = -7; // NewConfig elements get_Config must leave alone
 
 // The first `count` entries of a comma-separated text.
@@ -307,7 +308,7 @@ private slots:
         bench.form.show_Config();
 
         const SettingList list = listOf(row.element);
-        QCOMPARE(bench.messages(), std::vector<std::string>{ CannotShow + "\r" + row.line });
+        QCOMPARE(bench.messages(), std::vector<std::string>{ CannotShow + "\r" + row.line + NoBackup });
         QCOMPARE(bench.index(list), -1);
         QCOMPARE(bench.form.get_Config().unselected, std::vector<SettingList>{ list });
         QCOMPARE(bench.records.NewConfig[std::size_t(list)], Untouched);
@@ -318,7 +319,7 @@ private slots:
             bench.records.EscConfig = { 170, 50, 48, 56, 65, 81, 98, 112, 128, 150, 195, 1 };
             bench.form.show_Config();
             QCOMPARE(bench.messages(), std::vector<std::string>{ CannotShow
-                                                                 + "\rBRAKE: code 170\rBATTERY: code 50\rRPM CONTROL: code 150" });
+                                                                 + "\rBRAKE: code 170\rBATTERY: code 50\rRPM CONTROL: code 150" + NoBackup });
             QCOMPARE(bench.selectedText(L::LVC), std::string("3.1 V*"));
         }
     }
