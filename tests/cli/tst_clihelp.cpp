@@ -69,8 +69,8 @@ private slots:
         QVERIFY2(!outcome.text.contains(absent), qPrintable(outcome.text));
     }
 
-    // Every option a help text lists is in the manual page, and the options of a command's
-    // synopsis are in the page's synopsis of that command.
+    // Every option and exit code a help text lists is in the manual page, and the options of a
+    // command's synopsis are in the page's synopsis of that command.
     void manPageAgrees_data()
     {
         QTest::addColumn<QString>("help");
@@ -99,6 +99,12 @@ private slots:
         for (auto it = listed.globalMatch(help); it.hasNext();) {
             const QString option = it.next().captured(1);
             QVERIFY2(man.contains(roff(option)), qPrintable(option + QStringLiteral(" is missing from ") + page));
+        }
+        static const QRegularExpression exitCode(QStringLiteral("^  (\\d+) +\\S"), QRegularExpression::MultilineOption);
+        const QString exitStatus = man.mid(man.indexOf(QLatin1String(".SH EXIT STATUS")));
+        for (auto it = exitCode.globalMatch(help); it.hasNext();) {
+            const QString code = it.next().captured(1);
+            QVERIFY2(exitStatus.contains(QStringLiteral(".B %1\n").arg(code)), qPrintable(QStringLiteral("exit code ") + code));
         }
         if (synopsis.isEmpty())
             return;
