@@ -3,6 +3,7 @@
 #include "clioptions.h"
 #include "console.h"
 #include "exitcodes.h"
+#include "heldport.h"
 #include "interrupts.h"
 #include "portcandidates.h"
 #include "portrunner.h"
@@ -83,7 +84,11 @@ int runStation(const CliRequest &request, const CliSetup &setup, JobSetup &job, 
     if (port.exitCode != Done)
         return port.exitCode;
     const int number = port.resolved.targets.front().number;
-    PortSession session(port.resolved.map, job.portWrapper());
+    PortSession session(port.resolved.map, [trace = job.portWrapper()](SerialPort &component) {
+        std::unique_ptr<SerialPort> traced = trace ? trace(component) : nullptr;
+        SerialPort &inner = traced ? *traced : component;
+        return std::make_unique<HeldPort>(inner, std::move(traced));
+    });
 
     bool programming = false;
     bool cutShort = false;
