@@ -158,8 +158,8 @@ int PortRunner::run(const PortJob &job)
         listed = portCandidates(map);
         if (!m_request.all)
             workLists.push_back(listed.usable);
-        for (const int number : m_request.all ? listed.usable : std::vector<int>{})
-            workLists.push_back({number});
+        for (std::size_t i = 0; m_request.all && i < listed.usable.size(); ++i)
+            workLists.push_back({listed.usable[i]});
         if (workLists.empty() && listed.refused.empty()) {
             m_console.note(QStringLiteral("orvesc-cli: no serial port is listed: plug in the PC "
                                           "interface cable."));

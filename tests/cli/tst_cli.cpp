@@ -187,7 +187,7 @@ private slots:
         QCOMPARE(other.settings()[0], 162);
     }
 
-    // Several ports: ESCs given as "<COM>[flags]", s silent, d replying after 0.8 s, r rejecting
+    // Several ports: ESCs given as "<COM>[flags]", s silent, d replying after 0.6 s, r rejecting
     // command 2, h held open by another program; Ctrl+C pressed after each of `interrupts` ms.
     void ports_data()
     {
@@ -242,7 +242,7 @@ private slots:
             const int com = esc.left(1).toInt();
             added[com] = &rig.addEsc(com, 38, faults([&](sim::Faults &f) {
                 f.silent = esc.contains(QLatin1Char('s'));
-                f.replyDelayMs = esc.contains(QLatin1Char('d')) ? 800 : 0;
+                f.replyDelayMs = esc.contains(QLatin1Char('d')) ? 600 : 0;
                 f.rejectCommand = esc.contains(QLatin1Char('r')) ? 2 : 0;
             }));
             if (esc.contains(QLatin1Char('h'))) {
