@@ -14,7 +14,7 @@ class HeldPort : public SerialPort
 {
 public:
     // `inner` is what the session would use; `owned`, when given, is kept alive with this port.
-    HeldPort(SerialPort &inner, std::unique_ptr<SerialPort> owned = {});
+    explicit HeldPort(SerialPort &inner, std::unique_ptr<SerialPort> owned = {});
     ~HeldPort() override;
 
     void setCommPort(int number) override;
