@@ -144,6 +144,15 @@ ParseOutcome parseCommandLine(const QStringList &arguments)
         request.ports << *parsed;
     }
     request.all = isSet("all");
+    if (isSet("expect")) {
+        bool number = false;
+        request.expect = parser.value(QStringLiteral("expect")).toInt(&number);
+        if (!number || request.expect < 1)
+            return usage(QStringLiteral("--expect takes the number of ESCs that must answer, such as "
+                                        "--expect 4; \"%1\" is none.").arg(parser.value(QStringLiteral("expect"))), info);
+        if (!request.all)
+            return usage(QStringLiteral("--expect counts the ESCs that --all finds: add --all."), info);
+    }
     request.json = isSet("json");
     request.watch = isSet("watch");
     request.output = parser.value(QStringLiteral("output"));

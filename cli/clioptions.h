@@ -25,6 +25,7 @@ struct CliRequest
     QString file;
     QList<PortArgument> ports;
     bool all = false;
+    int expect = 0;  // --all: the ESCs that must answer
     bool json = false;
     bool watch = false;  // ports: follow the ports as they come and go
     QString output;

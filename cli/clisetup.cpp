@@ -40,13 +40,6 @@ PortMap CliSetup::portMap(const QStringList &extraDevices) const
     return PortMap(linkFolder, system + extraDevices);
 }
 
-PortMap CliSetup::followingPortMap() const
-{
-    if (systemPorts)
-        return PortMap(linkFolder, *systemPorts);
-    return PortMap::following(linkFolder, &PortMap::reportedSystemPorts);
-}
-
 PortTarget portTarget(const PortMap &map, int number)
 {
     return PortTarget{number, QStringLiteral("COM%1").arg(number), map.device(number)};

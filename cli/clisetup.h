@@ -26,9 +26,6 @@ struct CliSetup
     // The map the window would build; device paths given with --port join the system's ports so
     // that they get a COM number of their own.
     PortMap portMap(const QStringList &extraDevices = {}) const;
-    // A map that asks the system for its ports on every lookup, for a run that outlasts the
-    // devices (station mode without --port).
-    PortMap followingPortMap() const;
 };
 
 // A port to work on: its COM number in the map and how the user knows it.

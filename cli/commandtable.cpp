@@ -84,7 +84,13 @@ const std::vector<OptionInfo> &optionTable()
          text("Work on port P: a COM number (COM3 or 3) or a device path. Repeatable; several ports "
               "are worked on at once."),
          TalkToEsc, true, OptionInfo::Values::Ports},
-        {{text("all")}, QString(), text("Work on every listed port on which an ESC answers."), TalkToEsc},
+        {{text("all")}, QString(),
+         text("Work on every listed port on which an ESC answers; a closing line names the ports where "
+              "none did."),
+         TalkToEsc},
+        {{text("expect")}, text("N"),
+         text("With --all: fewer than N ESCs answering is a failure (exit code 2)."), TalkToEsc, false,
+         OptionInfo::Values::Number},
         {{text("json")}, QString(), text("Machine-readable output on stdout."),
          Ports | TalkToEsc},
         {{text("watch")}, QString(),
@@ -102,7 +108,9 @@ const std::vector<OptionInfo> &optionTable()
          text("Identify and read, print the command bytes that would be sent, send none."),
          Write | Default},
         {{text("station")}, QString(),
-         text("Program ESC after ESC plugged into one cable until Ctrl+C."), Write},
+         text("Program ESC after ESC plugged into one cable (--port, or the only port listed) until "
+              "Ctrl+C; a second Ctrl+C cuts the ESC being programmed short."),
+         Write},
         {{text("allow-other-model")}, QString(),
          text("Accept a file saved from another model; settings the connected model does not offer keep "
               "their value."),

@@ -34,7 +34,7 @@ struct OptionInfo
     unsigned commands = 0;  // a bit per Command; 0 for --help and --version, which stand alone
     bool repeatable = false;
     // What the shell completion offers for the value.
-    enum class Values { Files, SettingsFiles, Ports, Settings } values = Values::Files;
+    enum class Values { Files, SettingsFiles, Ports, Settings, Number } values = Values::Files;
 
     bool appliesTo(Command command) const { return commands & (1u << int(command)); }
     // "--port" (the long name), as help and messages show it.

@@ -70,6 +70,8 @@ QStringList valueCandidates(const OptionInfo &option, const QString &typed, cons
         return settingCandidates(typed);
     case OptionInfo::Values::SettingsFiles:
         return {SettingsFiles};
+    case OptionInfo::Values::Number:
+        return {};
     case OptionInfo::Values::Files:
         break;
     }

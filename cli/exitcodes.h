@@ -11,6 +11,7 @@ enum ExitCode : int {
     CommunicationError = 4,  // time-out or a bad reply
     EscRejected = 5,         // the ESC answered a command with something other than 1
     ReadBackDiffers = 6,
+    Interrupted = 130,       // Ctrl+C cut the run short, as a shell reports a death by SIGINT
 };
 
 } // namespace orvesc::cli

@@ -2,6 +2,7 @@
 
 #include "console.h"
 #include "exitcodes.h"
+#include "portcandidates.h"
 #include "portscan.h"
 #include "qserialportcomponent.h"
 
@@ -39,17 +40,7 @@ int listPorts(const PortMap &map, bool json, Console &console)
         const QString device = map.device(number);
         if (device.isEmpty())
             continue;
-        QString problem;
-        try {
-            component.setCommPort(number);
-            component.setPortOpen(true);
-        } catch (const SerialError &error) {
-            problem = error.description();
-        }
-        try {
-            component.setPortOpen(false);
-        } catch (const SerialError &) {
-        }
+        const QString problem = openProblem(component, number);
         QJsonObject object{{QStringLiteral("port"), QStringLiteral("COM%1").arg(number)},
                            {QStringLiteral("device"), device},
                            {QStringLiteral("link"), map.link(number)},

@@ -3,33 +3,147 @@
 #include "clioptions.h"
 #include "console.h"
 #include "exitcodes.h"
-#include "portscan.h"
-#include "qserialportcomponent.h"
+#include "interrupts.h"
 
+#include <QEventLoop>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QThread>
 
 #include <algorithm>
 #include <memory>
+#include <mutex>
 
 namespace orvesc::cli {
 
-std::vector<int> listedPorts(const PortMap &map)
+namespace {
+
+QString cutShortText(const PortResult &result, bool dryRun)
 {
-    QSerialPortComponent component(map);
-    return scanPorts(component);
+    // The plan's commands are in the result once the programming run may have begun.
+    if (!dryRun && result.json.contains(QStringLiteral("commands")))
+        return QStringLiteral("cut short by Ctrl+C while programming: the ESC may hold part of the new "
+                              "settings; run the command again on this port.");
+    return QStringLiteral("cut short by Ctrl+C.");
 }
+
+QString resultLine(const PortResult &result)
+{
+    const QString name = result.port.number > 0 ? result.port.label : QStringLiteral("orvesc-cli");
+    if (result.exitCode == Done)
+        return QStringLiteral("%1: %2").arg(name, result.summary);
+    return QStringLiteral("%1: error %2: %3").arg(name).arg(result.exitCode).arg(result.summary);
+}
+
+} // namespace
 
 PortRunner::PortRunner(const CliRequest &request, const CliSetup &setup, Console &console)
     : m_request(request), m_setup(setup), m_console(console)
 {
 }
 
+std::vector<PortResult> PortRunner::runThreads(const PortJob &job, const PortMap &map,
+                                               const std::vector<std::vector<int>> &workLists)
+{
+    const std::size_t count = workLists.size();
+    std::vector<PortResult> results(count);
+    // The waiters of the sessions under way, for Ctrl+C to cancel from this thread.
+    std::mutex mutex;
+    bool cancelled = false;
+    std::vector<Waiter *> waiters(count, nullptr);
+    std::vector<bool> cut(count, false);
+
+    std::vector<std::unique_ptr<QThread>> threads;
+    QEventLoop loop;
+    std::size_t finished = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        threads.emplace_back(QThread::create([&, i] {
+            PortSession session(map, m_wrapper);
+            {
+                const std::lock_guard lock(mutex);
+                waiters[i] = &session.waiter();
+                if (cancelled)
+                    session.waiter().cancel();
+            }
+            PortResult result = job(session, workLists[i]);
+            {
+                const std::lock_guard lock(mutex);
+                waiters[i] = nullptr;
+                cut[i] = cancelled && result.exitCode != Done;
+            }
+            if (result.port.label.isEmpty())
+                result.port = session.target().label.isEmpty()
+                        ? portTarget(map, workLists[i].empty() ? 0 : workLists[i].front())
+                        : session.target();
+            results[i] = result;
+        }));
+        QObject::connect(threads.back().get(), &QThread::finished, &loop, [&] {
+            if (++finished == count)
+                loop.quit();
+        });
+    }
+    const Interrupts interrupts([&](int) {
+        const std::lock_guard lock(mutex);
+        cancelled = true;
+        for (Waiter *waiter : waiters) {
+            if (waiter)
+                waiter->cancel();
+        }
+    });
+    for (const auto &thread : threads)
+        thread->start();
+    // The finished signals are queued to this loop, so none is missed before it runs.
+    if (count > 0)
+        loop.exec();
+    for (std::size_t i = 0; i < count; ++i) {
+        threads[i]->wait();
+        if (cut[i]) {
+            results[i].exitCode = Interrupted;
+            results[i].summary = cutShortText(results[i], m_request.dryRun);
+        }
+    }
+    return results;
+}
+
+int PortRunner::summarizeAll(const std::vector<PortResult> &results, const PortCandidates &listed)
+{
+    int answered = 0;
+    bool cutShort = false;
+    QStringList silent;
+    for (const PortResult &result : results) {
+        cutShort = cutShort || result.exitCode == Interrupted;
+        if (result.noEsc)
+            silent << QStringLiteral("%1 (%2)").arg(result.port.label, result.port.device);
+        else
+            ++answered;
+    }
+    const std::size_t ports = listed.usable.size() + listed.refused.size();
+    QString line = QStringLiteral("an ESC answered on %1 of the %2 listed ports").arg(answered).arg(ports);
+    int code = Done;
+    if (!cutShort && answered == 0) {
+        code = listed.refused.empty() ? NoEscFound : PortUnavailable;
+        line = QStringLiteral("no ESC answered on any of the %1 listed ports").arg(ports);
+    } else if (!cutShort && answered < m_request.expect) {
+        code = NoEscFound;
+        line += QStringLiteral(", %1 expected (--expect %1)").arg(m_request.expect);
+    }
+    if (!silent.isEmpty())
+        line += QStringLiteral("; none on %1").arg(silent.join(QStringLiteral(", ")));
+    line += QLatin1Char('.');
+    if (!listed.refused.empty())
+        line += QStringLiteral(" Not searched: ") + listed.refusals();
+    if (code == NoEscFound && listed.refused.empty())
+        line += QStringLiteral(" Check the cable's connector orientation at each ESC and that it is powered.");
+    m_console.note(code == Done ? QStringLiteral("orvesc-cli: ") + line
+                                : QStringLiteral("orvesc-cli: error %1: %2").arg(code).arg(line));
+    return code;
+}
+
 int PortRunner::run(const PortJob &job)
 {
     PortMap map = m_setup.portMap();
     std::vector<std::vector<int>> workLists;
+    PortCandidates listed;
     if (!m_request.ports.isEmpty()) {
         ResolvedPorts resolved = resolvePorts(m_setup, m_request.ports);
         if (!resolved.error.isEmpty()) {
@@ -39,55 +153,38 @@ int PortRunner::run(const PortJob &job)
         map = resolved.map;
         for (const PortTarget &target : resolved.targets)
             workLists.push_back({target.number});
-    } else if (m_request.all) {
-        for (const int number : listedPorts(map))
-            workLists.push_back({number});
-        if (workLists.empty()) {
+        std::sort(workLists.begin(), workLists.end());
+    } else {
+        listed = portCandidates(map);
+        if (!m_request.all)
+            workLists.push_back(listed.usable);
+        for (std::size_t i = 0; m_request.all && i < listed.usable.size(); ++i)
+            workLists.push_back({listed.usable[i]});
+        if (workLists.empty() && listed.refused.empty()) {
             m_console.note(QStringLiteral("orvesc-cli: no serial port is listed: plug in the PC "
                                           "interface cable."));
             return NoEscFound;
         }
-    } else {
-        workLists.push_back(listedPorts(map));
     }
 
-    std::vector<PortResult> results(workLists.size());
-    std::vector<std::unique_ptr<QThread>> threads;
-    for (std::size_t i = 0; i < workLists.size(); ++i) {
-        threads.emplace_back(QThread::create([&, i] {
-            PortSession session(map, m_wrapper);
-            PortResult result = job(session, workLists[i]);
-            if (result.port.label.isEmpty())
-                result.port = session.target().label.isEmpty()
-                        ? portTarget(map, workLists[i].empty() ? 0 : workLists[i].front())
-                        : session.target();
-            result.noEsc = m_request.all && result.exitCode == NoEscFound;
-            if (!result.noEsc) {
-                if (!m_request.json && !result.data.isEmpty())
-                    m_console.data(result.data);
-                const QString name = result.port.number > 0 ? result.port.label
-                                                            : QStringLiteral("orvesc-cli");
-                m_console.note(result.exitCode == Done
-                                       ? QStringLiteral("%1: %2").arg(name, result.summary)
-                                       : QStringLiteral("%1: error %2: %3")
-                                                 .arg(name)
-                                                 .arg(result.exitCode)
-                                                 .arg(result.summary));
-            }
-            results[i] = result;
-        }));
-        threads.back()->start();
-    }
-    for (const auto &thread : threads)
-        thread->wait();
-
+    std::vector<PortResult> results = runThreads(job, map, workLists);
     int worst = Done;
-    int answered = 0;
     QJsonArray array;
-    for (const PortResult &result : results) {
+    for (PortResult &result : results) {
+        // A search that found nothing names the ports it could not open, and why.
+        if (!m_request.all && m_request.ports.isEmpty() && result.exitCode == NoEscFound
+            && !listed.refused.empty()) {
+            result.exitCode = PortUnavailable;
+            result.summary = (listed.usable.empty() ? QStringLiteral("No listed port can be opened.")
+                                                    : result.summary + QStringLiteral(" Not searched:"))
+                    + QLatin1Char(' ') + listed.refusals();
+        }
+        result.noEsc = m_request.all && result.exitCode == NoEscFound;
         if (result.noEsc)
             continue;
-        ++answered;
+        if (!m_request.json && !result.data.isEmpty())
+            m_console.data(result.data);
+        m_console.note(resultLine(result));
         worst = std::max(worst, result.exitCode);
         QJsonObject object = result.json;
         object.insert(QStringLiteral("port"), result.port.number > 0 ? QJsonValue(result.port.label)
@@ -97,11 +194,8 @@ int PortRunner::run(const PortJob &job)
         object.insert(QStringLiteral("message"), result.summary);
         array.append(object);
     }
-    if (m_request.all && answered == 0) {
-        m_console.note(QStringLiteral("orvesc-cli: no ESC answered on any of the %1 listed ports.")
-                               .arg(workLists.size()));
-        worst = NoEscFound;
-    }
+    if (m_request.all)
+        worst = std::max(worst, summarizeAll(results, listed));
     if (m_request.json && m_singleDocument && results.size() == 1) {
         m_console.data(QString::fromUtf8(results.front().document));
     } else if (m_request.json) {

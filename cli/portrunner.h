@@ -2,6 +2,7 @@
 
 #include "portsession.h"
 #include "clisetup.h"
+#include "portcandidates.h"
 
 #include <QJsonObject>
 #include <QString>
@@ -37,9 +38,9 @@ using PortJob = std::function<PortResult(PortSession &session, const std::vector
 
 // Runs `job` on the requested ports: each --port, or every listed port that answers (--all), each
 // in its own thread with its own event loop, serial component and waiter; or, with neither, one
-// CONNECT search over the listed ports. One port's failure never stops another. Prints each
-// port's data and result line as it finishes (or, with --json, one array at the end) and returns
-// the highest exit code.
+// CONNECT search over the listed ports. One port's failure never stops another; Ctrl+C cancels
+// every port's waits at once. Prints each port's data and result line in port order once all are
+// done (or, with --json, one array) and returns the highest exit code.
 class PortRunner
 {
 public:
@@ -54,14 +55,18 @@ public:
     int run(const PortJob &job);
 
 private:
+    // The job on each work list in a thread of its own; a result cut short by Ctrl+C says so.
+    std::vector<PortResult> runThreads(const PortJob &job, const PortMap &map,
+                                       const std::vector<std::vector<int>> &workLists);
+    // --all's closing line: how many ESCs answered, and the ports where none did; the exit code
+    // it adds (--expect, or no ESC at all).
+    int summarizeAll(const std::vector<PortResult> &results, const PortCandidates &listed);
+
     const CliRequest &m_request;
     const CliSetup &m_setup;
     Console &m_console;
     PortSession::PortWrapper m_wrapper;
     bool m_singleDocument = false;
 };
-
-// The numbers of COM1..COM21 that can be opened, as the window's port scan lists them.
-std::vector<int> listedPorts(const PortMap &map);
 
 } // namespace orvesc::cli

@@ -3,69 +3,104 @@
 #include "clioptions.h"
 #include "console.h"
 #include "exitcodes.h"
+#include "heldport.h"
+#include "interrupts.h"
+#include "portcandidates.h"
 #include "portrunner.h"
+#include "portscan.h"
+#include "qserialportcomponent.h"
 #include "writejob.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QJsonDocument>
 
 #include <algorithm>
 #include <chrono>
-#include <csignal>
 
 namespace orvesc::cli {
 
 namespace {
 
-std::atomic<bool> interrupted{false};
-
-extern "C" void interrupt(int)
+// The station's one port: the one --port names or the only one listed, and the map that names
+// it. Opens nothing; an exit code and a message when there is no such single port.
+struct StationPort
 {
-    interrupted.store(true);
-}
-
-// Ctrl+C (and a polite kill) end the loop after the ESC under way, with the summary; the
-// handlers the process had come back afterwards.
-class InterruptHandlers
-{
-public:
-    InterruptHandlers()
-        : m_int(std::signal(SIGINT, interrupt)), m_term(std::signal(SIGTERM, interrupt))
-    {
-        interrupted.store(false);
-    }
-    ~InterruptHandlers()
-    {
-        std::signal(SIGINT, m_int);
-        std::signal(SIGTERM, m_term);
-    }
-    InterruptHandlers(const InterruptHandlers &) = delete;
-    InterruptHandlers &operator=(const InterruptHandlers &) = delete;
-
-private:
-    void (*m_int)(int);
-    void (*m_term)(int);
+    ResolvedPorts resolved;
+    int exitCode = Done;
 };
+
+StationPort choosePort(const CliRequest &request, const CliSetup &setup, Console &console)
+{
+    QList<PortArgument> ports = request.ports;
+    if (ports.isEmpty()) {
+        // Listed as `ports` lists them, without opening one: opening may reset a board that is
+        // not the ESC cable.
+        const PortMap map = setup.portMap();
+        QStringList listed;
+        for (int number = FirstScannedPort; number <= LastScannedPort; ++number) {
+            if (const QString device = map.device(number); !device.isEmpty() && QFileInfo::exists(device)) {
+                if (listed.isEmpty())
+                    ports = {PortArgument{number, QString(), QStringLiteral("COM%1").arg(number)}};
+                listed << QStringLiteral("COM%1 (%2)").arg(number).arg(device);
+            }
+        }
+        if (listed.isEmpty()) {
+            console.note(QStringLiteral("orvesc-cli: no serial port is listed: plug in the PC interface "
+                                        "cable, then start the station again."));
+            return {{}, NoEscFound};
+        }
+        if (listed.size() > 1) {
+            console.note(QStringLiteral("orvesc-cli: --station works on one cable, and %1 ports are listed: "
+                                        "%2. Name the cable's with --port, e.g. --port %3; nothing was sent.")
+                                 .arg(listed.size())
+                                 .arg(listed.join(QStringLiteral(", ")), ports.first().text));
+            return {{}, UsageError};
+        }
+        console.note(QStringLiteral("Station: on %1, the only port listed.").arg(listed.first()));
+    }
+    StationPort chosen{resolvePorts(setup, ports), Done};
+    if (!chosen.resolved.error.isEmpty()) {
+        console.note(QStringLiteral("orvesc-cli: %1").arg(chosen.resolved.error));
+        chosen.exitCode = UsageError;
+        return chosen;
+    }
+    // A port that will not open now would be waited on in silence for ever.
+    QSerialPortComponent component(chosen.resolved.map);
+    if (const QString problem = openProblem(component, chosen.resolved.targets.front().number);
+        !problem.isEmpty()) {
+        console.note(QStringLiteral("orvesc-cli: error %1: %2").arg(PortUnavailable).arg(problem));
+        chosen.exitCode = PortUnavailable;
+    }
+    return chosen;
+}
 
 } // namespace
 
 int runStation(const CliRequest &request, const CliSetup &setup, JobSetup &job, Console &console,
                const std::atomic<bool> *stop)
 {
-    const InterruptHandlers handlers;
-    const auto stopped = [stop] { return interrupted.load() || (stop && stop->load()); };
-    PortMap map = setup.followingPortMap();
-    std::vector<int> named;
-    if (!request.ports.isEmpty()) {
-        ResolvedPorts resolved = resolvePorts(setup, request.ports);
-        if (!resolved.error.isEmpty()) {
-            console.note(QStringLiteral("orvesc-cli: %1").arg(resolved.error));
-            return UsageError;
+    const StationPort port = choosePort(request, setup, console);
+    if (port.exitCode != Done)
+        return port.exitCode;
+    const int number = port.resolved.targets.front().number;
+    PortSession session(port.resolved.map, [trace = job.portWrapper()](SerialPort &component) {
+        std::unique_ptr<SerialPort> traced = trace ? trace(component) : nullptr;
+        SerialPort &inner = traced ? *traced : component;
+        return std::make_unique<HeldPort>(inner, std::move(traced));
+    });
+
+    bool programming = false;
+    bool cutShort = false;
+    const Interrupts interrupts([&](int count) {
+        if (programming && count == 1) {
+            console.note(QStringLiteral("Station: finishing the ESC being programmed; Ctrl+C again ends at once."));
+            return;
         }
-        map = resolved.map;
-        named.push_back(resolved.targets.front().number);
-    }
-    PortSession session(map, job.portWrapper());
+        cutShort = programming;
+        session.waiter().cancel();
+    });
+    const auto stopped = [&] { return interrupts.count() > 0 || (stop && stop->load()); };
     // Probing once a second: a probe that waited out its own second needs no pause after it.
     QElapsedTimer round;
     const auto pause = [&] {
@@ -80,20 +115,20 @@ int runStation(const CliRequest &request, const CliSetup &setup, JobSetup &job, 
     int worst = Done;
     console.note(QStringLiteral("Station: plug in an ESC; Ctrl+C ends."));
     while (!stopped()) {
-        // Ports come and go with the cable, so the list is taken afresh on every round.
-        const std::vector<int> candidates = named.empty() ? listedPorts(map) : named;
-        int answered = 0;
-        for (const int number : candidates) {
-            if (session.probe(number)) {
-                answered = number;
-                break;
-            }
-        }
-        if (answered == 0) {
+        if (!session.probe(number)) {
             pause();
             continue;
         }
-        const PortResult result = writeJob(job, session, {answered});
+        programming = true;
+        const PortResult result = writeJob(job, session, {number});
+        programming = false;
+        if (cutShort) {
+            console.note(QStringLiteral("Station: %1: cut short by Ctrl+C while programming: the ESC may hold "
+                                        "part of the new settings; program it again.")
+                                 .arg(port.resolved.targets.front().label));
+            worst = Interrupted;
+            break;
+        }
         const bool pass = result.exitCode == Done;
         if (pass)
             ++passed;
@@ -120,7 +155,7 @@ int runStation(const CliRequest &request, const CliSetup &setup, JobSetup &job, 
         if (!pass)
             console.bell();
         console.note(QStringLiteral("Station: unplug the ESC."));
-        while (!stopped() && session.probe(answered))
+        while (!stopped() && session.probe(number))
             pause();
         if (!stopped())
             console.note(QStringLiteral("Station: plug in the next ESC."));

@@ -2,13 +2,14 @@
 #include "clisetup.h"
 #include "console.h"
 #include "documentfile.h"
+#include "qserialportcomponent.h"
 #include "simfolder.h"
 
 #include <QBuffer>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QtTest>
 
+#include <csignal>
+#include <map>
 #include <optional>
 #include <thread>
 
@@ -214,22 +215,86 @@ private slots:
         }
     }
 
-    // Three ports, the second rejecting a command: the others are programmed, and the worst code wins.
-    void threePortsOneFailing()
+    // Several ports: ESCs given as "<COM>[flags]", s silent, d replying after 0.6 s, r rejecting
+    // command 2, h held open by another program; Ctrl+C pressed after each of `interrupts` ms.
+    void ports_data()
     {
+        QTest::addColumn<QString>("escs");
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QList<int>>("interrupts");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("err");        // a pattern stderr must match
+        QTest::addColumn<QString>("out");        // a pattern stdout must match
+        QTest::addColumn<QString>("untouched");  // the ESCs that must receive nothing
+        const auto row = [](const char *name, const char *escs, const char *arguments, QList<int> interrupts,
+                            int code, const char *err, const char *out = "", const char *untouched = "") {
+            QTest::newRow(name) << escs << arguments << interrupts << code << err << out << untouched;
+        };
+        row("busy port named", "1h", "identify", {}, 3,
+            "orvesc-cli: error 3: No listed port can be opened. COM1 \\(\\S+\\) is in use by another program", "", "1");
+        row("busy port beside a silent one", "1s 2h", "identify", {}, 3,
+            "No ESC answered on COM1 .* Not searched: COM2 \\(\\S+\\) is in use", "", "2");
+        row("--all names the silent ports", "1 2 3s", "write --all --set brake=on --no-verify", {}, 0,
+            "COM1: done.*\nCOM2: done.*\norvesc-cli: an ESC answered on 2 of the 3 listed ports; none on COM3 \\(");
+        row("--expect more than answer", "1 2s", "identify --all --expect 2", {}, 2,
+            "error 2: an ESC answered on 1 of the 2 listed ports, 2 expected \\(--expect 2\\); none on COM2");
+        row("the worst code wins", "1 2r 3", "write --set reverse=on --all --json", {}, 5,
+            "COM1: done.*\nCOM2: error 5.*\nCOM3: done", "\"exit_code\": 0.*\"exit_code\": 5.*\"exit_code\": 0");
+        row("results in port order", "1d 2 3", "identify --port 3 --port 1 --port 2 --json", {}, 0,
+            "COM1: .* found\nCOM2: .* found\nCOM3: .* found", "\"COM1\".*\"COM2\".*\"COM3\"");
+        row("Ctrl+C cuts a batch short", "1 2d", "write --set brake=on --no-verify --port 1 --port 2", {2500}, 130,
+            "COM1: done.*\nCOM2: error 130: cut short by Ctrl\\+C");
+        row("station on the only port", "1", "write --station --set brake=on --no-verify", {1500}, 0,
+            "Station: on COM1 \\(\\S+\\), the only port listed", "PASS 1  QUORL R5 3S  COM1");
+        row("station among several ports", "1 2", "write --station --set brake=on", {}, 1,
+            "2 ports are listed: COM1 \\(\\S+\\), COM2 \\(\\S+\\). Name the cable's with --port, e.g. --port COM1",
+            "", "1 2");
+        row("station on a busy port", "1h 2", "write --station --port 1 --set brake=on", {}, 3,
+            "error 3: COM1 \\(\\S+\\) is in use by another program", "", "1 2");
+        row("second Ctrl+C cuts the station short", "1d", "write --station --set brake=on", {1500, 1800}, 130,
+            "finishing the ESC being programmed.*COM1: cut short by Ctrl\\+C while programming");
+    }
+    void ports()
+    {
+        QFETCH(QString, escs);
+        QFETCH(QString, arguments);
+        QFETCH(QList<int>, interrupts);
+        QFETCH(int, exitCode);
+        QFETCH(QString, err);
+        QFETCH(QString, out);
+        QFETCH(QString, untouched);
         CliRig rig;
-        sim::EscSimulator &first = rig.addEsc(1);
-        rig.addEsc(2, 38, faults([](sim::Faults &f) { f.rejectCommand = 2; }));
-        sim::EscSimulator &third = rig.addEsc(3, 42);
-        const CliRun run = rig.run(QStringLiteral("write --set reverse=on --all --json"));
-        QCOMPARE(run.exitCode, 5);
-        QCOMPARE(first.settings()[8], 129);
-        QCOMPARE(third.settings()[8], 129);
-        for (const char *line : {"COM1: done", "COM2: error 5", "COM3: done"})
-            QVERIFY2(run.err.contains(QLatin1String(line)), qPrintable(run.err));
-        const QJsonArray results = QJsonDocument::fromJson(run.out.toUtf8()).array();
-        QCOMPARE(results.size(), 3);
-        QCOMPARE(results.at(1)[QStringLiteral("exit_code")].toInt(), 5);
+        std::map<int, sim::EscSimulator *> added;
+        std::vector<std::unique_ptr<QSerialPortComponent>> holders;
+        for (const QString &esc : escs.split(QLatin1Char(' '))) {
+            const int com = esc.left(1).toInt();
+            added[com] = &rig.addEsc(com, 38, faults([&](sim::Faults &f) {
+                f.silent = esc.contains(QLatin1Char('s'));
+                f.replyDelayMs = esc.contains(QLatin1Char('d')) ? 600 : 0;
+                f.rejectCommand = esc.contains(QLatin1Char('r')) ? 2 : 0;
+            }));
+            if (esc.contains(QLatin1Char('h'))) {
+                holders.push_back(std::make_unique<QSerialPortComponent>(PortMap(rig.path(), {})));
+                holders.back()->setCommPort(com);
+                holders.back()->setPortOpen(true);
+            }
+        }
+        std::vector<std::unique_ptr<QTimer>> presses;
+        for (int ms : interrupts) {
+            presses.push_back(std::make_unique<QTimer>());
+            presses.back()->callOnTimeout([] { std::raise(SIGINT); });
+            presses.back()->setSingleShot(true);
+            presses.back()->start(ms);
+        }
+        const CliRun run = rig.run(arguments);
+        QCOMPARE(run.exitCode, exitCode);
+        const auto matches = [](const QString &pattern, const QString &text) {
+            return QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption).match(text).hasMatch();
+        };
+        QVERIFY2(matches(err, run.err), qPrintable(run.err));
+        QVERIFY2(matches(out, run.out), qPrintable(run.out));
+        for (const QString &com : untouched.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            QCOMPARE(receivedHex(*added[com.toInt()]), QString());
     }
 };
 

@@ -39,7 +39,7 @@ private slots:
         };
         row("", 1, "Usage: orvesc-cli COMMAND [options]\nCommands: ports, identify, read");
         row("--help", 0, "  verify      compare the ESC's settings with a file", "--dry-run");
-        row("help write", 0, "Usage: orvesc-cli write [FILE] [--port P]... [--all] [--json] [--set KEY=ENTRY]...");
+        row("help write", 0, "Usage: orvesc-cli write [FILE] [--port P]... [--all] [--expect N] [--json]\n");
         row("write --help", 0, "  --set <KEY=ENTRY>       Change one setting", "--output");
         row("help read", 0, "  -o, --output <FILE>", "--set");
         row("raed", 1, "unknown command \"raed\": did you mean read?");
@@ -52,6 +52,8 @@ private slots:
         row("write --dryrun", 1, "unknown option --dryrun: did you mean --dry-run?");
         row("read --port", 1, "orvesc-cli: missing value after '--port'.");
         row("write --set a=b --station --all", 1, "--station works on one cable: give at most one --port, and no --all.");
+        row("identify --expect 2", 1, "--expect counts the ESCs that --all finds: add --all.");
+        row("identify --all --expect two", 1, "--expect takes the number of ESCs that must answer, such as --expect 4");
     }
     void answers()
     {
@@ -67,8 +69,8 @@ private slots:
         QVERIFY2(!outcome.text.contains(absent), qPrintable(outcome.text));
     }
 
-    // Every option a help text lists is in the manual page, and the options of a command's
-    // synopsis are in the page's synopsis of that command.
+    // Every option and exit code a help text lists is in the manual page, and the options of a
+    // command's synopsis are in the page's synopsis of that command.
     void manPageAgrees_data()
     {
         QTest::addColumn<QString>("help");
@@ -97,6 +99,12 @@ private slots:
         for (auto it = listed.globalMatch(help); it.hasNext();) {
             const QString option = it.next().captured(1);
             QVERIFY2(man.contains(roff(option)), qPrintable(option + QStringLiteral(" is missing from ") + page));
+        }
+        static const QRegularExpression exitCode(QStringLiteral("^  (\\d+) +\\S"), QRegularExpression::MultilineOption);
+        const QString exitStatus = man.mid(man.indexOf(QLatin1String(".SH EXIT STATUS")));
+        for (auto it = exitCode.globalMatch(help); it.hasNext();) {
+            const QString code = it.next().captured(1);
+            QVERIFY2(exitStatus.contains(QStringLiteral(".B %1\n").arg(code)), qPrintable(QStringLiteral("exit code ") + code));
         }
         if (synopsis.isEmpty())
             return;

@@ -38,11 +38,11 @@ private slots:
         environment.insert(QStringLiteral("ORVESC_SYSTEM_PORTS"), QString());
         environment.insert(QStringLiteral("ORVESC_BACKUPS"), m_folder.path() + QStringLiteral("/backups"));
         m_cli.setProcessEnvironment(environment);
+        // The simulator is the cable's port too: it must be there when the station starts.
+        sim::EscSimulator *esc = &m_folder.addEsc(1);
         m_cli.start(QStringLiteral(ORVESC_CLI_EXECUTABLE),
                     QProcess::splitCommand(QStringLiteral("write --station --port COM1 --set brake=on")));
         QVERIFY(m_cli.waitForStarted());
-
-        sim::EscSimulator *esc = &m_folder.addEsc(1);
         QVERIFY2(printed("PASS 1  QUORL R5 3S  COM1  (passed 1, failed 0)"), m_out.constData());
         QCOMPARE(esc->settings()[0], 161);
         esc->stop();
