@@ -3,6 +3,8 @@
 #include "backups.h"
 
 #include <QFileInfo>
+#include <QMutex>
+#include <QMutexLocker>
 
 namespace orvesc::cli {
 
@@ -12,6 +14,20 @@ QString sameDevice(const QString &path)
 {
     const QString canonical = QFileInfo(path).canonicalFilePath();
     return canonical.isEmpty() ? path : canonical;
+}
+
+// The devices the user named by path with --port: they are called so wherever a port is named,
+// since the COM number they get is this tool's own and means nothing to the user.
+struct NamedDevices
+{
+    QMutex mutex;
+    QStringList devices;
+};
+
+NamedDevices &namedDevices()
+{
+    static NamedDevices named;
+    return named;
 }
 
 } // namespace
@@ -49,7 +65,11 @@ PortMap CliSetup::followingPortMap() const
 
 PortTarget portTarget(const PortMap &map, int number)
 {
-    return PortTarget{number, QStringLiteral("COM%1").arg(number), map.device(number)};
+    const QString device = map.device(number);
+    NamedDevices &named = namedDevices();
+    const QMutexLocker lock(&named.mutex);
+    const bool byPath = !device.isEmpty() && named.devices.contains(device);
+    return PortTarget{number, byPath ? device : QStringLiteral("COM%1").arg(number), device};
 }
 
 ResolvedPorts resolvePorts(const CliSetup &setup, const QList<PortArgument> &ports)
@@ -58,6 +78,11 @@ ResolvedPorts resolvePorts(const CliSetup &setup, const QList<PortArgument> &por
     for (const PortArgument &port : ports) {
         if (!port.device.isEmpty())
             devices << port.device;
+    }
+    {
+        NamedDevices &named = namedDevices();
+        const QMutexLocker lock(&named.mutex);
+        named.devices = devices;
     }
     ResolvedPorts resolved{setup.portMap(devices), {}, QString()};
     for (const PortArgument &port : ports) {
