@@ -8,6 +8,7 @@
 #include "settingscompare.h"
 #include "settingsfile.h"
 #include "setrequests.h"
+#include "writereport.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -34,11 +35,6 @@ QStringList texts(const std::vector<std::string> &lines)
     for (const std::string &line : lines)
         list << text(line);
     return list;
-}
-
-QString hexCode(int code)
-{
-    return QStringLiteral("0x") + QString::number(code, 16).toUpper().rightJustified(2, QLatin1Char('0'));
 }
 
 void progress(const JobSetup &setup, const PortTarget &port, const QString &text)
@@ -72,17 +68,28 @@ QString differencesText(const PortTarget &port, const std::vector<SettingDiffere
 }
 
 // Before any write: the settings as the ESC reported them, kept as the window's CONNECT keeps
-// them. A backup that cannot be written never stops the write.
+// them. A backup that cannot be written never stops the write, but the user hears where it went
+// or, when none could be kept, the codes to note by hand.
 void backUp(JobSetup &setup, PortSession &session, const PortTarget &port,
-            const std::array<std::int16_t, 12> &reported)
+            const std::array<std::int16_t, 12> &reported, PortResult &result)
 {
     session.engine().setBackupKeeper(&setup.backups);
     const QString error = session.engine().backUp(reported);
-    if (error.isEmpty())
+    if (!error.isEmpty()) {
+        progress(setup, port, QStringLiteral("backups are off for this run: the settings cannot be saved in %1 "
+                                             "(%2); the write goes on. Make the folder writable to have backups.")
+                                      .arg(QDir::toNativeSeparators(setup.backups.folder()), error));
         return;
-    progress(setup, port, QStringLiteral("backups are off for this run: the settings cannot be saved in %1 "
-                                         "(%2); the write goes on. Make the folder writable to have backups.")
-                                  .arg(QDir::toNativeSeparators(setup.backups.folder()), error));
+    }
+    if (const QString unkept = unkeptReport(session.model(), reported); !unkept.isEmpty()) {
+        progress(setup, port, unkept);
+        return;
+    }
+    const QString file = backupFile(setup.backups.folder(), session.model(), reported);
+    if (file.isEmpty())
+        return;
+    progress(setup, port, QStringLiteral("the settings before the write are kept in %1").arg(file));
+    result.json.insert(QStringLiteral("backup"), file);
 }
 
 // A file of another model is used only when asked for; say what does not fit.
@@ -230,7 +237,7 @@ PortResult writeJob(JobSetup &setup, PortSession &session, const std::vector<int
     if (!acceptsFileModel(setup, model, result))
         return result;
     if (!setup.request->dryRun)
-        backUp(setup, session, result.port, reported);
+        backUp(setup, session, result.port, reported, result);
     const bool factory = setup.request->command == CliRequest::Command::Default;
     const WritePlan plan = factory ? planDefault(model, reported) : planWrite(model, reported, setup.requests);
     if (!plan.refusal.empty()) {
@@ -251,32 +258,42 @@ PortResult writeJob(JobSetup &setup, PortSession &session, const std::vector<int
 void programAndVerify(const JobSetup &setup, PortSession &session, const WritePlan &plan, PortResult &result)
 {
     const int model = session.model();
+    const std::vector<SettingChange> &changes = plan.changes;
     QJsonArray commands;
     for (const PlannedCommand &command : plan.commands) {
         commands.append(QJsonObject{{QStringLiteral("code"), command.code},
                                     {QStringLiteral("setting"), text(command.caption)},
-                                    {QStringLiteral("entry"), text(command.entry)}});
+                                    {QStringLiteral("entry"), text(command.entry)},
+                                    {QStringLiteral("changes"), command.changes}});
     }
     result.json.insert(QStringLiteral("commands"), commands);
+    result.json.insert(QStringLiteral("changes"), changesJson(changes));
+    const auto changed = [&changes](const char *one, const char *many) {
+        return counted(qsizetype(changes.size()), QLatin1String(one), QLatin1String(many));
+    };
     if (setup.request->dryRun) {
-        for (const PlannedCommand &command : plan.commands) {
-            result.data += QStringLiteral("%1  %2  %3  %4\n")
-                                   .arg(result.port.label, hexCode(command.code), text(command.caption), text(command.entry))
-                                   .trimmed() + QLatin1Char('\n');
-        }
-        result.summary = QStringLiteral("dry run: %1 command bytes for the %2 printed, nothing sent")
+        for (const PlannedCommand &command : plan.commands)
+            result.data += plannedLine(result.port.label, command, changes);
+        result.summary = QStringLiteral("dry run: %1 command bytes for the %2 printed (%3), nothing sent")
                                  .arg(plan.commands.size())
-                                 .arg(modelText(model));
+                                 .arg(modelText(model), changed("setting would change", "settings would change"));
         return;
     }
     const bool verify = !setup.request->noVerify;
     result.exitCode = session.program(plan.newConfig);
     if (result.exitCode != Done) {
-        result.summary = session.problem();
+        const EscSession::ProgramResult &run = session.lastProgram();
+        const bool badReply = session.engine().exchanges().lastFailure() == EscExchanges::Failure::BadReply;
+        result.summary = run.failedElement >= 0 && (result.exitCode == EscRejected || badReply)
+                ? commandFailure(plan, run, badReply)
+                : session.problem();
         return;
     }
+    for (const QString &line : changeLines(changes))
+        progress(setup, result.port, line);
     if (!verify) {
-        result.summary = QStringLiteral("done: %1 programmed (not verified)").arg(modelText(model));
+        result.summary = QStringLiteral("done: %1 programmed (not verified), %2")
+                                 .arg(modelText(model), changed("setting changed", "settings changed"));
         return;
     }
     std::array<std::int16_t, 12> after{};
@@ -293,7 +310,8 @@ void programAndVerify(const JobSetup &setup, PortSession &session, const WritePl
         result.data += differencesText(result.port, differences, QStringLiteral("it was programmed with"));
         return;
     }
-    result.summary = QStringLiteral("done: %1 programmed and verified").arg(modelText(model));
+    result.summary = QStringLiteral("done: %1 programmed and verified, %2")
+                             .arg(modelText(model), changed("setting changed", "settings changed"));
 }
 
 } // namespace orvesc::cli

@@ -88,18 +88,25 @@ private slots:
         row("identify nothing", {38, faults([](sim::Faults &f) { f.silent = true; }), "identify", 2, "",
                                  "No ESC answered on COM1", "00 00"});
         row("missing port", {38, good, "identify --port COM255", 3, "", "COM255: error 3:", ""});
+        row("missing device", {38, good, "identify --port /dev/nonexist", 3, "",
+                               "/dev/nonexist: error 3: /dev/nonexist cannot be opened", ""});
         row("read", {38, good, "read", 0, "RPM CONTROL         OFF*            144", "", ConnectBytes});
         row("read, short reply", {38, faults([](sim::Faults &f) { f.settingsBytes = 5; }), "read", 4, "",
                                   "Communication Error", ConnectBytes});
-        row("write set", {38, good, brakeOn + " --set \"motor reverse=ON*\"", 0, "", "programmed and verified",
+        row("write set", {38, good, brakeOn + " --set \"motor reverse=ON*\"", 0, "",
+                          "COM1: BRAKE: OFF* -> ON\nCOM1: MOTOR REVERSE: OFF* -> ON\n"
+                          "COM1: done: QUORL R5 3S programmed and verified, 2 settings changed",
                           ConnectBytes + " a1 26 38 41 51 62 70 81 90 02"});
         row("write, no verify", {38, good, "write --set brake=soft --no-verify", 0, "", "not verified",
                                  ConnectBytes + " a2 26 38 41 51 62 70 80 90"});
         row("default on 183", {183, good, "default --no-verify", 0, "", "QUORL R9 12S programmed",
                                 "00 00 02 a0 2b 38 41 51 62 70 80 90 c0"});
-        row("dry run", {38, good, brakeOn + " --dry-run", 0, "COM1  0xA1  BRAKE  ON", "nothing sent", ConnectBytes});
+        row("dry run", {38, good, brakeOn + " --dry-run", 0, "COM1  0xA1  BRAKE  ON  (the ESC has OFF*)\nCOM1  0x26  BATTERY  3S Li*\n",
+                        "(1 setting would change), nothing sent", ConnectBytes});
         row("rejected", {38, faults([](sim::Faults &f) { f.rejectCommand = 3; }), brakeOn, 5, "",
-                         "rejected command 3 of 9", ConnectBytes + " a1 26 38"});
+                         "The ESC rejected CUTOFF V/CELL 3.1 V* (command 3 of 9, 0x38): it answered 0x00 instead of "
+                         "0x01; the settings before it were programmed, the ones after it were not.",
+                         ConnectBytes + " a1 26 38"});
         row("no answer", {38, faults([](sim::Faults &f) { f.echoWithoutAnswer = true; }), brakeOn, 4, "",
                           "Communication Error", ConnectBytes + " a1"});
         // Refused before any port is opened.
@@ -165,7 +172,8 @@ private slots:
         QCOMPARE(conflict.exitCode, 1);
         QVERIFY2(conflict.err.contains(QStringLiteral("\"RPM Control Disabled with Brake\"")), qPrintable(conflict.err));
         QCOMPARE(receivedHex(target), QString());
-        QCOMPARE(rig.run(QStringLiteral("write ") + file).exitCode, 0);
+        const CliRun written = rig.run(QStringLiteral("write ") + file);
+        QCOMPARE(written.exitCode, 0);
         for (std::size_t i : {0, 1, 2, 4, 5, 6, 7, 8, 9})
             QCOMPARE(target.settings()[i], custom[i]);
         QCOMPARE(rig.run(QStringLiteral("verify ") + file).exitCode, 0);
@@ -173,6 +181,9 @@ private slots:
         const QDir backups(rig.backupFolder());
         const QStringList kept = backups.entryList({QStringLiteral("*.orvesc.json")}, QDir::Files);
         QCOMPARE(kept.size(), 1);
+        QVERIFY2(written.err.contains(QStringLiteral("COM2: the settings before the write are kept in ")
+                                      + QDir::toNativeSeparators(backups.filePath(kept.first())) + QLatin1Char('\n')),
+                 qPrintable(written.err));
         const DocumentResult backup = readDocumentFile(backups.filePath(kept.first()));
         QVERIFY(backup.document);
         QCOMPARE(backup.document->find(SettingKey::Brake)->code, 160);
@@ -182,7 +193,9 @@ private slots:
         QCOMPARE(refused.exitCode, 1);
         QVERIFY2(refused.err.contains(QStringLiteral("QUORL R5 10S (model code 45), but the ESC is a QUORL R5 3S")), qPrintable(refused.err));
         QCOMPARE(receivedHex(other), ConnectBytes);
-        QCOMPARE(rig.run(QStringLiteral("write %1 --allow-other-model").arg(file)).exitCode, 0);
+        const CliRun otherModel = rig.run(QStringLiteral("write %1 --allow-other-model").arg(file));
+        QCOMPARE(otherModel.exitCode, 0);
+        QVERIFY2(otherModel.err.contains(QStringLiteral("COM3: BATTERY: 3S Li* -> Ni\n")), qPrintable(otherModel.err));
         QCOMPARE(other.settings()[0], 162);
     }
 
@@ -202,6 +215,8 @@ private slots:
         const QJsonArray results = QJsonDocument::fromJson(run.out.toUtf8()).array();
         QCOMPARE(results.size(), 3);
         QCOMPARE(results.at(1)[QStringLiteral("exit_code")].toInt(), 5);
+        QCOMPARE(results.at(0)[QStringLiteral("changes")],
+                 QJsonValue(QJsonArray{QJsonObject{{"setting", "MOTOR REVERSE"}, {"from", "OFF*"}, {"to", "ON"}}}));
     }
 };
 
