@@ -4,6 +4,7 @@
 #include "console.h"
 #include "exitcodes.h"
 #include "documentfile.h"
+#include "escprotocol.h"
 #include "modeltable.h"
 #include "settingscompare.h"
 #include "settingsfile.h"
@@ -98,14 +99,44 @@ bool acceptsFileModel(JobSetup &setup, int model, PortResult &result)
     if (setup.fileModel == 0 || setup.fileModel == model || setup.request->allowOtherModel)
         return true;
     result.exitCode = UsageError;
-    result.summary = QStringLiteral("the file holds the settings of a %1 (model code %2), but the "
-                                    "ESC is a %3 (model code %4). Nothing was sent; add "
-                                    "--allow-other-model to use what fits.")
+    const bool verify = setup.request->command == CliRequest::Command::Verify;
+    result.summary = QStringLiteral("The file holds the settings of a %1 (model code %2), but the "
+                                    "ESC is a %3 (model code %4). %5")
                              .arg(setup.fileModelName)
                              .arg(setup.fileModel)
                              .arg(modelText(model))
-                             .arg(model);
+                             .arg(model)
+                             .arg(verify ? QStringLiteral("Add --allow-other-model to compare what fits.")
+                                         : QStringLiteral("Nothing was sent; add --allow-other-model to use what fits."));
     return false;
+}
+
+// What the model cannot take, worked out once the model is known: a --set of a setting it lacks
+// (named as the user wrote it, with the settings it has) or the rules' refusal. Verify sends
+// nothing anyway, so only write says so.
+bool refused(const JobSetup &setup, int model, const WritePlan &plan, PortResult &result)
+{
+    QString reason = setsTheModelLacks(setup.request->sets, model);
+    if (reason.isEmpty() && !plan.refusal.empty())
+        reason = text(plan.refusal) + QLatin1Char('.');
+    if (reason.isEmpty())
+        return false;
+    result.exitCode = UsageError;
+    result.summary = setup.request->command == CliRequest::Command::Verify
+            ? QStringLiteral("Refused: %1").arg(reason)
+            : QStringLiteral("Refused, nothing was sent: %1").arg(reason);
+    return true;
+}
+
+// The file's settings that the model does not offer, said and listed in --json.
+void tellNotOffered(const JobSetup &setup, int model, const WritePlan &plan, const QString &fate, PortResult &result)
+{
+    if (plan.notOffered.empty())
+        return;
+    const QStringList notOffered = texts(plan.notOffered);
+    progress(setup, result.port, QStringLiteral("the %1 does not offer %2; %3")
+                                         .arg(modelText(model), notOffered.join(QStringLiteral(", ")), fate));
+    result.json.insert(QStringLiteral("not_offered"), QJsonArray::fromStringList(notOffered));
 }
 
 } // namespace
@@ -134,7 +165,7 @@ QString JobSetup::prepare(const CliRequest &cliRequest)
         const auto codes = factoryCodes(fileModel);
         std::copy(codes.begin(), codes.end(), factory.begin());
         if (const WritePlan plan = planWrite(fileModel, factory, requests); !plan.refusal.empty())
-            return QStringLiteral("%1: refused, nothing was sent: %2.").arg(cliRequest.file, text(plan.refusal));
+            return QStringLiteral("Refused, nothing was sent: %1: %2.").arg(cliRequest.file, text(plan.refusal));
     }
     if (!cliRequest.trace.isEmpty() && console)
         return trace.open(cliRequest.trace, *console);
@@ -170,10 +201,17 @@ PortResult readJob(JobSetup &setup, PortSession &session, const std::vector<int>
         result.json.insert(QStringLiteral("settings"), QJsonDocument::fromJson(result.document).object());
     }
     if (setup.request->json && !report.document) {
-        result.exitCode = UsageError;
-        result.summary = QStringLiteral("no settings document can hold these settings (%1); read "
-                                        "without --json shows them as a table.")
-                                 .arg(QString::fromStdString(report.error));
+        // Nothing is wrong with the command: what can be shown is shown, the codes as the ESC sent them.
+        QJsonArray codes;
+        for (int i = 0; i + 1 < settingsReplyLength(model); ++i)
+            codes.append(reported[std::size_t(i)]);
+        const QJsonObject raw{{QStringLiteral("model_code"), model}, {QStringLiteral("model"), modelText(model)},
+                              {QStringLiteral("codes"), codes}};
+        result.json.insert(QStringLiteral("codes"), codes);
+        result.document = QJsonDocument(raw).toJson(QJsonDocument::Indented);
+        result.summary += QStringLiteral(": no settings document can hold them (%1), so the JSON holds the "
+                                         "codes the ESC reported")
+                                  .arg(QString::fromStdString(report.error));
         return result;
     }
     if (!setup.request->output.isEmpty()) {
@@ -191,10 +229,11 @@ PortResult readJob(JobSetup &setup, PortSession &session, const std::vector<int>
     if (setup.request->manyPorts())
         result.data = QStringLiteral("%1: %2 (model code %3)\n").arg(result.port.label, modelText(model)).arg(model);
     for (const ReportedSetting &row : reportedSettings(model, reported)) {
-        result.data += QStringLiteral("%1  %2  %3\n")
+        result.data += QStringLiteral("%1  %2  %3  %4\n")
                                .arg(text(row.caption), -18)
                                .arg(row.entry.empty() ? QStringLiteral("-") : text(row.entry), -14)
-                               .arg(row.code, 3);
+                               .arg(row.code, 3)
+                               .arg(hexByte(row.code));
     }
     return result;
 }
@@ -209,11 +248,11 @@ PortResult verifyJob(JobSetup &setup, PortSession &session, const std::vector<in
     if (!acceptsFileModel(setup, model, result))
         return result;
     const WritePlan plan = planWrite(model, reported, setup.requests);
-    if (!plan.refusal.empty()) {
-        result.exitCode = UsageError;
-        result.summary = QStringLiteral("Refused, nothing was sent: %1.").arg(text(plan.refusal));
+    if (refused(setup, model, plan, result))
         return result;
-    }
+    tellNotOffered(setup, model, plan,
+                   plan.notOffered.size() == 1 ? QStringLiteral("it was not compared") : QStringLiteral("they were not compared"),
+                   result);
     const std::vector<SettingDifference> differences = compareSettings(model, plan.newConfig, reported);
     result.json.insert(QStringLiteral("differences"), differencesJson(differences));
     if (differences.empty()) {
@@ -221,7 +260,10 @@ PortResult verifyJob(JobSetup &setup, PortSession &session, const std::vector<in
         return result;
     }
     result.exitCode = ReadBackDiffers;
-    result.summary = QStringLiteral("%1 setting(s) differ from %2").arg(differences.size()).arg(setup.request->file);
+    result.summary = QStringLiteral("%1 from %2")
+                             .arg(counted(qsizetype(differences.size()), QStringLiteral("setting differs"),
+                                          QStringLiteral("settings differ")),
+                                  setup.request->file);
     result.data = differencesText(result.port, differences, QStringLiteral("the file has"));
     return result;
 }
@@ -236,21 +278,15 @@ PortResult writeJob(JobSetup &setup, PortSession &session, const std::vector<int
     progress(setup, result.port, QStringLiteral("%1 found, settings read").arg(modelText(model)));
     if (!acceptsFileModel(setup, model, result))
         return result;
-    if (!setup.request->dryRun)
-        backUp(setup, session, result.port, reported, result);
     const bool factory = setup.request->command == CliRequest::Command::Default;
     const WritePlan plan = factory ? planDefault(model, reported) : planWrite(model, reported, setup.requests);
-    if (!plan.refusal.empty()) {
-        result.exitCode = UsageError;
-        result.summary = QStringLiteral("Refused, nothing was sent: %1.").arg(text(plan.refusal));
+    if (refused(setup, model, plan, result))
         return result;
-    }
-    if (!plan.notOffered.empty()) {
-        const QStringList notOffered = texts(plan.notOffered);
-        progress(setup, result.port, QStringLiteral("the %1 does not offer %2; they keep their value")
-                                             .arg(modelText(model), notOffered.join(QStringLiteral(", "))));
-        result.json.insert(QStringLiteral("not_offered"), QJsonArray::fromStringList(notOffered));
-    }
+    tellNotOffered(setup, model, plan,
+                   plan.notOffered.size() == 1 ? QStringLiteral("it keeps its value") : QStringLiteral("they keep their value"),
+                   result);
+    if (!setup.request->dryRun)
+        backUp(setup, session, result.port, reported, result);
     programAndVerify(setup, session, plan, result);
     return result;
 }
@@ -299,14 +335,15 @@ void programAndVerify(const JobSetup &setup, PortSession &session, const WritePl
     std::array<std::int16_t, 12> after{};
     result.exitCode = session.readSettings(after);
     if (result.exitCode != Done) {
-        result.summary = QStringLiteral("programmed, but the read-back failed: %1").arg(session.problem());
+        result.summary = QStringLiteral("Programmed, but the read-back failed: %1").arg(session.problem());
         return;
     }
     const std::vector<SettingDifference> differences = compareSettings(model, plan.newConfig, after);
     result.json.insert(QStringLiteral("differences"), differencesJson(differences));
     if (!differences.empty()) {
         result.exitCode = ReadBackDiffers;
-        result.summary = QStringLiteral("the read-back differs in %1 setting(s)").arg(differences.size());
+        result.summary = QStringLiteral("The read-back differs in %1")
+                                 .arg(counted(qsizetype(differences.size()), QStringLiteral("setting"), QStringLiteral("settings")));
         result.data += differencesText(result.port, differences, QStringLiteral("it was programmed with"));
         return;
     }

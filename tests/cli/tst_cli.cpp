@@ -111,7 +111,8 @@ private slots:
                           "Communication Error", ConnectBytes + " a1"});
         // Refused before any port is opened.
         row("unknown key", {38, good, "write --set brakes=on", 1, "", "\"brakes\" is not a setting", ""});
-        row("unknown entry", {38, good, "write --set brake=hard", 1, "", "Entries: OFF, ON, SOFT", ""});
+        row("unknown entry", {38, good, "write --set \"Brake =hard\"", 1, "",
+                              "--set Brake: \"hard\" is not an entry of BRAKE. Entries: OFF, ON, SOFT", ""});
         row("rpm with brake", {38, good, brakeOn + " --set \"rpm control=on range 2\"", 1, "",
                                "\"RPM Control Disabled with Brake\"", ""});
         row("missing file", {38, good, "verify nothing.orvesc.json", 1, "",
@@ -126,6 +127,10 @@ private slots:
                                       "Its entries: Ni, 2S Li, 3S Li*", ConnectBytes});
         row("rpm with hard cut", {38, good, "write --set \"rpm control=ON RANGE 1\" --set cutoff=2.7v", 1, "",
                                   "\"RPM Control Disabled with Hard Cut LVC\"", ConnectBytes});
+        row("warn voltage on 38", {38, good, "write --set \"Warn Voltage=AC +0.2\"", 1, "",
+                                   "--set Warn Voltage: the QUORL R5 3S has no WARN VOLTAGE setting. Its settings: brake, "
+                                   "battery, cutoff, cutoff_action, soft_start, timing, frequency, reverse, rpm_control.",
+                                   ConnectBytes});
         row("acceleration on 38", {38, good, "write --set acceleration_delay=level2", 1, "",
                                    "has no ACCELERATION DELAY setting", ConnectBytes});
         // The ESC reports RPM control on; the brake asked for would switch it off, which was not asked for.
@@ -135,8 +140,15 @@ private slots:
                                            sim::EscSettings{160, 38, 48, 53, 65, 81, 98, 112, 128, 145, 1}});
         row("no cut", {38, good, "write --set \"cutoff action=no cut\" --no-verify", 0, "", "programmed",
                        ConnectBytes + " a0 26 38 42 51 62 70 80 90"});
+        // Brake code 163 stands for no entry: no settings document holds the report.
+        const sim::EscSettings oddBrake{163, 38, 48, 56, 65, 81, 98, 112, 128, 144, 1};
+        row("read --json, odd code", {38, good, "read --json", 0, "\"codes\": [\n        163,\n        38,",
+                                      "so the JSON holds the codes the ESC reported", ConnectBytes, oddBrake});
+        row("write over an odd code", {38, good, brakeOn + " --no-verify", 0, "",
+                                       "note the codes the ESC reported: 0xA3 0x26 0x30 0x38 0x41 0x51 0x62 0x70 0x80 0x90\n",
+                                       ConnectBytes + " a1 26 38 41 51 62 70 80 90", oddBrake});
         row("read-back differs", {38, faults([](sim::Faults &f) { f.ignoreCommand = 1; }), brakeOn, 6,
-                                  "COM1: BRAKE: the ESC has OFF*, it was programmed with ON", "the read-back differs",
+                                  "COM1: BRAKE: the ESC has OFF*, it was programmed with ON", "The read-back differs in 1 setting\n",
                                   ConnectBytes + " a1 26 38 41 51 62 70 80 90 02"});
         row("trace", {38, good, brakeOn + " --no-verify --trace -", 0, "", "-> 0xA1 BRAKE: ON",
                       ConnectBytes + " a1 26 38 41 51 62 70 80 90"});
@@ -197,6 +209,16 @@ private slots:
         QCOMPARE(otherModel.exitCode, 0);
         QVERIFY2(otherModel.err.contains(QStringLiteral("COM3: BATTERY: 3S Li* -> Ni\n")), qPrintable(otherModel.err));
         QCOMPARE(other.settings()[0], 162);
+
+        // verify names the file's settings it could not compare on a model that lacks them.
+        rig.addEsc(4, 182);
+        const QString wide = rig.path() + QStringLiteral("/wide.orvesc.json");
+        QCOMPARE(rig.run(QStringLiteral("read --port COM4 -o ") + wide).exitCode, 0);
+        const CliRun narrow = rig.run(QStringLiteral("verify %1 --allow-other-model --port COM3").arg(wide));
+        QVERIFY2(narrow.err.contains(QStringLiteral("COM3: the QUORL R5 3S does not offer BATTERY: 8S Li*, CUTOFF V/CELL: "
+                                                    "3.1 V*, WARN VOLTAGE: AC +0.2*, ACCELERATION DELAY: LEVEL1; they "
+                                                    "were not compared\n")),
+                 qPrintable(narrow.err));
     }
 
     // Three ports, the second rejecting a command: the others are programmed, and the worst code wins.
