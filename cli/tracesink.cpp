@@ -18,7 +18,7 @@ QString TraceSink::open(const QString &target, Console &console)
     if (target != QLatin1String("-")) {
         m_file = std::make_unique<QFile>(target);
         if (!m_file->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
-            return QStringLiteral("the trace file %1 cannot be written: %2.").arg(target, m_file->errorString());
+            return QStringLiteral("The trace file %1 cannot be written: %2.").arg(target, m_file->errorString());
     }
     m_console = &console;
     return QString();

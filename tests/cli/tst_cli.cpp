@@ -147,6 +147,9 @@ private slots:
         row("write over an odd code", {38, good, brakeOn + " --no-verify", 0, "",
                                        "note the codes the ESC reported: 0xA3 0x26 0x30 0x38 0x41 0x51 0x62 0x70 0x80 0x90\n",
                                        ConnectBytes + " a1 26 38 41 51 62 70 80 90", oddBrake});
+        row("write beside an odd code", {38, good, "write --set reverse=on", 1, "",
+                                         "BRAKE: the ESC reported code 0xA3, for which the list has no entry; give one",
+                                         ConnectBytes, oddBrake});
         row("read-back differs", {38, faults([](sim::Faults &f) { f.ignoreCommand = 1; }), brakeOn, 6,
                                   "COM1: BRAKE: the ESC has OFF*, it was programmed with ON", "The read-back differs in 1 setting\n",
                                   ConnectBytes + " a1 26 38 41 51 62 70 80 90 02"});
