@@ -144,10 +144,12 @@ void tellNotOffered(const JobSetup &setup, int model, const WritePlan &plan, con
 QString JobSetup::prepare(const CliRequest &cliRequest)
 {
     request = &cliRequest;
+    // verify sends nothing by nature; only a write that stops has something to say about it.
+    const bool verify = cliRequest.command == CliRequest::Command::Verify;
     if (!cliRequest.file.isEmpty()) {
         SettingsFile file;
         if (QString problem = readSettingsFile(cliRequest.file, file); !problem.isEmpty())
-            return problem;
+            return verify ? problem : problem + QStringLiteral(" Nothing was sent.");
         fileModel = file.modelCode;
         fileModelName = file.modelName;
         requests = file.requests;
@@ -157,7 +159,7 @@ QString JobSetup::prepare(const CliRequest &cliRequest)
             return problem;
     }
     if (const std::string conflict = requestsConflict(requests); !conflict.empty())
-        return QStringLiteral("Refused, nothing was sent: %1.").arg(text(conflict));
+        return (verify ? QStringLiteral("Refused: %1.") : QStringLiteral("Refused, nothing was sent: %1.")).arg(text(conflict));
     // A file names every setting of its model, so on an ESC of that model the plan does not
     // depend on what the ESC holds: a refusal is certain before any port is opened.
     if (fileModel != 0 && !cliRequest.allowOtherModel) {
@@ -165,7 +167,8 @@ QString JobSetup::prepare(const CliRequest &cliRequest)
         const auto codes = factoryCodes(fileModel);
         std::copy(codes.begin(), codes.end(), factory.begin());
         if (const WritePlan plan = planWrite(fileModel, factory, requests); !plan.refusal.empty())
-            return QStringLiteral("Refused, nothing was sent: %1: %2.").arg(cliRequest.file, text(plan.refusal));
+            return (verify ? QStringLiteral("Refused: %1: %2.") : QStringLiteral("Refused, nothing was sent: %1: %2."))
+                    .arg(cliRequest.file, text(plan.refusal));
     }
     if (!cliRequest.trace.isEmpty() && console)
         return trace.open(cliRequest.trace, *console);

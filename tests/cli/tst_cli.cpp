@@ -116,7 +116,7 @@ private slots:
         row("rpm with brake", {38, good, brakeOn + " --set \"rpm control=on range 2\"", 1, "",
                                "\"RPM Control Disabled with Brake\"", ""});
         row("missing file", {38, good, "verify nothing.orvesc.json", 1, "",
-                             "nothing.orvesc.json cannot be used: it does not exist", ""});
+                             "nothing.orvesc.json cannot be used: it does not exist.\n", ""});
         row("-o with --all", {38, good, "read --all -o x.json", 1, "", "give one --port", ""});
         row("COM256", {38, good, "identify --port COM256", 1, "", "\"COM256\" is not a port", ""});
         row("--port with --all", {38, good, "identify --all --port 1", 1, "", "give either --port or --all", ""});
