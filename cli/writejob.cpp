@@ -111,9 +111,15 @@ bool acceptsFileModel(JobSetup &setup, int model, PortResult &result)
     return false;
 }
 
+// verify sends nothing by nature; only a write that stops says that nothing was sent.
+QString refusal(const CliRequest &request, const QString &reason)
+{
+    return request.command == CliRequest::Command::Verify ? QStringLiteral("Refused: %1").arg(reason)
+                                                          : QStringLiteral("Refused, nothing was sent: %1").arg(reason);
+}
+
 // What the model cannot take, worked out once the model is known: a --set of a setting it lacks
-// (named as the user wrote it, with the settings it has) or the rules' refusal. Verify sends
-// nothing anyway, so only write says so.
+// (named as the user wrote it, with the settings it has) or the rules' refusal.
 bool refused(const JobSetup &setup, int model, const WritePlan &plan, PortResult &result)
 {
     QString reason = setsTheModelLacks(setup.request->sets, model);
@@ -122,9 +128,7 @@ bool refused(const JobSetup &setup, int model, const WritePlan &plan, PortResult
     if (reason.isEmpty())
         return false;
     result.exitCode = UsageError;
-    result.summary = setup.request->command == CliRequest::Command::Verify
-            ? QStringLiteral("Refused: %1").arg(reason)
-            : QStringLiteral("Refused, nothing was sent: %1").arg(reason);
+    result.summary = refusal(*setup.request, reason);
     return true;
 }
 
@@ -144,12 +148,12 @@ void tellNotOffered(const JobSetup &setup, int model, const WritePlan &plan, con
 QString JobSetup::prepare(const CliRequest &cliRequest)
 {
     request = &cliRequest;
-    // verify sends nothing by nature; only a write that stops has something to say about it.
-    const bool verify = cliRequest.command == CliRequest::Command::Verify;
     if (!cliRequest.file.isEmpty()) {
         SettingsFile file;
-        if (QString problem = readSettingsFile(cliRequest.file, file); !problem.isEmpty())
-            return verify ? problem : problem + QStringLiteral(" Nothing was sent.");
+        if (QString problem = readSettingsFile(cliRequest.file, file); !problem.isEmpty()) {
+            return cliRequest.command == CliRequest::Command::Verify ? problem
+                                                                     : problem + QStringLiteral(" Nothing was sent.");
+        }
         fileModel = file.modelCode;
         fileModelName = file.modelName;
         requests = file.requests;
@@ -159,7 +163,7 @@ QString JobSetup::prepare(const CliRequest &cliRequest)
             return problem;
     }
     if (const std::string conflict = requestsConflict(requests); !conflict.empty())
-        return (verify ? QStringLiteral("Refused: %1.") : QStringLiteral("Refused, nothing was sent: %1.")).arg(text(conflict));
+        return refusal(cliRequest, text(conflict) + QLatin1Char('.'));
     // A file names every setting of its model, so on an ESC of that model the plan does not
     // depend on what the ESC holds: a refusal is certain before any port is opened.
     if (fileModel != 0 && !cliRequest.allowOtherModel) {
@@ -167,8 +171,7 @@ QString JobSetup::prepare(const CliRequest &cliRequest)
         const auto codes = factoryCodes(fileModel);
         std::copy(codes.begin(), codes.end(), factory.begin());
         if (const WritePlan plan = planWrite(fileModel, factory, requests); !plan.refusal.empty())
-            return (verify ? QStringLiteral("Refused: %1: %2.") : QStringLiteral("Refused, nothing was sent: %1: %2."))
-                    .arg(cliRequest.file, text(plan.refusal));
+            return refusal(cliRequest, QStringLiteral("%1: %2.").arg(cliRequest.file, text(plan.refusal)));
     }
     if (!cliRequest.trace.isEmpty() && console)
         return trace.open(cliRequest.trace, *console);
@@ -306,11 +309,19 @@ void programAndVerify(const JobSetup &setup, PortSession &session, const WritePl
                                     {QStringLiteral("changes"), command.changes}});
     }
     result.json.insert(QStringLiteral("commands"), commands);
-    result.json.insert(QStringLiteral("changes"), changesJson(changes));
     const auto changed = [&changes](const char *one, const char *many) {
         return counted(qsizetype(changes.size()), QLatin1String(one), QLatin1String(many));
     };
+    // The changes are told once they are on the ESC (or, for a dry run, as they would be).
+    const auto tellChanges = [&] {
+        result.json.insert(QStringLiteral("changes"), changesJson(changes));
+        if (setup.request->dryRun)
+            return;
+        for (const QString &line : changeLines(changes))
+            progress(setup, result.port, line);
+    };
     if (setup.request->dryRun) {
+        tellChanges();
         for (const PlannedCommand &command : plan.commands)
             result.data += plannedLine(result.port.label, command, changes);
         result.summary = QStringLiteral("dry run: %1 command bytes for the %2 printed (%3), nothing sent")
@@ -328,9 +339,8 @@ void programAndVerify(const JobSetup &setup, PortSession &session, const WritePl
                 : session.problem();
         return;
     }
-    for (const QString &line : changeLines(changes))
-        progress(setup, result.port, line);
     if (!verify) {
+        tellChanges();
         result.summary = QStringLiteral("done: %1 programmed (not verified), %2")
                                  .arg(modelText(model), changed("setting changed", "settings changed"));
         return;
@@ -350,6 +360,7 @@ void programAndVerify(const JobSetup &setup, PortSession &session, const WritePl
         result.data += differencesText(result.port, differences, QStringLiteral("it was programmed with"));
         return;
     }
+    tellChanges();
     result.summary = QStringLiteral("done: %1 programmed and verified, %2")
                              .arg(modelText(model), changed("setting changed", "settings changed"));
 }
