@@ -85,7 +85,7 @@ int PortSession::readSettings(std::array<std::int16_t, 12> &escConfig)
     if (m_engine.readSettings(escConfig))
         return Done;
     m_problem = QStringLiteral("Reading the settings failed: %1")
-                        .arg(m_messages.last().isEmpty() ? QStringLiteral("the reply began with 0.")
+                        .arg(m_messages.last().isEmpty() ? QStringLiteral("the reply began with 0x00.")
                                                          : m_messages.last());
     return failureCode();
 }
