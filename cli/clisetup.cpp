@@ -3,6 +3,7 @@
 #include "backups.h"
 
 #include <QFileInfo>
+#include <QMap>
 #include <QMutex>
 #include <QMutexLocker>
 
@@ -20,8 +21,13 @@ QString sameDevice(const QString &path)
 // since the COM number they get is this tool's own and means nothing to the user.
 struct NamedDevices
 {
+    struct Name
+    {
+        QString device;  // as the map names it
+        QString given;
+    };
     QMutex mutex;
-    QStringList devices;
+    QMap<int, Name> byNumber;  // the number lent to each
 };
 
 NamedDevices &namedDevices()
@@ -63,13 +69,29 @@ PortMap CliSetup::followingPortMap() const
     return PortMap::following(linkFolder, &PortMap::reportedSystemPorts);
 }
 
+void forgetPortNames()
+{
+    NamedDevices &named = namedDevices();
+    const QMutexLocker lock(&named.mutex);
+    named.byNumber.clear();
+}
+
+QString portName(int number)
+{
+    NamedDevices &named = namedDevices();
+    const QMutexLocker lock(&named.mutex);
+    const auto it = named.byNumber.constFind(number);
+    return it == named.byNumber.cend() ? QStringLiteral("COM%1").arg(number) : it->given;
+}
+
 PortTarget portTarget(const PortMap &map, int number)
 {
     const QString device = map.device(number);
     NamedDevices &named = namedDevices();
     const QMutexLocker lock(&named.mutex);
-    const bool byPath = !device.isEmpty() && named.devices.contains(device);
-    return PortTarget{number, byPath ? device : QStringLiteral("COM%1").arg(number), device};
+    const auto it = named.byNumber.constFind(number);
+    const bool byPath = it != named.byNumber.cend() && !device.isEmpty() && it->device == device;
+    return PortTarget{number, byPath ? it->given : QStringLiteral("COM%1").arg(number), device};
 }
 
 ResolvedPorts resolvePorts(const CliSetup &setup, const QList<PortArgument> &ports)
@@ -79,11 +101,8 @@ ResolvedPorts resolvePorts(const CliSetup &setup, const QList<PortArgument> &por
         if (!port.device.isEmpty())
             devices << port.device;
     }
-    {
-        NamedDevices &named = namedDevices();
-        const QMutexLocker lock(&named.mutex);
-        named.devices = devices;
-    }
+    forgetPortNames();
+    NamedDevices &named = namedDevices();
     ResolvedPorts resolved{setup.portMap(devices), {}, QString()};
     for (const PortArgument &port : ports) {
         int number = port.number;
@@ -98,6 +117,10 @@ ResolvedPorts resolvePorts(const CliSetup &setup, const QList<PortArgument> &por
         if (number == 0) {
             resolved.error = QStringLiteral("%1 gets no COM number: all numbers are taken.").arg(port.text);
             return resolved;
+        }
+        if (port.number == 0) {
+            const QMutexLocker lock(&named.mutex);
+            named.byNumber.insert(number, {resolved.map.device(number), port.device});
         }
         bool twice = false;
         for (const PortTarget &target : resolved.targets)

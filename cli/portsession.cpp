@@ -66,8 +66,8 @@ int PortSession::connect(const std::vector<int> &candidates)
     if (found.outcome == EscExchanges::Outcome::PortError) {
         // The port's own message says "COM3 (/dev/x)"; a device named by path keeps its name.
         m_problem = m_messages.last();
-        if (m_target.label == m_target.device)
-            m_problem.replace(QStringLiteral("COM%1 (%2)").arg(m_target.number).arg(m_target.device), m_target.device);
+        if (m_target.label != QStringLiteral("COM%1").arg(m_target.number))
+            m_problem.replace(QStringLiteral("COM%1 (%2)").arg(m_target.number).arg(m_target.device), m_target.label);
         return PortUnavailable;
     }
     m_problem = candidates.size() == 1

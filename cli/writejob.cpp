@@ -148,6 +148,7 @@ void tellNotOffered(const JobSetup &setup, int model, const WritePlan &plan, con
 QString JobSetup::prepare(const CliRequest &cliRequest)
 {
     request = &cliRequest;
+    forgetPortNames();
     if (!cliRequest.file.isEmpty()) {
         SettingsFile file;
         if (QString problem = readSettingsFile(cliRequest.file, file); !problem.isEmpty()) {

@@ -88,8 +88,10 @@ private slots:
         row("identify nothing", {38, faults([](sim::Faults &f) { f.silent = true; }), "identify", 2, "",
                                  "No ESC answered on COM1", "00 00"});
         row("missing port", {38, good, "identify --port COM255", 3, "", "COM255: error 3:", ""});
-        row("missing device", {38, good, "identify --port /dev/nonexist", 3, "",
-                               "/dev/nonexist: error 3: /dev/nonexist cannot be opened", ""});
+        row("missing device", {38, good, "identify --port /dev/nonexist --trace -", 3, "",
+                               "failure on /dev/nonexist (8002): /dev/nonexist cannot be opened: the device does not "
+                               "exist. Check that the USB adapter is plugged in.\n/dev/nonexist: error 3: /dev/nonexist "
+                               "cannot be opened", ""});
         row("read", {38, good, "read", 0, "RPM CONTROL         OFF*            144", "", ConnectBytes});
         row("read, short reply", {38, faults([](sim::Faults &f) { f.settingsBytes = 5; }), "read", 4, "",
                                   "Communication Error", ConnectBytes});
