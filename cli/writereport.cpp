@@ -1,6 +1,5 @@
 #include "writereport.h"
 
-#include "documentfile.h"
 #include "escprotocol.h"
 #include "settingsdocument.h"
 
@@ -36,10 +35,8 @@ QString counted(qsizetype count, const QString &one, const QString &many)
 
 QStringList changeLines(const std::vector<SettingChange> &changes)
 {
-    QStringList lines;
-    for (const SettingChange &change : changes)
-        lines << text(change.caption + ": " + change.from + " -> " + change.to);
-    return lines;
+    // The window's preview breaks its lines with CR.
+    return text(describeChanges(changes)).split(QLatin1Char('\r'), Qt::SkipEmptyParts);
 }
 
 QJsonArray changesJson(const std::vector<SettingChange> &changes)

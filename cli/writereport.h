@@ -21,7 +21,7 @@ QString hexByte(int code);
 // "1 setting", "3 settings".
 QString counted(qsizetype count, const QString &one, const QString &many);
 
-// "BRAKE: OFF* -> ON", the window's words for what a run changes.
+// "BRAKE: OFF* -> ON", one line per change, as the window's preview words it.
 QStringList changeLines(const std::vector<SettingChange> &changes);
 QJsonArray changesJson(const std::vector<SettingChange> &changes);
 
