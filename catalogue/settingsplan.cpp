@@ -6,6 +6,8 @@
 #include "modeltable.h"
 #include "settingsform.h"
 
+#include <cstdio>
+
 namespace orvesc {
 
 namespace {
@@ -44,8 +46,9 @@ void collect(ModelLists &lists, const std::array<std::int16_t, 12> &reported, Wr
     if (!collected.complete()) {
         const SettingList which = collected.unselected.front();
         const bool nickel = lists.view().list(SettingList::Batt).selectedIndex() == 0;
-        plan.refusal = settingCaption(which, escType) + ": the ESC reported code "
-            + std::to_string(reported[reportedElement(which, nickel)])
+        char code[8];
+        std::snprintf(code, sizeof code, "0x%02X", unsigned(reported[reportedElement(which, nickel)]) & 0xFFu);
+        plan.refusal = settingCaption(which, escType) + ": the ESC reported code " + code
             + ", for which the list has no entry; give one";
         return;
     }

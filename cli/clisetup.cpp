@@ -3,6 +3,9 @@
 #include "backups.h"
 
 #include <QFileInfo>
+#include <QMap>
+#include <QMutex>
+#include <QMutexLocker>
 
 namespace orvesc::cli {
 
@@ -12,6 +15,25 @@ QString sameDevice(const QString &path)
 {
     const QString canonical = QFileInfo(path).canonicalFilePath();
     return canonical.isEmpty() ? path : canonical;
+}
+
+// The devices the user named by path with --port: they are called so wherever a port is named,
+// since the COM number they get is this tool's own and means nothing to the user.
+struct NamedDevices
+{
+    struct Name
+    {
+        QString device;  // as the map names it
+        QString given;
+    };
+    QMutex mutex;
+    QMap<int, Name> byNumber;  // the number lent to each
+};
+
+NamedDevices &namedDevices()
+{
+    static NamedDevices named;
+    return named;
 }
 
 } // namespace
@@ -40,9 +62,29 @@ PortMap CliSetup::portMap(const QStringList &extraDevices) const
     return PortMap(linkFolder, system + extraDevices);
 }
 
+void forgetPortNames()
+{
+    NamedDevices &named = namedDevices();
+    const QMutexLocker lock(&named.mutex);
+    named.byNumber.clear();
+}
+
+QString portName(int number)
+{
+    NamedDevices &named = namedDevices();
+    const QMutexLocker lock(&named.mutex);
+    const auto it = named.byNumber.constFind(number);
+    return it == named.byNumber.cend() ? QStringLiteral("COM%1").arg(number) : it->given;
+}
+
 PortTarget portTarget(const PortMap &map, int number)
 {
-    return PortTarget{number, QStringLiteral("COM%1").arg(number), map.device(number)};
+    const QString device = map.device(number);
+    NamedDevices &named = namedDevices();
+    const QMutexLocker lock(&named.mutex);
+    const auto it = named.byNumber.constFind(number);
+    const bool byPath = it != named.byNumber.cend() && !device.isEmpty() && it->device == device;
+    return PortTarget{number, byPath ? it->given : QStringLiteral("COM%1").arg(number), device};
 }
 
 ResolvedPorts resolvePorts(const CliSetup &setup, const QList<PortArgument> &ports)
@@ -52,6 +94,8 @@ ResolvedPorts resolvePorts(const CliSetup &setup, const QList<PortArgument> &por
         if (!port.device.isEmpty())
             devices << port.device;
     }
+    forgetPortNames();
+    NamedDevices &named = namedDevices();
     ResolvedPorts resolved{setup.portMap(devices), {}, QString()};
     for (const PortArgument &port : ports) {
         int number = port.number;
@@ -66,6 +110,10 @@ ResolvedPorts resolvePorts(const CliSetup &setup, const QList<PortArgument> &por
         if (number == 0) {
             resolved.error = QStringLiteral("%1 gets no COM number: all numbers are taken.").arg(port.text);
             return resolved;
+        }
+        if (port.number == 0) {
+            const QMutexLocker lock(&named.mutex);
+            named.byNumber.insert(number, {resolved.map.device(number), port.device});
         }
         bool twice = false;
         for (const PortTarget &target : resolved.targets)

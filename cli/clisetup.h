@@ -46,5 +46,9 @@ struct ResolvedPorts
 ResolvedPorts resolvePorts(const CliSetup &setup, const QList<PortArgument> &ports);
 
 PortTarget portTarget(const PortMap &map, int number);
+// How the user knows COMn: the device path given with --port that it was lent to, or "COMn".
+// resolvePorts() records the paths; a run without --port forgets those of the run before.
+QString portName(int number);
+void forgetPortNames();
 
 } // namespace orvesc::cli

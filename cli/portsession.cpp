@@ -2,6 +2,7 @@
 
 #include "exitcodes.h"
 #include "qserialportcomponent.h"
+#include "writereport.h"
 
 namespace orvesc::cli {
 
@@ -63,7 +64,10 @@ int PortSession::connect(const std::vector<int> &candidates)
     if (found.outcome == EscExchanges::Outcome::Identified)
         return Done;
     if (found.outcome == EscExchanges::Outcome::PortError) {
+        // The port's own message says "COM3 (/dev/x)"; a device named by path keeps its name.
         m_problem = m_messages.last();
+        if (m_target.label != QStringLiteral("COM%1").arg(m_target.number))
+            m_problem.replace(QStringLiteral("COM%1 (%2)").arg(m_target.number).arg(m_target.device), m_target.label);
         return PortUnavailable;
     }
     m_problem = candidates.size() == 1
@@ -81,7 +85,7 @@ int PortSession::readSettings(std::array<std::int16_t, 12> &escConfig)
     if (m_engine.readSettings(escConfig))
         return Done;
     m_problem = QStringLiteral("Reading the settings failed: %1")
-                        .arg(m_messages.last().isEmpty() ? QStringLiteral("the reply began with 0.")
+                        .arg(m_messages.last().isEmpty() ? QStringLiteral("the reply began with 0x00.")
                                                          : m_messages.last());
     return failureCode();
 }
@@ -97,13 +101,12 @@ int PortSession::program(const std::array<std::int16_t, 10> &codes, const std::f
         m_problem = m_messages.count() > before ? m_messages.last() : QStringLiteral("The run was cut short.");
         return PortUnavailable;
     }
-    const QString code = QStringLiteral("0x%1").arg(codes[std::size_t(run.failedElement)], 2, 16, QLatin1Char('0'));
+    const QString code = hexByte(codes[std::size_t(run.failedElement)]);
     if (run.outcome == EscSession::ProgramResult::Outcome::Rejected) {
-        m_problem = QStringLiteral("The ESC rejected command %1 of %2 (%3): it answered %4 instead of 1.")
+        m_problem = QStringLiteral("The ESC rejected command %1 of %2 (%3): it answered %4 instead of 0x01.")
                             .arg(run.failedElement + 1)
                             .arg(run.count)
-                            .arg(code)
-                            .arg(run.reply);
+                            .arg(code, hexByte(run.reply));
         return EscRejected;
     }
     m_problem = QStringLiteral("Command %1 of %2 (%3) failed: %4")

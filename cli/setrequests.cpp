@@ -96,10 +96,28 @@ QString addSetRequest(const QString &argument, SettingRequests &requests)
     if (!known || entry.isEmpty()) {
         QStringList shown = entries;
         shown.replaceInStrings(QStringLiteral("*"), QString());
-        return QStringLiteral("--set %1: \"%2\" is not an entry of that setting. Entries: %3.")
-                .arg(QString::fromLatin1(settingKeyName(keyInfo->key)), entry, shown.join(QStringLiteral(", ")));
+        return QStringLiteral("--set %1: \"%2\" is not an entry of %3. Entries: %4.")
+                .arg(key.trimmed(), entry, QString::fromStdString(keyCaption(keyInfo->key)),
+                     shown.join(QStringLiteral(", ")));
     }
     requests.push_back(SettingRequest{keyInfo->key, std::nullopt, entry.toStdString()});
+    return QString();
+}
+
+QString setsTheModelLacks(const QStringList &sets, int escType)
+{
+    for (const QString &set : sets) {
+        const QString key = set.left(set.indexOf(QLatin1Char('='))).trimmed();
+        const KeySpec *keyInfo = findKey(key);
+        if (!keyInfo || keyOfList(listOfKey(keyInfo->key), escType) == keyInfo->key)
+            continue;
+        QStringList keys;
+        for (const SettingKey known : modelKeys(escType))
+            keys << QString::fromLatin1(settingKeyName(known));
+        return QStringLiteral("--set %1: the %2 has no %3 setting. Its settings: %4.")
+                .arg(key, QString::fromStdString(modelName(escType)), QString::fromStdString(keyCaption(keyInfo->key)),
+                     keys.join(QStringLiteral(", ")));
+    }
     return QString();
 }
 

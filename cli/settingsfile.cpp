@@ -9,7 +9,7 @@ QString readSettingsFile(const QString &path, SettingsFile &file)
 {
     const DocumentResult result = readDocumentFile(path);
     if (!result.document) {
-        return QStringLiteral("%1 cannot be used: %2. Nothing was sent.")
+        return QStringLiteral("%1 cannot be used: %2.")
                 .arg(path, QString::fromStdString(result.error));
     }
     file.modelCode = result.document->modelCode;

@@ -1,11 +1,13 @@
 #include "tracesink.h"
 
+#include "clisetup.h"
 #include "console.h"
 #include "trafficformatter.h"
 #include "trafficrecorder.h"
 
 #include <QFile>
 #include <QMutexLocker>
+#include <QRegularExpression>
 
 namespace orvesc::cli {
 
@@ -18,7 +20,7 @@ QString TraceSink::open(const QString &target, Console &console)
     if (target != QLatin1String("-")) {
         m_file = std::make_unique<QFile>(target);
         if (!m_file->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
-            return QStringLiteral("the trace file %1 cannot be written: %2.").arg(target, m_file->errorString());
+            return QStringLiteral("The trace file %1 cannot be written: %2.").arg(target, m_file->errorString());
     }
     m_console = &console;
     return QString();
@@ -47,8 +49,16 @@ PortSession::PortWrapper TraceSink::portWrapper()
         auto formatter = std::make_shared<TrafficFormatter>(m_origin);
         recorder->setSink([this, formatter](const TrafficEvent &event) {
             QStringList lines = formatter->format(event);
-            for (QString &line : lines)
-                line = QStringLiteral("COM%1 %2").arg(event.port).arg(line);
+            // A device given by path is named so, not by the number the tool lent it.
+            const QString name = portName(event.port);
+            const QString number = QStringLiteral("COM%1").arg(event.port);
+            for (QString &line : lines) {
+                if (name != number) {
+                    line.replace(QStringLiteral("%1 (%2)").arg(number, name), name);
+                    line.replace(QRegularExpression(QStringLiteral("\\b%1\\b").arg(number)), name);
+                }
+                line = QStringLiteral("%1 %2").arg(name, line);
+            }
             write(lines);
         });
         return recorder;

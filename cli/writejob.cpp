@@ -4,10 +4,12 @@
 #include "console.h"
 #include "exitcodes.h"
 #include "documentfile.h"
+#include "escprotocol.h"
 #include "modeltable.h"
 #include "settingscompare.h"
 #include "settingsfile.h"
 #include "setrequests.h"
+#include "writereport.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -34,11 +36,6 @@ QStringList texts(const std::vector<std::string> &lines)
     for (const std::string &line : lines)
         list << text(line);
     return list;
-}
-
-QString hexCode(int code)
-{
-    return QStringLiteral("0x") + QString::number(code, 16).toUpper().rightJustified(2, QLatin1Char('0'));
 }
 
 void progress(const JobSetup &setup, const PortTarget &port, const QString &text)
@@ -72,17 +69,28 @@ QString differencesText(const PortTarget &port, const std::vector<SettingDiffere
 }
 
 // Before any write: the settings as the ESC reported them, kept as the window's CONNECT keeps
-// them. A backup that cannot be written never stops the write.
+// them. A backup that cannot be written never stops the write, but the user hears where it went
+// or, when none could be kept, the codes to note by hand.
 void backUp(JobSetup &setup, PortSession &session, const PortTarget &port,
-            const std::array<std::int16_t, 12> &reported)
+            const std::array<std::int16_t, 12> &reported, PortResult &result)
 {
     session.engine().setBackupKeeper(&setup.backups);
     const QString error = session.engine().backUp(reported);
-    if (error.isEmpty())
+    if (!error.isEmpty()) {
+        progress(setup, port, QStringLiteral("backups are off for this run: the settings cannot be saved in %1 "
+                                             "(%2); the write goes on. Make the folder writable to have backups.")
+                                      .arg(QDir::toNativeSeparators(setup.backups.folder()), error));
         return;
-    progress(setup, port, QStringLiteral("backups are off for this run: the settings cannot be saved in %1 "
-                                         "(%2); the write goes on. Make the folder writable to have backups.")
-                                  .arg(QDir::toNativeSeparators(setup.backups.folder()), error));
+    }
+    if (const QString unkept = unkeptReport(session.model(), reported); !unkept.isEmpty()) {
+        progress(setup, port, unkept);
+        return;
+    }
+    const QString file = backupFile(setup.backups.folder(), session.model(), reported);
+    if (file.isEmpty())
+        return;
+    progress(setup, port, QStringLiteral("the settings before the write are kept in %1").arg(file));
+    result.json.insert(QStringLiteral("backup"), file);
 }
 
 // A file of another model is used only when asked for; say what does not fit.
@@ -91,14 +99,48 @@ bool acceptsFileModel(JobSetup &setup, int model, PortResult &result)
     if (setup.fileModel == 0 || setup.fileModel == model || setup.request->allowOtherModel)
         return true;
     result.exitCode = UsageError;
-    result.summary = QStringLiteral("the file holds the settings of a %1 (model code %2), but the "
-                                    "ESC is a %3 (model code %4). Nothing was sent; add "
-                                    "--allow-other-model to use what fits.")
+    const bool verify = setup.request->command == CliRequest::Command::Verify;
+    result.summary = QStringLiteral("The file holds the settings of a %1 (model code %2), but the "
+                                    "ESC is a %3 (model code %4). %5")
                              .arg(setup.fileModelName)
                              .arg(setup.fileModel)
                              .arg(modelText(model))
-                             .arg(model);
+                             .arg(model)
+                             .arg(verify ? QStringLiteral("Add --allow-other-model to compare what fits.")
+                                         : QStringLiteral("Nothing was sent; add --allow-other-model to use what fits."));
     return false;
+}
+
+// verify sends nothing by nature; only a write that stops says that nothing was sent.
+QString refusal(const CliRequest &request, const QString &reason)
+{
+    return request.command == CliRequest::Command::Verify ? QStringLiteral("Refused: %1").arg(reason)
+                                                          : QStringLiteral("Refused, nothing was sent: %1").arg(reason);
+}
+
+// What the model cannot take, worked out once the model is known: a --set of a setting it lacks
+// (named as the user wrote it, with the settings it has) or the rules' refusal.
+bool refused(const JobSetup &setup, int model, const WritePlan &plan, PortResult &result)
+{
+    QString reason = setsTheModelLacks(setup.request->sets, model);
+    if (reason.isEmpty() && !plan.refusal.empty())
+        reason = text(plan.refusal) + QLatin1Char('.');
+    if (reason.isEmpty())
+        return false;
+    result.exitCode = UsageError;
+    result.summary = refusal(*setup.request, reason);
+    return true;
+}
+
+// The file's settings that the model does not offer, said and listed in --json.
+void tellNotOffered(const JobSetup &setup, int model, const WritePlan &plan, const QString &fate, PortResult &result)
+{
+    if (plan.notOffered.empty())
+        return;
+    const QStringList notOffered = texts(plan.notOffered);
+    progress(setup, result.port, QStringLiteral("the %1 does not offer %2; %3")
+                                         .arg(modelText(model), notOffered.join(QStringLiteral(", ")), fate));
+    result.json.insert(QStringLiteral("not_offered"), QJsonArray::fromStringList(notOffered));
 }
 
 } // namespace
@@ -106,10 +148,13 @@ bool acceptsFileModel(JobSetup &setup, int model, PortResult &result)
 QString JobSetup::prepare(const CliRequest &cliRequest)
 {
     request = &cliRequest;
+    forgetPortNames();
     if (!cliRequest.file.isEmpty()) {
         SettingsFile file;
-        if (QString problem = readSettingsFile(cliRequest.file, file); !problem.isEmpty())
-            return problem;
+        if (QString problem = readSettingsFile(cliRequest.file, file); !problem.isEmpty()) {
+            return cliRequest.command == CliRequest::Command::Verify ? problem
+                                                                     : problem + QStringLiteral(" Nothing was sent.");
+        }
         fileModel = file.modelCode;
         fileModelName = file.modelName;
         requests = file.requests;
@@ -119,7 +164,7 @@ QString JobSetup::prepare(const CliRequest &cliRequest)
             return problem;
     }
     if (const std::string conflict = requestsConflict(requests); !conflict.empty())
-        return QStringLiteral("Refused, nothing was sent: %1.").arg(text(conflict));
+        return refusal(cliRequest, text(conflict) + QLatin1Char('.'));
     // A file names every setting of its model, so on an ESC of that model the plan does not
     // depend on what the ESC holds: a refusal is certain before any port is opened.
     if (fileModel != 0 && !cliRequest.allowOtherModel) {
@@ -127,7 +172,7 @@ QString JobSetup::prepare(const CliRequest &cliRequest)
         const auto codes = factoryCodes(fileModel);
         std::copy(codes.begin(), codes.end(), factory.begin());
         if (const WritePlan plan = planWrite(fileModel, factory, requests); !plan.refusal.empty())
-            return QStringLiteral("%1: refused, nothing was sent: %2.").arg(cliRequest.file, text(plan.refusal));
+            return refusal(cliRequest, QStringLiteral("%1: %2.").arg(cliRequest.file, text(plan.refusal)));
     }
     if (!cliRequest.trace.isEmpty() && console)
         return trace.open(cliRequest.trace, *console);
@@ -163,10 +208,17 @@ PortResult readJob(JobSetup &setup, PortSession &session, const std::vector<int>
         result.json.insert(QStringLiteral("settings"), QJsonDocument::fromJson(result.document).object());
     }
     if (setup.request->json && !report.document) {
-        result.exitCode = UsageError;
-        result.summary = QStringLiteral("no settings document can hold these settings (%1); read "
-                                        "without --json shows them as a table.")
-                                 .arg(QString::fromStdString(report.error));
+        // Nothing is wrong with the command: what can be shown is shown, the codes as the ESC sent them.
+        QJsonArray codes;
+        for (int i = 0; i + 1 < settingsReplyLength(model); ++i)
+            codes.append(reported[std::size_t(i)]);
+        const QJsonObject raw{{QStringLiteral("model_code"), model}, {QStringLiteral("model"), modelText(model)},
+                              {QStringLiteral("codes"), codes}};
+        result.json.insert(QStringLiteral("codes"), codes);
+        result.document = QJsonDocument(raw).toJson(QJsonDocument::Indented);
+        result.summary += QStringLiteral(": no settings document can hold them (%1), so the JSON holds the "
+                                         "codes the ESC reported")
+                                  .arg(QString::fromStdString(report.error));
         return result;
     }
     if (!setup.request->output.isEmpty()) {
@@ -184,10 +236,11 @@ PortResult readJob(JobSetup &setup, PortSession &session, const std::vector<int>
     if (setup.request->manyPorts())
         result.data = QStringLiteral("%1: %2 (model code %3)\n").arg(result.port.label, modelText(model)).arg(model);
     for (const ReportedSetting &row : reportedSettings(model, reported)) {
-        result.data += QStringLiteral("%1  %2  %3\n")
+        result.data += QStringLiteral("%1  %2  %3  %4\n")
                                .arg(text(row.caption), -18)
                                .arg(row.entry.empty() ? QStringLiteral("-") : text(row.entry), -14)
-                               .arg(row.code, 3);
+                               .arg(row.code, 3)
+                               .arg(hexByte(row.code));
     }
     return result;
 }
@@ -202,11 +255,11 @@ PortResult verifyJob(JobSetup &setup, PortSession &session, const std::vector<in
     if (!acceptsFileModel(setup, model, result))
         return result;
     const WritePlan plan = planWrite(model, reported, setup.requests);
-    if (!plan.refusal.empty()) {
-        result.exitCode = UsageError;
-        result.summary = QStringLiteral("Refused, nothing was sent: %1.").arg(text(plan.refusal));
+    if (refused(setup, model, plan, result))
         return result;
-    }
+    tellNotOffered(setup, model, plan,
+                   plan.notOffered.size() == 1 ? QStringLiteral("it was not compared") : QStringLiteral("they were not compared"),
+                   result);
     const std::vector<SettingDifference> differences = compareSettings(model, plan.newConfig, reported);
     result.json.insert(QStringLiteral("differences"), differencesJson(differences));
     if (differences.empty()) {
@@ -214,7 +267,10 @@ PortResult verifyJob(JobSetup &setup, PortSession &session, const std::vector<in
         return result;
     }
     result.exitCode = ReadBackDiffers;
-    result.summary = QStringLiteral("%1 setting(s) differ from %2").arg(differences.size()).arg(setup.request->file);
+    result.summary = QStringLiteral("%1 from %2")
+                             .arg(counted(qsizetype(differences.size()), QStringLiteral("setting differs"),
+                                          QStringLiteral("settings differ")),
+                                  setup.request->file);
     result.data = differencesText(result.port, differences, QStringLiteral("the file has"));
     return result;
 }
@@ -229,21 +285,15 @@ PortResult writeJob(JobSetup &setup, PortSession &session, const std::vector<int
     progress(setup, result.port, QStringLiteral("%1 found, settings read").arg(modelText(model)));
     if (!acceptsFileModel(setup, model, result))
         return result;
-    if (!setup.request->dryRun)
-        backUp(setup, session, result.port, reported);
     const bool factory = setup.request->command == CliRequest::Command::Default;
     const WritePlan plan = factory ? planDefault(model, reported) : planWrite(model, reported, setup.requests);
-    if (!plan.refusal.empty()) {
-        result.exitCode = UsageError;
-        result.summary = QStringLiteral("Refused, nothing was sent: %1.").arg(text(plan.refusal));
+    if (refused(setup, model, plan, result))
         return result;
-    }
-    if (!plan.notOffered.empty()) {
-        const QStringList notOffered = texts(plan.notOffered);
-        progress(setup, result.port, QStringLiteral("the %1 does not offer %2; they keep their value")
-                                             .arg(modelText(model), notOffered.join(QStringLiteral(", "))));
-        result.json.insert(QStringLiteral("not_offered"), QJsonArray::fromStringList(notOffered));
-    }
+    tellNotOffered(setup, model, plan,
+                   plan.notOffered.size() == 1 ? QStringLiteral("it keeps its value") : QStringLiteral("they keep their value"),
+                   result);
+    if (!setup.request->dryRun)
+        backUp(setup, session, result.port, reported, result);
     programAndVerify(setup, session, plan, result);
     return result;
 }
@@ -251,49 +301,69 @@ PortResult writeJob(JobSetup &setup, PortSession &session, const std::vector<int
 void programAndVerify(const JobSetup &setup, PortSession &session, const WritePlan &plan, PortResult &result)
 {
     const int model = session.model();
+    const std::vector<SettingChange> &changes = plan.changes;
     QJsonArray commands;
     for (const PlannedCommand &command : plan.commands) {
         commands.append(QJsonObject{{QStringLiteral("code"), command.code},
                                     {QStringLiteral("setting"), text(command.caption)},
-                                    {QStringLiteral("entry"), text(command.entry)}});
+                                    {QStringLiteral("entry"), text(command.entry)},
+                                    {QStringLiteral("changes"), command.changes}});
     }
     result.json.insert(QStringLiteral("commands"), commands);
+    const auto changed = [&changes](const char *one, const char *many) {
+        return counted(qsizetype(changes.size()), QLatin1String(one), QLatin1String(many));
+    };
+    // The changes are told once they are on the ESC (or, for a dry run, as they would be).
+    const auto tellChanges = [&] {
+        result.json.insert(QStringLiteral("changes"), changesJson(changes));
+        if (setup.request->dryRun)
+            return;
+        for (const QString &line : changeLines(changes))
+            progress(setup, result.port, line);
+    };
     if (setup.request->dryRun) {
-        for (const PlannedCommand &command : plan.commands) {
-            result.data += QStringLiteral("%1  %2  %3  %4\n")
-                                   .arg(result.port.label, hexCode(command.code), text(command.caption), text(command.entry))
-                                   .trimmed() + QLatin1Char('\n');
-        }
-        result.summary = QStringLiteral("dry run: %1 command bytes for the %2 printed, nothing sent")
+        tellChanges();
+        for (const PlannedCommand &command : plan.commands)
+            result.data += plannedLine(result.port.label, command, changes);
+        result.summary = QStringLiteral("dry run: %1 command bytes for the %2 printed (%3), nothing sent")
                                  .arg(plan.commands.size())
-                                 .arg(modelText(model));
+                                 .arg(modelText(model), changed("setting would change", "settings would change"));
         return;
     }
     const bool verify = !setup.request->noVerify;
     result.exitCode = session.program(plan.newConfig);
     if (result.exitCode != Done) {
-        result.summary = session.problem();
+        const EscSession::ProgramResult &run = session.lastProgram();
+        const bool badReply = session.engine().exchanges().lastFailure() == EscExchanges::Failure::BadReply;
+        result.summary = run.failedElement >= 0 && (result.exitCode == EscRejected || badReply)
+                ? commandFailure(plan, run, badReply)
+                : session.problem();
         return;
     }
     if (!verify) {
-        result.summary = QStringLiteral("done: %1 programmed (not verified)").arg(modelText(model));
+        tellChanges();
+        result.summary = QStringLiteral("done: %1 programmed (not verified), %2")
+                                 .arg(modelText(model), changed("setting changed", "settings changed"));
         return;
     }
     std::array<std::int16_t, 12> after{};
     result.exitCode = session.readSettings(after);
     if (result.exitCode != Done) {
-        result.summary = QStringLiteral("programmed, but the read-back failed: %1").arg(session.problem());
+        result.summary = QStringLiteral("Programmed, but the read-back failed: %1").arg(session.problem());
         return;
     }
     const std::vector<SettingDifference> differences = compareSettings(model, plan.newConfig, after);
     result.json.insert(QStringLiteral("differences"), differencesJson(differences));
     if (!differences.empty()) {
         result.exitCode = ReadBackDiffers;
-        result.summary = QStringLiteral("the read-back differs in %1 setting(s)").arg(differences.size());
+        result.summary = QStringLiteral("The read-back differs in %1")
+                                 .arg(counted(qsizetype(differences.size()), QStringLiteral("setting"), QStringLiteral("settings")));
         result.data += differencesText(result.port, differences, QStringLiteral("it was programmed with"));
         return;
     }
-    result.summary = QStringLiteral("done: %1 programmed and verified").arg(modelText(model));
+    tellChanges();
+    result.summary = QStringLiteral("done: %1 programmed and verified, %2")
+                             .arg(modelText(model), changed("setting changed", "settings changed"));
 }
 
 } // namespace orvesc::cli

@@ -19,19 +19,21 @@ constexpr std::uint8_t SettingsEnd = 1;
 
 // Every setting code names one choice whatever the model, so one table serves all models. The
 // model code picks the caption and code range where the models differ.
+// The settings reply holds both cutoffs, so their caption says which family each one is.
 struct ListSource
 {
     SettingList which;
     std::string_view options;
     int escType;
     bool nickel;
+    const char *family = "";
 };
 
 constexpr ListSource Sources[] = {
     {SettingList::Brake, optionlist::Brake, 0, false},
     {SettingList::Batt, optionlist::Battery8S, 0, false},
-    {SettingList::LVC, optionlist::NickelCutoff, 0, true},
-    {SettingList::LVC, optionlist::LithiumCutoffLong, 177, false},
+    {SettingList::LVC, optionlist::NickelCutoff, 0, true, " (Ni)"},
+    {SettingList::LVC, optionlist::LithiumCutoffLong, 177, false, " (Li)"},
     {SettingList::LVCAction, optionlist::CutoffAction, 0, false},
     {SettingList::SoftStart, optionlist::SoftStart, 0, false},
     {SettingList::Timing, optionlist::Timing, 0, false},
@@ -48,7 +50,8 @@ const std::map<int, QString> &settingCodes()
         std::map<int, QString> table;
         for (const ListSource &source : Sources) {
             const std::vector<std::string> entries = splitOptionList(source.options);
-            const QString caption = QString::fromStdString(settingCaption(source.which, source.escType));
+            const QString caption = QString::fromStdString(settingCaption(source.which, source.escType))
+                    + QLatin1String(source.family);
             for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
                 const std::optional<int> code = commandCode(source.which, source.escType, source.nickel, i);
                 if (!code)
@@ -100,7 +103,9 @@ QString TrafficFormatter::written(std::uint8_t byte)
     switch (byte) {
     case EscExchanges::IdentifyRequest:
         m_awaiting = Awaiting::ModelCode;
-        return QStringLiteral("identify request");
+        // CONNECT's search identifies each port, then identifies the port found once more.
+        return m_identifiedPort == m_port ? QStringLiteral("identify request (again, on the port found)")
+                                          : QStringLiteral("identify request");
     case EscExchanges::SettingsRequest:
         m_awaiting = Awaiting::Settings;
         return QStringLiteral("settings request");
@@ -116,6 +121,7 @@ QString TrafficFormatter::read(std::uint8_t byte)
     switch (m_awaiting) {
     case Awaiting::ModelCode: {
         m_awaiting = Awaiting::Nothing;
+        m_identifiedPort = isAcceptedModelCode(byte) ? m_port : 0;
         if (!isAcceptedModelCode(byte))
             return QStringLiteral("not a model code");
         if (const EscModel *model = findEscModel(byte))
@@ -147,6 +153,7 @@ QStringList TrafficFormatter::format(const TrafficEvent &event)
 {
     const QString stamp = stampOf(m_origin, event.time);
     const QString port = QStringLiteral("COM%1").arg(event.port);
+    m_port = event.port;
     QStringList lines;
     switch (event.kind) {
     case TrafficEvent::Kind::Open:

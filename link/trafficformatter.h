@@ -41,6 +41,9 @@ private:
     TrafficEvent::Clock::time_point m_origin;
     Awaiting m_awaiting = Awaiting::Nothing;
     std::uint8_t m_command = 0;
+    int m_port = 0;
+    // The port whose last identify request a model code answered.
+    int m_identifiedPort = 0;
 };
 
 } // namespace orvesc

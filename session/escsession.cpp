@@ -83,7 +83,8 @@ EscSession::ProgramResult EscSession::program(const std::array<std::int16_t, 10>
             result.outcome = ProgramResult::Outcome::Cancelled;
             return result;
         }
-        if (reply != 1) {
+        // A 1 that came instead of the echo is no acceptance: the ESC broke the protocol.
+        if (reply != 1 || m_exchanges.lastFailure() != EscExchanges::Failure::None) {
             result.failedElement = k;
             result.reply = reply;
             result.outcome = m_exchanges.lastFailure() == EscExchanges::Failure::None

@@ -90,29 +90,41 @@ private slots:
         row("identify nothing", {38, faults([](sim::Faults &f) { f.silent = true; }), "identify", 2, "",
                                  "No ESC answered on COM1", "00 00"});
         row("missing port", {38, good, "identify --port COM255", 3, "", "COM255: error 3:", ""});
+        row("missing device", {38, good, "identify --port /dev/nonexist --trace -", 3, "",
+                               "failure on /dev/nonexist (8002): /dev/nonexist cannot be opened: the device does not "
+                               "exist. Check that the USB adapter is plugged in.\n/dev/nonexist: error 3: /dev/nonexist "
+                               "cannot be opened", ""});
         row("read", {38, good, "read", 0, "RPM CONTROL         OFF*            144", "", ConnectBytes});
         row("read of a code without a name", {185, good, "read", 0, "RPM CONTROL         OFF*            144", "",
                                               ConnectBytes});
         row("read, short reply", {38, faults([](sim::Faults &f) { f.settingsBytes = 5; }), "read", 4, "",
                                   "Communication Error", ConnectBytes});
-        row("write set", {38, good, brakeOn + " --set \"motor reverse=ON*\"", 0, "", "programmed and verified",
+        row("write set", {38, good, brakeOn + " --set \"motor reverse=ON*\"", 0, "",
+                          "COM1: BRAKE: OFF* -> ON\nCOM1: MOTOR REVERSE: OFF* -> ON\n"
+                          "COM1: done: QUORL R5 3S programmed and verified, 2 settings changed",
                           ConnectBytes + " a1 26 38 41 51 62 70 81 90 02"});
         row("write, no verify", {38, good, "write --set brake=soft --no-verify", 0, "", "not verified",
                                  ConnectBytes + " a2 26 38 41 51 62 70 80 90"});
         row("default on 183", {183, good, "default --no-verify", 0, "", "QUORL R9 12S programmed",
                                 "00 00 02 a0 2b 38 41 51 62 70 80 90 c0"});
-        row("dry run", {38, good, brakeOn + " --dry-run", 0, "COM1  0xA1  BRAKE  ON", "nothing sent", ConnectBytes});
+        row("dry run", {38, good, brakeOn + " --dry-run", 0, "COM1  0xA1  BRAKE  ON  (the ESC has OFF*)\nCOM1  0x26  BATTERY  3S Li*\n",
+                        "(1 setting would change), nothing sent", ConnectBytes});
         row("rejected", {38, faults([](sim::Faults &f) { f.rejectCommand = 3; }), brakeOn, 5, "",
-                         "rejected command 3 of 9", ConnectBytes + " a1 26 38"});
+                         "The ESC rejected CUTOFF V/CELL 3.1 V* (command 3 of 9, 0x38): it answered 0x00 instead of "
+                         "0x01; the settings before it were programmed, the ones after it were not.",
+                         ConnectBytes + " a1 26 38"});
         row("no answer", {38, faults([](sim::Faults &f) { f.echoWithoutAnswer = true; }), brakeOn, 4, "",
                           "Communication Error", ConnectBytes + " a1"});
+        row("answer without echo", {38, faults([](sim::Faults &f) { f.answerWithoutEcho = true; }), brakeOn, 4, "",
+                                    "with 0x01 instead of its echo 0xA1", ConnectBytes + " a1"});
         // Refused before any port is opened.
         row("unknown key", {38, good, "write --set brakes=on", 1, "", "\"brakes\" is not a setting", ""});
-        row("unknown entry", {38, good, "write --set brake=hard", 1, "", "Entries: OFF, ON, SOFT", ""});
+        row("unknown entry", {38, good, "write --set \"Brake =hard\"", 1, "",
+                              "--set Brake: \"hard\" is not an entry of BRAKE. Entries: OFF, ON, SOFT", ""});
         row("rpm with brake", {38, good, brakeOn + " --set \"rpm control=on range 2\"", 1, "",
                                "\"RPM Control Disabled with Brake\"", ""});
         row("missing file", {38, good, "verify nothing.orvesc.json", 1, "",
-                             "nothing.orvesc.json cannot be used: it does not exist", ""});
+                             "nothing.orvesc.json cannot be used: it does not exist.\n", ""});
         row("-o with --all", {38, good, "read --all -o x.json", 1, "", "give one --port", ""});
         row("COM256", {38, good, "identify --port COM256", 1, "", "\"COM256\" is not a port", ""});
         row("--port with --all", {38, good, "identify --all --port 1", 1, "", "give either --port or --all", ""});
@@ -123,6 +135,10 @@ private slots:
                                       "Its entries: Ni, 2S Li, 3S Li*", ConnectBytes});
         row("rpm with hard cut", {38, good, "write --set \"rpm control=ON RANGE 1\" --set cutoff=2.7v", 1, "",
                                   "\"RPM Control Disabled with Hard Cut LVC\"", ConnectBytes});
+        row("warn voltage on 38", {38, good, "write --set \"Warn Voltage=AC +0.2\"", 1, "",
+                                   "--set Warn Voltage: the QUORL R5 3S has no WARN VOLTAGE setting. Its settings: brake, "
+                                   "battery, cutoff, cutoff_action, soft_start, timing, frequency, reverse, rpm_control.",
+                                   ConnectBytes});
         row("acceleration on 38", {38, good, "write --set acceleration_delay=level2", 1, "",
                                    "has no ACCELERATION DELAY setting", ConnectBytes});
         // The ESC reports RPM control on; the brake asked for would switch it off, which was not asked for.
@@ -132,8 +148,18 @@ private slots:
                                            sim::EscSettings{160, 38, 48, 53, 65, 81, 98, 112, 128, 145, 1}});
         row("no cut", {38, good, "write --set \"cutoff action=no cut\" --no-verify", 0, "", "programmed",
                        ConnectBytes + " a0 26 38 42 51 62 70 80 90"});
+        // Brake code 163 stands for no entry: no settings document holds the report.
+        const sim::EscSettings oddBrake{163, 38, 48, 56, 65, 81, 98, 112, 128, 144, 1};
+        row("read --json, odd code", {38, good, "read --json", 0, "\"codes\": [\n        163,\n        38,",
+                                      "so the JSON holds the codes the ESC reported", ConnectBytes, oddBrake});
+        row("write over an odd code", {38, good, brakeOn + " --no-verify", 0, "",
+                                       "note the codes the ESC reported: 0xA3 0x26 0x30 0x38 0x41 0x51 0x62 0x70 0x80 0x90\n",
+                                       ConnectBytes + " a1 26 38 41 51 62 70 80 90", oddBrake});
+        row("write beside an odd code", {38, good, "write --set reverse=on", 1, "",
+                                         "BRAKE: the ESC reported code 0xA3, for which the list has no entry; give one",
+                                         ConnectBytes, oddBrake});
         row("read-back differs", {38, faults([](sim::Faults &f) { f.ignoreCommand = 1; }), brakeOn, 6,
-                                  "COM1: BRAKE: the ESC has OFF*, it was programmed with ON", "the read-back differs",
+                                  "COM1: BRAKE: the ESC has OFF*, it was programmed with ON", "The read-back differs in 1 setting\n",
                                   ConnectBytes + " a1 26 38 41 51 62 70 80 90 02"});
         row("trace", {38, good, brakeOn + " --no-verify --trace -", 0, "", "-> 0xA1 BRAKE: ON",
                       ConnectBytes + " a1 26 38 41 51 62 70 80 90"});
@@ -169,7 +195,8 @@ private slots:
         QCOMPARE(conflict.exitCode, 1);
         QVERIFY2(conflict.err.contains(QStringLiteral("\"RPM Control Disabled with Brake\"")), qPrintable(conflict.err));
         QCOMPARE(receivedHex(target), QString());
-        QCOMPARE(rig.run(QStringLiteral("write ") + file).exitCode, 0);
+        const CliRun written = rig.run(QStringLiteral("write ") + file);
+        QCOMPARE(written.exitCode, 0);
         for (std::size_t i : {0, 1, 2, 4, 5, 6, 7, 8, 9})
             QCOMPARE(target.settings()[i], custom[i]);
         QCOMPARE(rig.run(QStringLiteral("verify ") + file).exitCode, 0);
@@ -177,6 +204,9 @@ private slots:
         const QDir backups(rig.backupFolder());
         const QStringList kept = backups.entryList({QStringLiteral("*.orvesc.json")}, QDir::Files);
         QCOMPARE(kept.size(), 1);
+        QVERIFY2(written.err.contains(QStringLiteral("COM2: the settings before the write are kept in ")
+                                      + QDir::toNativeSeparators(backups.filePath(kept.first())) + QLatin1Char('\n')),
+                 qPrintable(written.err));
         const DocumentResult backup = readDocumentFile(backups.filePath(kept.first()));
         QVERIFY(backup.document);
         QCOMPARE(backup.document->find(SettingKey::Brake)->code, 160);
@@ -186,8 +216,20 @@ private slots:
         QCOMPARE(refused.exitCode, 1);
         QVERIFY2(refused.err.contains(QStringLiteral("QUORL R5 10S (model code 45), but the ESC is a QUORL R5 3S")), qPrintable(refused.err));
         QCOMPARE(receivedHex(other), ConnectBytes);
-        QCOMPARE(rig.run(QStringLiteral("write %1 --allow-other-model").arg(file)).exitCode, 0);
+        const CliRun otherModel = rig.run(QStringLiteral("write %1 --allow-other-model").arg(file));
+        QCOMPARE(otherModel.exitCode, 0);
+        QVERIFY2(otherModel.err.contains(QStringLiteral("COM3: BATTERY: 3S Li* -> Ni\n")), qPrintable(otherModel.err));
         QCOMPARE(other.settings()[0], 162);
+
+        // verify names the file's settings it could not compare on a model that lacks them.
+        rig.addEsc(4, 182);
+        const QString wide = rig.path() + QStringLiteral("/wide.orvesc.json");
+        QCOMPARE(rig.run(QStringLiteral("read --port COM4 -o ") + wide).exitCode, 0);
+        const CliRun narrow = rig.run(QStringLiteral("verify %1 --allow-other-model --port COM3").arg(wide));
+        QVERIFY2(narrow.err.contains(QStringLiteral("COM3: the QUORL R5 3S does not offer BATTERY: 8S Li*, CUTOFF V/CELL: "
+                                                    "3.1 V*, WARN VOLTAGE: AC +0.2*, ACCELERATION DELAY: LEVEL1; they "
+                                                    "were not compared\nCOM3: error 6: 4 settings differ from")),
+                 qPrintable(narrow.err));
     }
 
     // COM1's link moved to another device during a write: the job stays with the ESC's device and,
@@ -239,7 +281,8 @@ private slots:
         row("--expect more than answer", "1 2s", "identify --all --expect 2", {}, 2,
             "error 2: an ESC answered on 1 of the 2 listed ports, 2 expected \\(--expect 2\\); none on COM2");
         row("the worst code wins", "1 2r 3", "write --set reverse=on --all --json", {}, 5,
-            "COM1: done.*\nCOM2: error 5.*\nCOM3: done", "\"exit_code\": 0.*\"exit_code\": 5.*\"exit_code\": 0");
+            "COM1: done.*\nCOM2: error 5.*\nCOM3: done",
+            "\"from\": \"OFF\\*\".*\"setting\": \"MOTOR REVERSE\".*\"exit_code\": 0.*\"exit_code\": 5.*\"exit_code\": 0");
         row("results in port order", "1d 2 3", "identify --port 3 --port 1 --port 2 --json", {}, 0,
             "COM1: .* found\nCOM2: .* found\nCOM3: .* found", "\"COM1\".*\"COM2\".*\"COM3\"");
         row("Ctrl+C cuts a batch short", "1 2d", "write --set brake=on --no-verify --port 1 --port 2", {2500}, 130,

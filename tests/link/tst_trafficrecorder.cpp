@@ -17,13 +17,16 @@ private slots:
         QTest::addColumn<QString>("exchange");
         QTest::addColumn<QStringList>("lines");
         const QStringList reopen{"open COM1", "close COM1", "open COM1"};
+        // CONNECT identifies twice on the port it finds; only a model code makes the second one "again".
         QTest::newRow("identify") << sim::Faults() << "identify"
-                                  << reopen + QStringList{"-> 0x00 identify request", "<- 0x26 model 38: QUORL R5 3S", "close COM1"};
-        QTest::newRow("not a model") << faults([](auto &f) { f.identifyByte = 85; }) << "identify"
-                                     << reopen + QStringList{"-> 0x00 identify request", "<- 0x55 not a model code", "close COM1"};
+                                  << reopen + QStringList{"-> 0x00 identify request", "<- 0x26 model 38: QUORL R5 3S", "close COM1"}
+                                          + reopen + QStringList{"-> 0x00 identify request (again, on the port found)",
+                                                                 "<- 0x26 model 38: QUORL R5 3S", "close COM1"};
+        const QStringList notModel = reopen + QStringList{"-> 0x00 identify request", "<- 0x55 not a model code", "close COM1"};
+        QTest::newRow("not a model") << faults([](auto &f) { f.identifyByte = 85; }) << "identify" << notModel + notModel;
         QTest::newRow("settings of 182") << sim::Faults() << "settings"
                                   << reopen + QStringList{"-> 0x02 settings request", "<- 0xA0 BRAKE: OFF", "<- 0x2B BATTERY: 8S Li",
-                                                          "<- 0x30 CUTOFF V/CELL: 0.6 V", "<- 0x38 CUTOFF V/CELL: 3.1 V",
+                                                          "<- 0x30 CUTOFF V/CELL (Ni): 0.6 V", "<- 0x38 CUTOFF V/CELL (Li): 3.1 V",
                                                           "<- 0x41 AUTOCUT MODE: REDUCE POWER", "<- 0x51 SOFT START: ON",
                                                           "<- 0x62 TIMING MODE: AUTO", "<- 0x74 WARN VOLTAGE: AC +0.2",
                                                           "<- 0x80 MOTOR REVERSE: OFF", "<- 0x90 RPM CONTROL: OFF",
@@ -58,6 +61,7 @@ private slots:
             QCOMPARE(exchanges.probe(1).code, escFaults.identifyByte ? 0 : model);
             recorder.clear();
             if (exchange == QLatin1String("identify")) {
+                exchanges.probe(1);
                 exchanges.probe(1);
             } else if (exchange == QLatin1String("settings")) {
                 std::array<std::int16_t, 12> config{};

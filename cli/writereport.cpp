@@ -1,0 +1,122 @@
+#include "writereport.h"
+
+#include "escprotocol.h"
+#include "settingsdocument.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonObject>
+
+namespace orvesc::cli {
+
+namespace {
+
+QString text(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+QString commandName(const PlannedCommand &command)
+{
+    return command.entry.empty() ? text(command.caption) : text(command.caption + " " + command.entry);
+}
+
+} // namespace
+
+QString hexByte(int code)
+{
+    return QStringLiteral("0x") + QString::number(code & 0xFF, 16).toUpper().rightJustified(2, QLatin1Char('0'));
+}
+
+QString counted(qsizetype count, const QString &one, const QString &many)
+{
+    return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? one : many);
+}
+
+QStringList changeLines(const std::vector<SettingChange> &changes)
+{
+    // The window's preview breaks its lines with CR.
+    return text(describeChanges(changes)).split(QLatin1Char('\r'), Qt::SkipEmptyParts);
+}
+
+QJsonArray changesJson(const std::vector<SettingChange> &changes)
+{
+    QJsonArray array;
+    for (const SettingChange &change : changes) {
+        array.append(QJsonObject{{QStringLiteral("setting"), text(change.caption)},
+                                 {QStringLiteral("from"), text(change.from)},
+                                 {QStringLiteral("to"), text(change.to)}});
+    }
+    return array;
+}
+
+QString plannedLine(const QString &port, const PlannedCommand &command, const std::vector<SettingChange> &changes)
+{
+    QString line = QStringLiteral("%1  %2  %3  %4")
+                           .arg(port, hexByte(command.code), text(command.caption), text(command.entry))
+                           .trimmed();
+    if (!command.changes)
+        return line + QLatin1Char('\n');
+    QString was = QStringLiteral("  (changes)");
+    for (const SettingChange &change : changes) {
+        if (change.caption == command.caption)
+            was = QStringLiteral("  (the ESC has %1)").arg(text(change.from));
+    }
+    return line + was + QLatin1Char('\n');
+}
+
+QString backupFile(const QString &folder, int escType, const std::array<std::int16_t, 12> &report)
+{
+    const DocumentResult document = documentFromReport(escType, report);
+    if (folder.isEmpty() || !document.document)
+        return QString();
+    // The store keeps a new file only when its newest backup of the model differs, and another
+    // port's thread may have saved since: the newest file that holds these settings is ours.
+    const QByteArray wanted = QByteArray::fromStdString(writeSettingsDocument(*document.document));
+    const QDir dir(folder);
+    const QStringList names = dir.entryList({QStringLiteral("*") + QLatin1String(SettingsFileSuffix)},
+                                            QDir::Files, QDir::Name | QDir::Reversed);
+    for (const QString &name : names) {
+        QFile file(dir.filePath(name));
+        if (file.open(QIODevice::ReadOnly) && file.readAll() == wanted)
+            return QDir::toNativeSeparators(file.fileName());
+    }
+    return QString();
+}
+
+QString unkeptReport(int escType, const std::array<std::int16_t, 12> &report)
+{
+    const DocumentResult document = documentFromReport(escType, report);
+    if (document.document)
+        return QString();
+    QStringList codes;
+    for (int i = 0; i + 1 < settingsReplyLength(escType); ++i)
+        codes << hexByte(report[std::size_t(i)]);
+    return QStringLiteral("the settings before the write cannot be backed up (%1); note the codes the ESC "
+                          "reported: %2")
+            .arg(text(document.error), codes.join(QLatin1Char(' ')));
+}
+
+QString commandFailure(const WritePlan &plan, const EscSession::ProgramResult &run, bool badReply)
+{
+    const PlannedCommand &command = plan.commands[std::size_t(run.failedElement)];
+    const QString which = QStringLiteral("%1 (command %2 of %3, %4)")
+                                  .arg(commandName(command))
+                                  .arg(run.failedElement + 1)
+                                  .arg(run.count)
+                                  .arg(hexByte(command.code));
+    const bool first = run.failedElement == 0;
+    const bool last = run.failedElement + 1 == run.count;
+    QString tail = first ? (badReply ? QStringLiteral("the ones after it were not programmed.")
+                                     : QStringLiteral("nothing was programmed."))
+            : last       ? QStringLiteral("the settings before it were programmed.")
+                         : QStringLiteral("the settings before it were programmed, the ones after it were not.");
+    if (badReply) {
+        return QStringLiteral("The ESC answered %1 with %2 instead of its echo %3; whether it stored it is not "
+                              "known, %4")
+                .arg(which, hexByte(run.reply), hexByte(command.code), tail);
+    }
+    return QStringLiteral("The ESC rejected %1: it answered %2 instead of 0x01; %3").arg(which, hexByte(run.reply), tail);
+}
+
+} // namespace orvesc::cli
