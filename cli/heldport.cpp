@@ -23,7 +23,7 @@ auto closingOnFailure(SerialPort &inner, Call call)
 } // namespace
 
 HeldPort::HeldPort(SerialPort &inner, std::unique_ptr<SerialPort> owned)
-    : m_owned(std::move(owned)), m_inner(inner)
+    : ForwardingPort(inner), m_owned(std::move(owned))
 {
 }
 
@@ -45,26 +45,6 @@ void HeldPort::setCommPort(int number)
         return;
     m_inner.setPortOpen(false);
     m_inner.setCommPort(number);
-}
-
-int HeldPort::commPort() const
-{
-    return m_inner.commPort();
-}
-
-void HeldPort::setSettings(const QString &settings)
-{
-    m_inner.setSettings(settings);
-}
-
-void HeldPort::setInputLen(int length)
-{
-    m_inner.setInputLen(length);
-}
-
-void HeldPort::setInputMode(int mode)
-{
-    m_inner.setInputMode(mode);
 }
 
 void HeldPort::setPortOpen(bool open)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "serialport.h"
+#include "forwardingport.h"
 
 #include <memory>
 
@@ -10,7 +10,7 @@ namespace orvesc::cli {
 // they always do, but only the first open reaches the system. Each open would otherwise take Qt's
 // lock file and toggle DTR, twice a probe, once a second, for as long as the station waits (most
 // of its CPU). A lost connection really closes it, so the next open finds the device anew.
-class HeldPort : public SerialPort
+class HeldPort : public ForwardingPort
 {
 public:
     // `inner` is what the session would use; `owned`, when given, is kept alive with this port.
@@ -18,10 +18,6 @@ public:
     ~HeldPort() override;
 
     void setCommPort(int number) override;
-    int commPort() const override;
-    void setSettings(const QString &settings) override;
-    void setInputLen(int length) override;
-    void setInputMode(int mode) override;
     void setPortOpen(bool open) override;
     bool portOpen() const override;
     void output(const QByteArray &bytes) override;
@@ -32,7 +28,6 @@ private:
     void requireOpen() const;
 
     std::unique_ptr<SerialPort> m_owned;
-    SerialPort &m_inner;
     bool m_open = false;  // as the exchanges see it
 };
 

@@ -3,6 +3,7 @@
 #include "clisetup.h"
 #include "console.h"
 #include "exitcodes.h"
+#include "interrupts.h"
 #include "portlisting.h"
 #include "portscan.h"
 #include "portwatcher.h"
@@ -11,51 +12,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMap>
-#include <QSocketNotifier>
-
-#include <csignal>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace orvesc::cli {
 
 namespace {
-
-int wakePipe[2] = {-1, -1};
-
-extern "C" void wake(int)
-{
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t written = ::write(wakePipe[1], &byte, 1);
-}
-
-// Ctrl+C and a polite kill end the watch through a pipe the event loop listens to (a signal
-// handler may do little more than write); the process's own handlers come back afterwards.
-class StopSignals
-{
-public:
-    StopSignals()
-    {
-        if (::pipe2(wakePipe, O_CLOEXEC | O_NONBLOCK) != 0)
-            wakePipe[0] = wakePipe[1] = -1;
-        m_int = std::signal(SIGINT, wake);
-        m_term = std::signal(SIGTERM, wake);
-    }
-    ~StopSignals()
-    {
-        std::signal(SIGINT, m_int);
-        std::signal(SIGTERM, m_term);
-        ::close(wakePipe[0]);
-        ::close(wakePipe[1]);
-        wakePipe[0] = wakePipe[1] = -1;
-    }
-    StopSignals(const StopSignals &) = delete;
-    StopSignals &operator=(const StopSignals &) = delete;
-
-private:
-    void (*m_int)(int) = nullptr;
-    void (*m_term)(int) = nullptr;
-};
 
 QMap<int, QString> numberedPorts(const PortMap &map)
 {
@@ -93,7 +53,9 @@ QString line(bool added, int number, const QString &device, bool json)
 
 int watchPorts(const CliSetup &setup, bool json, Console &console)
 {
-    const StopSignals stopSignals;
+    QEventLoop loop;
+    // Ctrl+C and a polite kill end the watch.
+    const Interrupts interrupts([&loop](int) { loop.quit(); });
     PortWatcher::SystemPortSource source = PortWatcher::systemPortSource();
     if (setup.systemPorts)
         source = [ports = *setup.systemPorts] { return ports; };
@@ -123,10 +85,7 @@ int watchPorts(const CliSetup &setup, bool json, Console &console)
     if (shown.isEmpty())
         console.note(QStringLiteral("No serial port is listed yet: plug in the PC interface cable (Ctrl+C ends)."));
 
-    QEventLoop loop;
     QObject::connect(&watcher, &PortWatcher::portsChanged, &loop, report);
-    QSocketNotifier stop(wakePipe[0], QSocketNotifier::Read);
-    QObject::connect(&stop, &QSocketNotifier::activated, &loop, &QEventLoop::quit);
     loop.exec();
     return Done;
 }

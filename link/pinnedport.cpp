@@ -19,7 +19,7 @@ QString identity(const QString &device)
 } // namespace
 
 PinnedPort::PinnedPort(SerialPort &inner, const PortMap &map)
-    : m_inner(inner), m_map(map)
+    : ForwardingPort(inner), m_map(map)
 {
 }
 
@@ -59,31 +59,6 @@ QString PinnedPort::goneMessage() const
     return QStringLiteral("The ESC's port COM%1 (%2) is gone: %3").arg(m_number).arg(m_device, m_goneAdvice);
 }
 
-void PinnedPort::setCommPort(int number)
-{
-    m_inner.setCommPort(number);
-}
-
-int PinnedPort::commPort() const
-{
-    return m_inner.commPort();
-}
-
-void PinnedPort::setSettings(const QString &settings)
-{
-    m_inner.setSettings(settings);
-}
-
-void PinnedPort::setInputLen(int length)
-{
-    m_inner.setInputLen(length);
-}
-
-void PinnedPort::setInputMode(int mode)
-{
-    m_inner.setInputMode(mode);
-}
-
 void PinnedPort::setPortOpen(bool open)
 {
     if (open && isPinned()) {
@@ -98,26 +73,6 @@ void PinnedPort::setPortOpen(bool open)
         m_openedDevice = m_map.device(m_openedNumber);
     }
     m_inner.setPortOpen(open);
-}
-
-bool PinnedPort::portOpen() const
-{
-    return m_inner.portOpen();
-}
-
-void PinnedPort::output(const QByteArray &bytes)
-{
-    m_inner.output(bytes);
-}
-
-QByteArray PinnedPort::input()
-{
-    return m_inner.input();
-}
-
-int PinnedPort::inBufferCount() const
-{
-    return m_inner.inBufferCount();
 }
 
 } // namespace orvesc

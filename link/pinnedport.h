@@ -1,7 +1,7 @@
 #pragma once
 
+#include "forwardingport.h"
 #include "portmap.h"
-#include "serialport.h"
 
 #include <QString>
 
@@ -12,7 +12,7 @@ namespace orvesc {
 // on another number, a renumbering after an adapter came or went, or a rescan never sends a byte
 // elsewhere; when no number names the device any more the open fails, saying so, and nothing is
 // sent. Every other call passes through unchanged.
-class PinnedPort : public SerialPort
+class PinnedPort : public ForwardingPort
 {
 public:
     PinnedPort(SerialPort &inner, const PortMap &map);
@@ -35,19 +35,9 @@ public:
     void setGoneAdvice(const QString &advice) { m_goneAdvice = advice; }
     QString goneMessage() const;
 
-    void setCommPort(int number) override;
-    int commPort() const override;
-    void setSettings(const QString &settings) override;
-    void setInputLen(int length) override;
-    void setInputMode(int mode) override;
     void setPortOpen(bool open) override;
-    bool portOpen() const override;
-    void output(const QByteArray &bytes) override;
-    QByteArray input() override;
-    int inBufferCount() const override;
 
 private:
-    SerialPort &m_inner;
     const PortMap &m_map;
     int m_number = 0;
     QString m_device;
