@@ -151,6 +151,7 @@ private:
     void Form_Load();
     void programRun();
     void showNotFoundState();
+    std::string refusedPortsNote() const;
     int selectedPortNumber() const;
     // The model code of an identify exchange; the window shows "no ESC" where none answered.
     std::int16_t identified(const EscExchanges::Identification &found);
