@@ -155,6 +155,11 @@ QString JobSetup::prepare(const CliRequest &cliRequest)
             return cliRequest.command == CliRequest::Command::Verify ? problem
                                                                      : problem + QStringLiteral(" Nothing was sent.");
         }
+        // An ignored key may be a typo; it is named even though the file is used.
+        for (const QString &warning : file.warnings) {
+            if (console)
+                console->note(QStringLiteral("orvesc-cli: %1: %2").arg(cliRequest.file, warning));
+        }
         fileModel = file.modelCode;
         fileModelName = file.modelName;
         requests = file.requests;

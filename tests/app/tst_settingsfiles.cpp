@@ -120,7 +120,8 @@ private slots:
     void otherModelsFileAsksFirst()
     {
         const QString path = m_dir.filePath(QStringLiteral("r9.orvesc.json"));
-        writeFile(path, document(183, {161, 47, 48, 56, 65, 81, 98, 113, 128, 144, 199, 1}));
+        writeFile(path, document(183, {161, 47, 48, 56, 65, 81, 98, 113, 128, 144, 199, 1})
+                            .replace("\"settings\": {", "\"settings\": {\"brakes\": 1,"));
         EscBench bench;
         connected(bench);
         m_dialogs.path = path;
@@ -135,7 +136,8 @@ private slots:
         }
         QCOMPARE(m_dialogs.questions, QStringList(2,
             "This file holds the settings of a QUORL R9 12S (183), the connected ESC is a QUORL R5 3S (38). "
-            "Settings it does not offer keep their choice.\r\rThese settings will change:\rBRAKE: OFF* -> ON\r"
+            "Settings it does not offer keep their choice.\r\rCheck the file for typos: unknown key \"brakes\" is "
+            "ignored.\r\rThese settings will change:\rBRAKE: OFF* -> ON\r"
             "FREQUENCY: 8 kHz* -> 16 kHz\r\rPress PROGRAM afterwards to write them into the ESC."));
         QCOMPARE(bench.messages.texts, QStringList{"These settings of the file are not offered by the connected "
                                                    "QUORL R5 3S (38) and keep their choice:\rBATTERY: 12S Li\r"
