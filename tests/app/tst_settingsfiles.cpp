@@ -264,7 +264,7 @@ private slots:
                 report[2] = std::int16_t(nickelCutoff);
                 SettingsDocument backup = *documentFromReport(model.code, report).document;
                 QCOMPARE(backup.otherCutoff.has_value(), nickelCutoff != 255);
-                QCOMPARE(BackupStore(dir.path()).save(backup, QDateTime::currentDateTimeUtc()), QString());
+                QCOMPARE(BackupStore(dir.path()).save(backup, QDateTime::currentDateTimeUtc()).error, QString());
                 backup.otherCutoff.reset();
                 writeDocumentFile(dir.filePath(QString::asprintf("saved-%d-%d.orvesc.json", model.code, battery)), backup);
             }

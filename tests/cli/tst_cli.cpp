@@ -200,6 +200,8 @@ private slots:
         QCOMPARE(conflict.exitCode, 1);
         QVERIFY2(conflict.err.contains(QStringLiteral("\"RPM Control Disabled with Brake\"")), qPrintable(conflict.err));
         QCOMPARE(receivedHex(target), QString());
+        // A write over settings already backed up names that backup and keeps no second one.
+        QCOMPARE(rig.run(QStringLiteral("write --set brake=off --no-verify")).exitCode, 0);
         const CliRun written = rig.run(QStringLiteral("write ") + file);
         QCOMPARE(written.exitCode, 0);
         QVERIFY2(written.err.contains(QStringLiteral("orvesc-cli: %1: unknown key \"brakes\" is ignored\n").arg(file)),
