@@ -115,8 +115,8 @@ private slots:
         QCOMPARE(received(esc), Factory38);
     }
 
-    // Another model's file names both models before anything changes, and Cancel changes nothing; what
-    // this model does not offer keeps its choice and is named afterwards.
+    // Another model's file names both models and a key the reader ignores before anything changes, and
+    // Cancel changes nothing; what this model does not offer keeps its choice and is named afterwards.
     void otherModelsFileAsksFirst()
     {
         const QString path = m_dir.filePath(QStringLiteral("r9.orvesc.json"));
