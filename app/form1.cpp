@@ -251,7 +251,7 @@ void Form1::connectRun()
     // Before anything can change the lists: the settings as the ESC holds them now.
     QString backupProblem;
     if (m_records.EscConfig[0] > 0)
-        backupProblem = m_session->backUp(m_records.EscConfig);
+        backupProblem = m_session->backUp(m_records.EscConfig).error;
 
     if (m_records.EscConfig[0] > 0) {
         Frame3->setEnabled(true);

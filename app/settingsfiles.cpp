@@ -111,6 +111,13 @@ void SettingsFiles::openFile(const QString &path, int escType)
             + ", the connected ESC is a " + modelLabel(escType)
             + ". Settings it does not offer keep their choice.\r\r";
     }
+    // An ignored key may be a typo that leaves a setting other than the user meant.
+    if (!read.warnings.empty()) {
+        std::string ignored;
+        for (const std::string &warning : read.warnings)
+            ignored += (ignored.empty() ? "" : "; ") + warning;
+        question += "Check the file for typos: " + ignored + ".\r\r";
+    }
     if (plan.changes.empty()) {
         std::string same = "The lists already show the settings of this file.";
         if (!plan.notOffered.empty())

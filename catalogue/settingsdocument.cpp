@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <initializer_list>
 #include <set>
 
 namespace orvesc {
@@ -29,8 +30,8 @@ std::string quotedText(std::string_view text)
 class SyntaxCheck : public nlohmann::json_sax<Json>
 {
 public:
-    explicit SyntaxCheck(std::size_t size)
-        : m_size(size)
+    explicit SyntaxCheck(std::string_view bytes)
+        : m_bytes(bytes)
     {
     }
 
@@ -71,16 +72,30 @@ public:
     bool parse_error(std::size_t position, const std::string &,
                      const nlohmann::detail::exception &) override
     {
-        if (position >= m_size)
+        if (position >= m_bytes.size())
             error = "it ends before its JSON text does (the file is cut short)";
         else
-            error = "it is not JSON text (error at byte " + std::to_string(position) + ")";
+            error = "it is not JSON text (error at " + place(position) + ")";
         return false;
     }
 
     std::string error;
 
 private:
+    // "line 3, column 14" of the character the parser stopped at (`position` counts the bytes it
+    // read, that one included); an editor counts columns in characters, not UTF-8 bytes.
+    std::string place(std::size_t position) const
+    {
+        const std::size_t at = position > 0 ? position - 1 : 0;
+        const std::size_t newline = at == 0 ? std::string_view::npos : m_bytes.rfind('\n', at - 1);
+        const std::size_t lineStart = newline == std::string_view::npos ? 0 : newline + 1;
+        const auto line = std::count(m_bytes.begin(), m_bytes.begin() + std::ptrdiff_t(lineStart), '\n') + 1;
+        const auto column = std::count_if(m_bytes.begin() + std::ptrdiff_t(lineStart),
+                                          m_bytes.begin() + std::ptrdiff_t(at) + 1,
+                                          [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+        return "line " + std::to_string(line) + ", column " + std::to_string(column);
+    }
+
     bool deepEnough()
     {
         if (m_keys.size() <= DepthLimit)
@@ -89,23 +104,58 @@ private:
         return false;
     }
 
-    std::size_t m_size;
+    std::string_view m_bytes;
     std::vector<std::set<std::string>> m_keys;
 };
 
 DocumentResult failed(std::string error)
 {
-    return { std::nullopt, std::move(error) };
+    return { std::nullopt, std::move(error), {} };
+}
+
+// A text as people type an entry by hand: the star of the factory choice left out, case and
+// runs of spaces not counted. No list holds two entries that differ only in these.
+std::string entryForm(std::string_view text)
+{
+    std::string form;
+    for (const char c : text) {
+        const bool space = c == ' ' || c == '\t';
+        if (space && (form.empty() || form.back() == ' '))
+            continue;
+        form += space ? ' ' : (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+    }
+    for (const char end : { ' ', '*', ' ' }) {
+        if (!form.empty() && form.back() == end)
+            form.pop_back();
+    }
+    return form;
+}
+
+std::string unknownKey(const std::string &key, const std::string &where)
+{
+    return "unknown key " + quotedText(key) + where + " is ignored";
+}
+
+// Names the keys of an object the reader does not read; `where` follows the key in the warning.
+void warnOfUnknownKeys(const Json &object, std::initializer_list<std::string_view> known,
+                       const std::string &where, std::vector<std::string> &warnings)
+{
+    for (const auto &item : object.items()) {
+        if (std::find(known.begin(), known.end(), item.key()) == known.end())
+            warnings.push_back(unknownKey(item.key(), where));
+    }
 }
 
 // Validates one setting of a file against the model's list for it; `nickel`: the cutoff list of
 // a Ni battery, `family` says so in a refusal.
 std::string readSetting(const Json &value, const std::string &key, SettingList which, int modelCode,
-                        bool nickel, const std::string &family, DocumentSetting &out)
+                        bool nickel, const std::string &family, DocumentSetting &out,
+                        std::vector<std::string> &warnings)
 {
     const std::string name = quotedText(key);
     if (!value.is_object())
         return "the setting " + name + " is not an object with \"code\" and \"text\"";
+    warnOfUnknownKeys(value, { "code", "text" }, " in the setting " + name, warnings);
     const auto code = value.find("code");
     if (code == value.end())
         return "the setting " + name + " has no \"code\"";
@@ -123,11 +173,12 @@ std::string readSetting(const Json &value, const std::string &key, SettingList w
     if (text == value.end() || !text->is_string())
         return "the setting " + name + " has no \"text\"; its code " + std::to_string(out.code)
             + " stands for " + quotedText(*entry);
-    out.text = text->get<std::string>();
-    if (out.text != *entry)
-        return "the setting " + name + " has text " + quotedText(out.text) + " but its code "
+    const std::string typed = text->get<std::string>();
+    if (entryForm(typed) != entryForm(*entry))
+        return "the setting " + name + " has text " + quotedText(typed) + " but its code "
             + std::to_string(out.code) + " stands for " + quotedText(*entry)
             + "; correct the text or the code";
+    out.text = *entry;
     return {};
 }
 
@@ -139,6 +190,7 @@ std::string familyText(const char *how, bool nickel)
 
 DocumentResult readDocument(const Json &root)
 {
+    std::vector<std::string> warnings;
     const std::string notOurs = "it is not an OrvESC settings file";
     if (!root.is_object())
         return failed(notOurs + " (its JSON text is no object)");
@@ -155,6 +207,7 @@ DocumentResult readDocument(const Json &root)
         return failed("it has format version " + version->dump() + ", newer than the version "
                       + std::to_string(SettingsFormatVersion)
                       + " this OrvESC reads; open it with a newer OrvESC");
+    warnOfUnknownKeys(root, { "format", "version", "model", "settings" }, {}, warnings);
 
     const auto model = root.find("model");
     if (model == root.end() || !model->is_object())
@@ -167,6 +220,7 @@ DocumentResult readDocument(const Json &root)
         : nullptr;
     if (!known)
         return failed("its model code " + code->dump() + " is not a model this tool knows");
+    warnOfUnknownKeys(*model, { "code", "name" }, " in \"model\"", warnings);
 
     SettingsDocument document;
     document.modelCode = known->code;
@@ -177,6 +231,8 @@ DocumentResult readDocument(const Json &root)
     const std::vector<SettingKey> keys = modelKeys(document.modelCode);
     for (const auto &item : settings->items()) {
         const auto key = settingKeyFromName(item.key());
+        if (!key && item.key() != OtherCutoffKey)
+            warnings.push_back(unknownKey(item.key(), {}));
         if (key && std::find(keys.begin(), keys.end(), *key) == keys.end())
             return failed("it holds the setting " + quotedText(item.key()) + ", which "
                           + modelLabel(document.modelCode) + " does not have");
@@ -189,7 +245,8 @@ DocumentResult readDocument(const Json &root)
         DocumentSetting setting{ key, 0, {} };
         const bool nickel = batteryCode == codebase::BatteryNickel;
         std::string error = readSetting(*value, settingKeyName(key), listOfKey(key),
-                                        document.modelCode, nickel, familyText("with", nickel), setting);
+                                        document.modelCode, nickel, familyText("with", nickel), setting,
+                                        warnings);
         if (!error.empty())
             return failed(std::move(error));
         if (key == SettingKey::Battery)
@@ -205,12 +262,12 @@ DocumentResult readDocument(const Json &root)
         const bool nickel = batteryCode != codebase::BatteryNickel;
         DocumentSetting setting{ SettingKey::Cutoff, 0, {} };
         std::string error = readSetting(*other, OtherCutoffKey, SettingList::LVC, document.modelCode,
-                                        nickel, familyText("for", nickel), setting);
+                                        nickel, familyText("for", nickel), setting, warnings);
         if (!error.empty())
             return failed(std::move(error));
         document.otherCutoff = std::move(setting);
     }
-    return { std::move(document), {} };
+    return { std::move(document), {}, std::move(warnings) };
 }
 
 // A document of a named model from one code per list; `codeOf` gives nullopt for a list
@@ -247,7 +304,7 @@ DocumentResult buildDocument(int escType, CodeOf codeOf, const std::string &unsh
             names += (names.empty() ? "" : ", ") + caption;
         return failed("no choice is selected for " + names);
     }
-    return { std::move(document), {} };
+    return { std::move(document), {}, {} };
 }
 
 } // namespace
@@ -290,7 +347,7 @@ DocumentResult readSettingsDocument(std::string_view bytes)
     if (bytes.size() > SettingsFileSizeLimit)
         return failed("it is larger than 64 KiB (" + std::to_string(bytes.size())
                       + " bytes), far too large for a settings file");
-    SyntaxCheck check(bytes.size());
+    SyntaxCheck check(bytes);
     if (!Json::sax_parse(bytes.begin(), bytes.end(), &check))
         return failed(check.error.empty() ? "it is not JSON text" : check.error);
     return readDocument(Json::parse(bytes.begin(), bytes.end()));

@@ -44,11 +44,13 @@ struct SettingsDocument
 };
 
 // A document, or why there is none: a phrase such as "the setting \"brake\" is missing" that a
-// caller puts after the file's name.
+// caller puts after the file's name. A document read from a file may come with warnings, phrases
+// such as "unknown key \"brakes\" is ignored": a hand-made typo would otherwise pass unseen.
 struct DocumentResult
 {
     std::optional<SettingsDocument> document;
     std::string error;
+    std::vector<std::string> warnings;
 };
 
 // The model's name and code, "QUORL R9 12S (183)"; "model (185)" for a code without a name.
@@ -58,8 +60,9 @@ std::string modelLabel(int escType);
 std::string writeSettingsDocument(const SettingsDocument &document);
 
 // Reads and validates a settings file's bytes: a document every code of which stands for an
-// entry of its model's lists, with texts matching their codes, or an error. Unknown keys are
-// ignored.
+// entry of its model's lists, with texts naming the entries of their codes, or an error. A text
+// may leave out the star or differ in case and spacing ("on" for "ON", "OFF" for "OFF*"); the
+// document holds the entry's own text. Unknown keys are ignored and named in the warnings.
 DocumentResult readSettingsDocument(std::string_view bytes);
 
 // What the lists show for a connected model. Refuses a model the catalogue does not name (no

@@ -15,6 +15,8 @@ QString readSettingsFile(const QString &path, SettingsFile &file)
     file.modelCode = result.document->modelCode;
     file.modelName = QString::fromStdString(result.document->modelName).trimmed();
     file.requests = requestsOf(*result.document);
+    for (const std::string &warning : result.warnings)
+        file.warnings << QString::fromStdString(warning);
     return QString();
 }
 

@@ -3,7 +3,7 @@
 #include "settingsapply.h"
 
 #include <QString>
-
+#include <QStringList>
 
 namespace orvesc::cli {
 
@@ -13,6 +13,8 @@ struct SettingsFile
     int modelCode = 0;
     QString modelName;
     SettingRequests requests;
+    // What the reader ignored, each phrase ready to follow the file's name.
+    QStringList warnings;
 };
 
 // Reads and checks a settings document; an error text naming the file and what is wrong.

@@ -75,20 +75,20 @@ void backUp(JobSetup &setup, PortSession &session, const PortTarget &port,
             const std::array<std::int16_t, 12> &reported, PortResult &result)
 {
     session.engine().setBackupKeeper(&setup.backups);
-    const QString error = session.engine().backUp(reported);
-    if (!error.isEmpty()) {
+    const BackupOutcome backup = session.engine().backUp(reported);
+    if (!backup.error.isEmpty()) {
         progress(setup, port, QStringLiteral("backups are off for this run: the settings cannot be saved in %1 "
                                              "(%2); the write goes on. Make the folder writable to have backups.")
-                                      .arg(QDir::toNativeSeparators(setup.backups.folder()), error));
+                                      .arg(QDir::toNativeSeparators(setup.backups.folder()), backup.error));
         return;
     }
     if (const QString unkept = unkeptReport(session.model(), reported); !unkept.isEmpty()) {
         progress(setup, port, unkept);
         return;
     }
-    const QString file = backupFile(setup.backups.folder(), session.model(), reported);
-    if (file.isEmpty())
+    if (backup.file.isEmpty())
         return;
+    const QString file = QDir::toNativeSeparators(backup.file);
     progress(setup, port, QStringLiteral("the settings before the write are kept in %1").arg(file));
     result.json.insert(QStringLiteral("backup"), file);
 }
@@ -154,6 +154,11 @@ QString JobSetup::prepare(const CliRequest &cliRequest)
         if (QString problem = readSettingsFile(cliRequest.file, file); !problem.isEmpty()) {
             return cliRequest.command == CliRequest::Command::Verify ? problem
                                                                      : problem + QStringLiteral(" Nothing was sent.");
+        }
+        // An ignored key may be a typo; it is named even though the file is used.
+        for (const QString &warning : file.warnings) {
+            if (console)
+                console->note(QStringLiteral("orvesc-cli: %1: %2").arg(cliRequest.file, warning));
         }
         fileModel = file.modelCode;
         fileModelName = file.modelName;

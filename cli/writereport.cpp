@@ -3,8 +3,6 @@
 #include "escprotocol.h"
 #include "settingsdocument.h"
 
-#include <QDir>
-#include <QFile>
 #include <QJsonObject>
 
 namespace orvesc::cli {
@@ -63,25 +61,6 @@ QString plannedLine(const QString &port, const PlannedCommand &command, const st
             was = QStringLiteral("  (the ESC has %1)").arg(text(change.from));
     }
     return line + was + QLatin1Char('\n');
-}
-
-QString backupFile(const QString &folder, int escType, const std::array<std::int16_t, 12> &report)
-{
-    const DocumentResult document = documentFromReport(escType, report);
-    if (folder.isEmpty() || !document.document)
-        return QString();
-    // The store keeps a new file only when its newest backup of the model differs, and another
-    // port's thread may have saved since: the newest file that holds these settings is ours.
-    const QByteArray wanted = QByteArray::fromStdString(writeSettingsDocument(*document.document));
-    const QDir dir(folder);
-    const QStringList names = dir.entryList({QStringLiteral("*") + QLatin1String(SettingsFileSuffix)},
-                                            QDir::Files, QDir::Name | QDir::Reversed);
-    for (const QString &name : names) {
-        QFile file(dir.filePath(name));
-        if (file.open(QIODevice::ReadOnly) && file.readAll() == wanted)
-            return QDir::toNativeSeparators(file.fileName());
-    }
-    return QString();
 }
 
 QString unkeptReport(int escType, const std::array<std::int16_t, 12> &report)

@@ -29,9 +29,6 @@ QJsonArray changesJson(const std::vector<SettingChange> &changes);
 QString plannedLine(const QString &port, const PlannedCommand &command,
                     const std::vector<SettingChange> &changes);
 
-// The file the backup step keeps these settings in: the newest backup holding exactly them, or
-// an empty text.
-QString backupFile(const QString &folder, int escType, const std::array<std::int16_t, 12> &report);
 // Why no backup can hold the report (a code no entry stands for), with the raw codes to note; an
 // empty text when one can.
 QString unkeptReport(int escType, const std::array<std::int16_t, 12> &report);

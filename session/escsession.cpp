@@ -114,9 +114,9 @@ EscSession::readBack(const std::array<std::int16_t, 10> &expected, std::array<st
     return compareSettings(m_model, expected, reported);
 }
 
-QString EscSession::backUp(const std::array<std::int16_t, 12> &report)
+BackupOutcome EscSession::backUp(const std::array<std::int16_t, 12> &report)
 {
-    return m_keeper ? m_keeper->keep(m_model, report) : QString();
+    return m_keeper ? m_keeper->keep(m_model, report) : BackupOutcome();
 }
 
 } // namespace orvesc

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "backups.h"
 #include "escexchanges.h"
 #include "pinnedport.h"
 #include "settingscompare.h"
@@ -88,9 +89,10 @@ public:
              std::array<std::int16_t, 12> *report = nullptr);
 
     // The backup step: the report of the connected model, kept before anything can change it.
-    // Returns why backups stopped, once (see BackupKeeper); nothing without a keeper.
+    // Returns the file that holds it, or why backups stopped, once (see BackupKeeper); nothing
+    // without a keeper.
     void setBackupKeeper(BackupKeeper *keeper) { m_keeper = keeper; }
-    QString backUp(const std::array<std::int16_t, 12> &report);
+    BackupOutcome backUp(const std::array<std::int16_t, 12> &report);
 
 private:
     PinnedPort m_pin;

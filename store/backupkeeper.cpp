@@ -23,7 +23,7 @@ QString BackupKeeper::folder() const
     return m_store.folder();
 }
 
-QString BackupKeeper::keep(int escType, const std::array<std::int16_t, 12> &report)
+BackupOutcome BackupKeeper::keep(int escType, const std::array<std::int16_t, 12> &report)
 {
     const QMutexLocker lock(&m_mutex);
     if (m_off || !m_store.isOn())
@@ -31,9 +31,9 @@ QString BackupKeeper::keep(int escType, const std::array<std::int16_t, 12> &repo
     const DocumentResult document = documentFromReport(escType, report);
     if (!document.document)
         return {};
-    const QString error = m_store.save(*document.document, QDateTime::currentDateTimeUtc());
-    m_off = !error.isEmpty();
-    return error;
+    BackupOutcome outcome = m_store.save(*document.document, QDateTime::currentDateTimeUtc());
+    m_off = !outcome.error.isEmpty();
+    return outcome;
 }
 
 } // namespace orvesc

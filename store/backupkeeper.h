@@ -22,11 +22,12 @@ public:
     void setFolder(const QString &folder);
     QString folder() const;
 
-    // Saves the report of a model; returns why it could not, the first time only (the folder's
-    // problem as the store words it), or an empty text. Reports that no settings document can
-    // hold (an unnamed model, a code no entry stands for) are left to the caller, which names
-    // them.
-    QString keep(int escType, const std::array<std::int16_t, 12> &report);
+    // Saves the report of a model: the file that holds it, whether written now or the newest
+    // backup found equal, so a caller names it without searching the folder (another thread may
+    // have saved since). The error, the folder's problem as the store words it, comes the first
+    // time only; later calls give neither. Reports that no settings document can hold (an unnamed
+    // model, a code no entry stands for) are left to the caller, which names them.
+    BackupOutcome keep(int escType, const std::array<std::int16_t, 12> &report);
 
 private:
     mutable QMutex m_mutex;

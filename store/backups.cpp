@@ -86,13 +86,13 @@ QString BackupStore::fileName(const SettingsDocument &document, const QDateTime 
         + modelPart(document) + Suffix;
 }
 
-QString BackupStore::save(const SettingsDocument &document, const QDateTime &now)
+BackupOutcome BackupStore::save(const SettingsDocument &document, const QDateTime &now)
 {
     if (!isOn())
         return {};
     QDir dir(m_folder);
     if (!dir.mkpath(QStringLiteral(".")))
-        return QStringLiteral("the folder cannot be created");
+        return { {}, QStringLiteral("the folder cannot be created") };
 
     const QStringList sameModel = backupNames(dir, modelPart(document));
     if (!sameModel.isEmpty()) {
@@ -100,7 +100,7 @@ QString BackupStore::save(const SettingsDocument &document, const QDateTime &now
         const std::string text = writeSettingsDocument(document);
         if (newest.open(QIODevice::ReadOnly)
             && newest.readAll() == QByteArray::fromStdString(text))
-            return {};
+            return { newest.fileName(), {} };
     }
 
     QString name = fileName(document, now);
@@ -109,9 +109,9 @@ QString BackupStore::save(const SettingsDocument &document, const QDateTime &now
         name = fileName(document, now).replace(Suffix, QStringLiteral("-%1").arg(n) + Suffix);
     QString error = writeDocumentFile(dir.filePath(name), document);
     if (!error.isEmpty())
-        return error;
+        return { {}, error };
     prune(modelPart(document), name);
-    return {};
+    return { dir.filePath(name), {} };
 }
 
 void BackupStore::prune(const QString &model, const QString &written) const

@@ -7,6 +7,14 @@
 
 namespace orvesc {
 
+// Where a backup went: the file that holds the settings, written now or an earlier one that held
+// the same; or why none could be written.
+struct BackupOutcome
+{
+    QString file;
+    QString error;
+};
+
 // The automatic backups of the settings each CONNECT reads: one settings file per read, named
 // by time and model so that names sort from oldest to newest, at most Limit files per model.
 class BackupStore
@@ -23,8 +31,9 @@ public:
     bool isOn() const { return !m_folder.isEmpty(); }
 
     // Saves the document unless the newest backup of its model holds the same, then removes that
-    // model's oldest backups past Limit; other files of the folder are never touched. Returns why it could not write, or an empty text.
-    QString save(const SettingsDocument &document, const QDateTime &now);
+    // model's oldest backups past Limit; other files of the folder are never touched. Nothing
+    // while backups are off.
+    BackupOutcome save(const SettingsDocument &document, const QDateTime &now);
 
     // The name a backup of the document gets at that time.
     static QString fileName(const SettingsDocument &document, const QDateTime &now);

@@ -9,7 +9,7 @@ namespace orvesc {
 DocumentResult readDocumentFile(const QString &path)
 {
     const auto failed = [](const QString &error) {
-        return DocumentResult{ std::nullopt, error.toStdString() };
+        return DocumentResult{ std::nullopt, error.toStdString(), {} };
     };
     const QFileInfo info(path);
     if (!info.exists())

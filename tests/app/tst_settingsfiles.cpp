@@ -115,12 +115,13 @@ private slots:
         QCOMPARE(received(esc), Factory38);
     }
 
-    // Another model's file names both models before anything changes, and Cancel changes nothing; what
-    // this model does not offer keeps its choice and is named afterwards.
+    // Another model's file names both models and a key the reader ignores before anything changes, and
+    // Cancel changes nothing; what this model does not offer keeps its choice and is named afterwards.
     void otherModelsFileAsksFirst()
     {
         const QString path = m_dir.filePath(QStringLiteral("r9.orvesc.json"));
-        writeFile(path, document(183, {161, 47, 48, 56, 65, 81, 98, 113, 128, 144, 199, 1}));
+        writeFile(path, document(183, {161, 47, 48, 56, 65, 81, 98, 113, 128, 144, 199, 1})
+                            .replace("\"settings\": {", "\"settings\": {\"brakes\": 1,"));
         EscBench bench;
         connected(bench);
         m_dialogs.path = path;
@@ -135,7 +136,8 @@ private slots:
         }
         QCOMPARE(m_dialogs.questions, QStringList(2,
             "This file holds the settings of a QUORL R9 12S (183), the connected ESC is a QUORL R5 3S (38). "
-            "Settings it does not offer keep their choice.\r\rThese settings will change:\rBRAKE: OFF* -> ON\r"
+            "Settings it does not offer keep their choice.\r\rCheck the file for typos: unknown key \"brakes\" is "
+            "ignored.\r\rThese settings will change:\rBRAKE: OFF* -> ON\r"
             "FREQUENCY: 8 kHz* -> 16 kHz\r\rPress PROGRAM afterwards to write them into the ESC."));
         QCOMPARE(bench.messages.texts, QStringList{"These settings of the file are not offered by the connected "
                                                    "QUORL R5 3S (38) and keep their choice:\rBATTERY: 12S Li\r"
@@ -262,7 +264,7 @@ private slots:
                 report[2] = std::int16_t(nickelCutoff);
                 SettingsDocument backup = *documentFromReport(model.code, report).document;
                 QCOMPARE(backup.otherCutoff.has_value(), nickelCutoff != 255);
-                QCOMPARE(BackupStore(dir.path()).save(backup, QDateTime::currentDateTimeUtc()), QString());
+                QCOMPARE(BackupStore(dir.path()).save(backup, QDateTime::currentDateTimeUtc()).error, QString());
                 backup.otherCutoff.reset();
                 writeDocumentFile(dir.filePath(QString::asprintf("saved-%d-%d.orvesc.json", model.code, battery)), backup);
             }

@@ -60,13 +60,17 @@ private slots:
     {
         QTest::addColumn<std::string>("bytes");
         QTest::addColumn<std::string>("error");
+        QTest::addColumn<std::string>("warnings");
         const std::string good = writeSettingsDocument(documentOf(38));
         const std::string r9 = writeSettingsDocument(documentOf(183));
         const std::string brake = "\"brake\": {\n      \"code\": 160,\n      \"text\": \"OFF*\"\n    }";
-        const auto row = [](const char *name, const std::string &bytes, const std::string &error) {
-            QTest::newRow(name) << bytes << error;
+        const auto row = [](const char *name, const std::string &bytes, const std::string &error,
+                            const std::string &warnings = "(none)") {
+            QTest::newRow(name) << bytes << error << warnings;
         };
-        row("not json", "settings", "it is not JSON text (error at byte 1)");
+        row("not json", "settings", "it is not JSON text (error at line 1, column 1)");
+        row("syntax error after a non-ASCII key", replaced(good, "\"version\": 1", "\"versi\xc3\xb3n\": 1 1"),
+            "it is not JSON text (error at line 3, column 16)");
         row("truncated", good.substr(0, good.size() / 2), "it ends before its JSON text does (the file is cut short)");
         row("other format", replaced(good, "orvesc-settings", "tuner"),
             "it is not an OrvESC settings file (its format is \"tuner\", not \"orvesc-settings\")");
@@ -82,6 +86,10 @@ private slots:
             "the setting \"brake\" has code 163, which is no BRAKE entry of QUORL R5 3S (38)");
         row("text against code", replaced(good, "\"code\": 160", "\"code\": 161"),
             "the setting \"brake\" has text \"OFF*\" but its code 161 stands for \"ON\"; correct the text or the code");
+        row("text of another entry without its star", replaced(good, "\"OFF*\"", "\"ON\""),
+            "the setting \"brake\" has text \"ON\" but its code 160 stands for \"OFF*\"; correct the text or the code");
+        row("text typed without star, in lower case", replaced(good, "\"OFF*\"", "\"off\""), "");
+        row("text typed with extra spaces", replaced(good, "\"3.1 V*\"", "\" 3.1  v \""), "");
         row("nickel cutoff on lithium", replaced(r9, "\"code\": 56", "\"code\": 49"),
             "the setting \"cutoff\" has code 49, which is no CUTOFF V/CELL entry of QUORL R9 12S (183) with a Li battery");
         row("setting of another model", replaced(good, brake, brake + ",\n\"acceleration_delay\": {\"code\": 195}"),
@@ -93,15 +101,23 @@ private slots:
         row("other cutoff of the family in use", replaced(good, other, replaced(other, "48", "56")),
             "the setting \"other_cutoff\" has code 56, which is no CUTOFF V/CELL entry of QUORL R5 3S (38) for a Ni battery");
         row("version 1 file without the other cutoff", replaced(good, other + ",", ""), "");
-        row("unknown keys ignored", replaced(good, "\"version\": 1", "\"version\": 1, \"saved_by\": {\"tool\": [1, 2]}"), "");
+        row("unknown keys ignored", replaced(good, "\"version\": 1", "\"version\": 1, \"saved_by\": {\"tool\": [1, 2]}"), "",
+            "unknown key \"saved_by\" is ignored");
+        row("typos named wherever they are",
+            replaced(replaced(replaced(good, "\"name\"", "\"nmae\""), brake, brake + ",\n\"brakes\": {\"code\": 161}"),
+                     "\"text\": \"OFF*\"", "\"txt\": \"ON\", \"text\": \"OFF*\""),
+            "", "unknown key \"nmae\" in \"model\" is ignored; unknown key \"brakes\" is ignored; "
+                "unknown key \"txt\" in the setting \"brake\" is ignored");
     }
 
     void badFileIsRefused()
     {
         QFETCH(std::string, bytes);
         QFETCH(std::string, error);
+        QFETCH(std::string, warnings);
         const DocumentResult result = readSettingsDocument(bytes);
         QCOMPARE(result.error, error);
+        QCOMPARE(joined(result.warnings, "; "), warnings);
         QCOMPARE(result.document.has_value(), error.empty());
     }
 

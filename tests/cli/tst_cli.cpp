@@ -186,17 +186,26 @@ private slots:
         sim::EscSimulator &source = rig.addEsc(1, 45, {}, custom);
         QCOMPARE(rig.run(QStringLiteral("read -o ") + file).exitCode, 0);
         QFile saved(file);
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        QCOMPARE(rig.run(QStringLiteral("read --json")).out.toUtf8(), saved.readAll());
+        QVERIFY(saved.open(QIODevice::ReadWrite));
+        const QByteArray bytes = saved.readAll();
+        QCOMPARE(rig.run(QStringLiteral("read --json")).out.toUtf8(), bytes);
         source.stop();
+        saved.resize(0);
+        saved.seek(0);
+        saved.write(QByteArray(bytes).replace("\"settings\": {", "\"settings\": {\"brakes\": 1,"));
+        saved.close();
 
         sim::EscSimulator &target = rig.addEsc(2, 45);
         const CliRun conflict = rig.run(QStringLiteral("write %1 --set \"rpm_control=ON RANGE 1\"").arg(file));
         QCOMPARE(conflict.exitCode, 1);
         QVERIFY2(conflict.err.contains(QStringLiteral("\"RPM Control Disabled with Brake\"")), qPrintable(conflict.err));
         QCOMPARE(receivedHex(target), QString());
+        // A write over settings already backed up names that backup and keeps no second one.
+        QCOMPARE(rig.run(QStringLiteral("write --set brake=off --no-verify")).exitCode, 0);
         const CliRun written = rig.run(QStringLiteral("write ") + file);
         QCOMPARE(written.exitCode, 0);
+        QVERIFY2(written.err.contains(QStringLiteral("orvesc-cli: %1: unknown key \"brakes\" is ignored\n").arg(file)),
+                 qPrintable(written.err));
         for (std::size_t i : {0, 1, 2, 4, 5, 6, 7, 8, 9})
             QCOMPARE(target.settings()[i], custom[i]);
         QCOMPARE(rig.run(QStringLiteral("verify ") + file).exitCode, 0);
