@@ -226,19 +226,30 @@ ApplyPlan planApply(SettingsView &view, int escType, const SettingRequests &requ
         }
         if (now == wanted)
             continue;
-        unasked.push_back(view.listCaption(which) + ": " + wantedText + " -> " + to);
+        std::string change = view.listCaption(which);
+        change += ": ";
+        change += wantedText;
+        change += " -> ";
+        change += to;
+        unasked.push_back(change);
         if (asked)
             plan.undone.push_back(which);
     }
     if (plan.refusal.empty() && !unasked.empty()) {
-        std::string rules;
-        for (const std::string &text : copy.recorder().texts())
-            rules += (rules.empty() ? "\"" : ", \"") + text + "\"";
-        std::string changed;
-        for (const std::string &text : unasked)
-            changed += (changed.empty() ? "" : ", ") + text;
-        plan.refusal = (rules.empty() ? std::string() : rules + ": ") + "the setting rules would change "
-            + changed + ". Ask for a combination the rules allow";
+        // What the rules said, quoted, then what they would change.
+        std::string said;
+        for (const std::string &text : copy.recorder().texts()) {
+            said += said.empty() ? "\"" : ", \"";
+            said += text;
+            said += '"';
+        }
+        plan.refusal = said.empty() ? std::string() : said + ": ";
+        plan.refusal += "the setting rules would change ";
+        for (std::size_t i = 0; i < unasked.size(); ++i) {
+            plan.refusal += i ? ", " : "";
+            plan.refusal += unasked[i];
+        }
+        plan.refusal += ". Ask for a combination the rules allow";
     }
     return plan;
 }

@@ -23,7 +23,9 @@ struct NamedDevices
 {
     struct Name
     {
+        // cppcheck-suppress unusedStructMember ; read through the map's iterators
         QString device;  // as the map names it
+        // cppcheck-suppress unusedStructMember ; read through the map's iterators
         QString given;
     };
     QMutex mutex;

@@ -98,6 +98,7 @@ int PortSession::program(const std::array<std::int16_t, 10> &codes, const std::f
     if (run.done())
         return Done;
     if (run.failedElement < 0) {
+        // cppcheck-suppress knownConditionTrueFalse ; the session's exchanges add the message
         m_problem = m_messages.count() > before ? m_messages.last() : QStringLiteral("The run was cut short.");
         return PortUnavailable;
     }
@@ -109,6 +110,7 @@ int PortSession::program(const std::array<std::int16_t, 10> &codes, const std::f
                             .arg(code, hexByte(run.reply));
         return EscRejected;
     }
+    // cppcheck-suppress knownConditionTrueFalse ; the session's exchanges add the message
     m_problem = QStringLiteral("Command %1 of %2 (%3) failed: %4")
                         .arg(run.failedElement + 1)
                         .arg(run.count)

@@ -58,14 +58,14 @@ QJsonArray differencesJson(const std::vector<SettingDifference> &differences)
 QString differencesText(const PortTarget &port, const std::vector<SettingDifference> &differences,
                         const QString &other)
 {
-    QString text;
+    QString lines;
     for (const SettingDifference &difference : differences) {
-        text += QStringLiteral("%1: %2: the ESC has %3, %4 %5\n")
+        lines += QStringLiteral("%1: %2: the ESC has %3, %4 %5\n")
                         .arg(port.label, QString::fromStdString(difference.caption),
                              QString::fromStdString(difference.reported), other,
                              QString::fromStdString(difference.expected));
     }
-    return text;
+    return lines;
 }
 
 // Before any write: the settings as the ESC reported them, kept as the window's CONNECT keeps
