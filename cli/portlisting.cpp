@@ -3,13 +3,13 @@
 #include "console.h"
 #include "exitcodes.h"
 #include "portscan.h"
-#include "qserialportcomponent.h"
+#include "systemportinfo.h"
+#include "systemserialport.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSerialPortInfo>
 
 namespace orvesc::cli {
 
@@ -24,7 +24,8 @@ QString hex4(quint16 value)
 
 int listPorts(const PortMap &map, bool json, Console &console)
 {
-    QSerialPortComponent component(map);
+    const std::unique_ptr<SerialPort> port = createSystemSerialPort(map);
+    SerialPort &component = *port;
     QJsonArray array;
     QString text;
     for (int number = FirstScannedPort; number <= LastScannedPort; ++number) {
@@ -47,14 +48,14 @@ int listPorts(const PortMap &map, bool json, Console &console)
                            {QStringLiteral("link"), map.link(number)},
                            {QStringLiteral("usable"), problem.isEmpty()}};
         QString usb;
-        const QSerialPortInfo info(QFileInfo(device).canonicalFilePath());
-        if (info.hasVendorIdentifier() && info.hasProductIdentifier()) {
-            usb = QStringLiteral("USB %1:%2").arg(hex4(info.vendorIdentifier()), hex4(info.productIdentifier()));
-            object.insert(QStringLiteral("usb_vendor_id"), hex4(info.vendorIdentifier()));
-            object.insert(QStringLiteral("usb_product_id"), hex4(info.productIdentifier()));
-            object.insert(QStringLiteral("description"), info.description());
-            if (!info.description().isEmpty())
-                usb += QLatin1Char(' ') + info.description();
+        const std::optional<SystemPortInfo> info = systemPortInfo(QFileInfo(device).canonicalFilePath());
+        if (info && info->vendorId && info->productId) {
+            usb = QStringLiteral("USB %1:%2").arg(hex4(*info->vendorId), hex4(*info->productId));
+            object.insert(QStringLiteral("usb_vendor_id"), hex4(*info->vendorId));
+            object.insert(QStringLiteral("usb_product_id"), hex4(*info->productId));
+            object.insert(QStringLiteral("description"), info->description);
+            if (!info->description.isEmpty())
+                usb += QLatin1Char(' ') + info->description;
         }
         if (!problem.isEmpty())
             object.insert(QStringLiteral("problem"), problem);
