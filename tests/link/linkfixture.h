@@ -14,8 +14,6 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
 Q_DECLARE_METATYPE(orvesc::sim::Faults)
 
 namespace orvesc::test {
@@ -24,11 +22,6 @@ using Texts = std::vector<std::string>;
 
 // The texts shown: none for an empty text, else that one.
 inline Texts shown(const QString &text) { return text.isEmpty() ? Texts{} : Texts{text.toStdString()}; }
-
-inline bool link(const QString &target, const QString &path)
-{
-    return ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(path).constData()) == 0;
-}
 
 // The folder's links and no system port: nothing outside the folder is ever opened.
 inline PortMap portMap(const SimFolder &folder) { return PortMap(folder.path(), {}); }
