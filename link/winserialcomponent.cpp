@@ -264,6 +264,8 @@ void WinSerialComponent::onCommEvent()
     const DWORD error = ended ? ERROR_SUCCESS : ::GetLastError();
     if (!ended && error == ERROR_IO_INCOMPLETE)
         return;
+    // A manual-reset event left signalled would wake the notifier again and again.
+    ::ResetEvent(m_waitOverlapped.hEvent);
     m_waitPending = false;
     if (ended && (m_eventMask & EV_RXCHAR) && queued() > 0)
         emit readyRead();
@@ -293,6 +295,7 @@ void WinSerialComponent::close()
         m_waitPending = false;
     }
     m_notifier.setEnabled(false);
+    ::ResetEvent(m_waitOverlapped.hEvent);
     ::PurgeComm(m_handle, PURGE_RXCLEAR | PURGE_RXABORT);
     ::CloseHandle(m_handle);
     m_handle = INVALID_HANDLE_VALUE;
