@@ -8,6 +8,7 @@
 #include <sys/resource.h>
 #endif
 
+#include <cstdint>
 #include <string>
 
 namespace orvesc::bench {
@@ -26,7 +27,7 @@ inline double cpuSeconds()
     FILETIME created, exited, kernel, user;
     ::GetProcessTimes(::GetCurrentProcess(), &created, &exited, &kernel, &user);
     const auto seconds = [](const FILETIME &t) {
-        return double((quint64(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e7;
+        return double((std::uint64_t(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e7;
     };
     return seconds(kernel) + seconds(user);
 #else

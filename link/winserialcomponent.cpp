@@ -54,21 +54,15 @@ bool transfer(HANDLE handle, bool write, void *data, DWORD size, DWORD *done)
 WinSerialComponent::WinSerialComponent(PortMap portMap, QObject *parent)
     : QObject(parent), m_portMap(std::move(portMap))
 {
-    m_waitOverlapped.hEvent = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    m_notifier.setHandle(m_waitOverlapped.hEvent);
-    connect(&m_notifier, &QWinEventNotifier::activated, this, [this] { onCommEvent(); });
-    m_fallbackPoll.setInterval(10);
-    connect(&m_fallbackPoll, &QTimer::timeout, this, [this] {
-        if (portOpen() && queued() > 0)
-            emit readyRead();
-    });
+    m_stop = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    m_taken = ::CreateEventW(nullptr, FALSE, FALSE, nullptr);
 }
 
 WinSerialComponent::~WinSerialComponent()
 {
     close();
-    m_notifier.setEnabled(false);
-    ::CloseHandle(m_waitOverlapped.hEvent);
+    ::CloseHandle(m_stop);
+    ::CloseHandle(m_taken);
 }
 
 QString WinSerialComponent::portLabel() const
@@ -226,58 +220,84 @@ void WinSerialComponent::open()
     // Bytes that reached the line before this open belong to no exchange of ours.
     ::PurgeComm(m_handle, PURGE_RXCLEAR | PURGE_TXCLEAR | PURGE_RXABORT | PURGE_TXABORT);
     ::SetCommMask(m_handle, EV_RXCHAR);
-    m_notifier.setEnabled(true);
-    armWait();
+    ::ResetEvent(m_stop);
+    ::ResetEvent(m_taken);
+    m_gone = false;
+    m_watcher = std::thread([this] { watch(); });
 }
 
-void WinSerialComponent::armWait()
+// The watcher thread. A posted call wakes the owner's event loop wherever it sleeps, nested loops
+// included (a QWinEventNotifier stays silent while its own handler runs, and a readyRead handler may
+// wait for the next byte).
+void WinSerialComponent::watch()
 {
-    if (!portOpen() || m_waitPending || m_fallbackPoll.isActive())
-        return;
-    ::ResetEvent(m_waitOverlapped.hEvent);
-    m_eventMask = 0;
-    if (::WaitCommEvent(m_handle, &m_eventMask, &m_waitOverlapped)) {
-        // Ended at once: a byte came since the last wait. It is taken up on the next pass of the
-        // event loop like any other, never in a loop here.
-        m_waitPending = true;
-        ::SetEvent(m_waitOverlapped.hEvent);
-        return;
+    OVERLAPPED overlapped{};
+    overlapped.hEvent = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    const HANDLE stopOrByte[] = {m_stop, overlapped.hEvent};
+    const HANDLE stopOrTaken[] = {m_stop, m_taken};
+    bool polling = false;
+    DWORD polled = 0;
+    for (;;) {
+        bool received = false;
+        bool atOnce = false;
+        if (!polling) {
+            DWORD mask = 0;
+            ::ResetEvent(overlapped.hEvent);
+            BOOL ended = ::WaitCommEvent(m_handle, &mask, &overlapped);
+            atOnce = ended;
+            if (!ended && ::GetLastError() == ERROR_IO_PENDING) {
+                if (::WaitForMultipleObjects(2, stopOrByte, FALSE, INFINITE) == WAIT_OBJECT_0)
+                    break;
+                DWORD ignored = 0;
+                ended = ::GetOverlappedResult(m_handle, &overlapped, &ignored, FALSE);
+            }
+            if (ended) {
+                received = (mask & EV_RXCHAR) != 0;
+            } else if (meansDeviceGone(::GetLastError())) {
+                m_gone = true;
+                received = true;
+            } else {
+                // This line cannot wait for a byte (a pseudo-terminal under Wine has no modem lines):
+                // look every few milliseconds instead.
+                polling = true;
+            }
+        }
+        if (polling) {
+            if (::WaitForSingleObject(m_stop, 10) == WAIT_OBJECT_0)
+                break;
+            const DWORD waiting = queued();
+            received = m_gone || (waiting > 0 && waiting != polled);
+            polled = waiting;
+        } else if (atOnce) {
+            // Wine ends a wait at once while unread bytes remain: pause instead of spinning on them.
+            if (::WaitForSingleObject(m_stop, 10) == WAIT_OBJECT_0)
+                break;
+        }
+        if (!received)
+            continue;
+        QMetaObject::invokeMethod(this, [this] { onReceived(); }, Qt::QueuedConnection);
+        if (::WaitForMultipleObjects(2, stopOrTaken, FALSE, INFINITE) == WAIT_OBJECT_0 || m_gone)
+            break;
     }
-    const DWORD error = ::GetLastError();
-    if (error == ERROR_IO_PENDING) {
-        m_waitPending = true;
-    } else if (meansDeviceGone(error)) {
-        lose();
-    } else {
-        // This line cannot wait for a byte (a pseudo-terminal under Wine has no modem lines):
-        // look every few milliseconds instead of never waking.
-        m_fallbackPoll.start();
-    }
-}
-
-void WinSerialComponent::onCommEvent()
-{
-    if (!m_waitPending)
-        return;
+    // An empty mask ends a WaitCommEvent still pending; its result is collected before the handle goes.
+    ::SetCommMask(m_handle, 0);
+    ::CancelIo(m_handle);
     DWORD ignored = 0;
-    const bool ended = ::GetOverlappedResult(m_handle, &m_waitOverlapped, &ignored, FALSE);
-    const DWORD error = ended ? ERROR_SUCCESS : ::GetLastError();
-    if (!ended && error == ERROR_IO_INCOMPLETE)
-        return;
-    // A manual-reset event left signalled would wake the notifier again and again.
-    ::ResetEvent(m_waitOverlapped.hEvent);
-    m_waitPending = false;
-    if (ended && (m_eventMask & EV_RXCHAR) && queued() > 0)
-        emit readyRead();
+    ::GetOverlappedResult(m_handle, &overlapped, &ignored, TRUE);
+    ::CloseHandle(overlapped.hEvent);
+}
+
+void WinSerialComponent::onReceived()
+{
+    ::SetEvent(m_taken);
     if (!portOpen())
         return;
-    if (ended) {
-        armWait();
-    } else if (meansDeviceGone(error)) {
+    if (m_gone) {
         lose();
-    } else {
-        m_fallbackPoll.start();
+        return;
     }
+    if (queued() > 0)
+        emit readyRead();
 }
 
 void WinSerialComponent::close()
@@ -285,17 +305,9 @@ void WinSerialComponent::close()
     m_lost = false;
     if (!portOpen())
         return;
-    m_fallbackPoll.stop();
-    // An empty mask ends the pending WaitCommEvent; its result is collected before the handle goes.
-    ::SetCommMask(m_handle, 0);
-    if (m_waitPending) {
-        ::CancelIo(m_handle);
-        DWORD ignored = 0;
-        ::GetOverlappedResult(m_handle, &m_waitOverlapped, &ignored, TRUE);
-        m_waitPending = false;
-    }
-    m_notifier.setEnabled(false);
-    ::ResetEvent(m_waitOverlapped.hEvent);
+    ::SetEvent(m_stop);
+    if (m_watcher.joinable())
+        m_watcher.join();
     ::PurgeComm(m_handle, PURGE_RXCLEAR | PURGE_RXABORT);
     ::CloseHandle(m_handle);
     m_handle = INVALID_HANDLE_VALUE;
@@ -349,7 +361,7 @@ DWORD WinSerialComponent::queued() const
     DWORD errors = 0;
     if (!::ClearCommError(m_handle, &errors, &status)) {
         if (meansDeviceGone(::GetLastError()))
-            const_cast<WinSerialComponent *>(this)->lose();
+            m_gone = true;
         return 0;
     }
     return status.cbInQue;
@@ -378,6 +390,8 @@ QByteArray WinSerialComponent::input()
 {
     requireOpen();
     const DWORD waiting = queued();
+    if (m_gone)
+        lose();
     requireOpen();
     const DWORD wanted = m_inputLen == 0 ? waiting : std::min<DWORD>(waiting, DWORD(m_inputLen));
     if (wanted == 0)
@@ -400,6 +414,8 @@ int WinSerialComponent::inBufferCount() const
 {
     requireOpen();
     const DWORD waiting = queued();
+    if (m_gone)
+        const_cast<WinSerialComponent *>(this)->lose();
     requireOpen();
     return int(std::min<DWORD>(waiting, DWORD(std::numeric_limits<std::int16_t>::max())));
 }

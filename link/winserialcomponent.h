@@ -5,16 +5,18 @@
 #include "serialport.h"
 
 #include <QObject>
-#include <QTimer>
-#include <QWinEventNotifier>
 
 #include <qt_windows.h>
+
+#include <atomic>
+#include <thread>
 
 namespace orvesc {
 
 // The window's serial component on the Win32 communications API: COMn is the system's \\.\COMn,
-// failures say in the same words as on Linux which port failed and why. A received byte wakes the
-// thread's event loop through an overlapped WaitCommEvent, so a waiter sleeps instead of polling.
+// failures say in the same words as on Linux which port failed and why. While the port is open, a
+// watcher thread sleeps in an overlapped WaitCommEvent and posts readyRead to the owner's thread for
+// each byte that arrives, which wakes its event loop: a waiter sleeps instead of polling.
 class WinSerialComponent : public QObject, public SerialPort
 {
     Q_OBJECT
@@ -47,8 +49,8 @@ private:
     void open();
     void close();
     void applySettings();
-    void armWait();
-    void onCommEvent();
+    void watch();
+    void onReceived();
     DWORD queued() const;
     void requireOpen() const;
     void lose();
@@ -57,12 +59,12 @@ private:
 
     PortMap m_portMap;
     HANDLE m_handle = INVALID_HANDLE_VALUE;
-    OVERLAPPED m_waitOverlapped{};
-    DWORD m_eventMask = 0;
-    bool m_waitPending = false;
-    QWinEventNotifier m_notifier;
-    // Only where the system cannot wait for a byte (WaitCommEvent refused): a coarse look instead.
-    QTimer m_fallbackPoll;
+    // Ends the watcher: set by close().
+    HANDLE m_stop = nullptr;
+    // Set by the owner's thread each time it has taken a notice, so the watcher posts one at a time.
+    HANDLE m_taken = nullptr;
+    std::thread m_watcher;
+    mutable std::atomic<bool> m_gone{false};
     LineSettings m_settings;
     int m_commPort = 1;
     int m_inputLen = 0;

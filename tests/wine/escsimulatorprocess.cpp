@@ -79,7 +79,6 @@ struct EscSimulator::State
     QString folder;
     QString stem;
     int generation = 0;
-    HANDLE input = nullptr;
     bool running = false;
     // Log files of the processes so far (a fault change starts a new one), and how many of their
     // bytes clearLog() put aside.
@@ -88,6 +87,7 @@ struct EscSimulator::State
     std::chrono::steady_clock::time_point started;
 
     QString out() const { return stem + QStringLiteral("-%1.out").arg(generation); }
+    QString lease() const { return stem + QStringLiteral("-%1.lease").arg(generation); }
     QString statePath() const { return stem + QStringLiteral(".state"); }
     QString link() const { return folder + QStringLiteral("/com%1").arg(com); }
     QString outText() const
@@ -104,7 +104,11 @@ bool EscSimulator::State::launch(std::string *error)
     ++generation;
     const QString log = stem + QStringLiteral("-%1.log").arg(generation);
     logs << log;
-    QStringList args{QStringLiteral("/bin/sh"), QStringLiteral(ORVESC_WINE_SIM_BRIDGE), out(),
+    {
+        QFile leaseFile(windowsPath(lease()));
+        leaseFile.open(QIODevice::WriteOnly);
+    }
+    QStringList args{QStringLiteral("/bin/sh"), QStringLiteral(ORVESC_WINE_SIM_BRIDGE), lease(), out(),
                      QStringLiteral(ORVESC_HOST_SIMULATOR), QStringLiteral("--folder"), folder,
                      QStringLiteral("--com"), QString::number(com), QStringLiteral("--model"),
                      QString::number(options.modelCode), QStringLiteral("--log"), log,
@@ -117,21 +121,11 @@ bool EscSimulator::State::launch(std::string *error)
         quoted << QLatin1Char('"') + arg + QLatin1Char('"');
     std::wstring commandLine = quoted.join(QLatin1Char(' ')).toStdWString();
 
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE readEnd = nullptr;
-    if (!::CreatePipe(&readEnd, &input, &inherit, 0))
-        return false;
-    ::SetHandleInformation(input, HANDLE_FLAG_INHERIT, 0);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = readEnd;
-    startup.hStdOutput = ::GetStdHandle(STD_OUTPUT_HANDLE);
-    startup.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
     PROCESS_INFORMATION process{};
-    const bool started = ::CreateProcessW(L"Z:\\bin\\sh", commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+    const bool started = ::CreateProcessW(L"Z:\\bin\\sh", commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                           nullptr, &startup, &process);
-    ::CloseHandle(readEnd);
     if (process.hProcess)
         ::CloseHandle(process.hProcess);
     if (process.hThread)
@@ -148,12 +142,11 @@ bool EscSimulator::State::launch(std::string *error)
 
 void EscSimulator::State::end()
 {
-    if (input) {
-        ::CloseHandle(input);
-        input = nullptr;
+    if (QFile::remove(windowsPath(lease()))) {
         // The simulator removes its link as it stops; the next one may take the number then.
-        waitUntil([this] { return !QFileInfo::exists(windowsPath(link())) && !QFileInfo(windowsPath(link())).isSymLink(); },
+        waitUntil([&] { return !QFileInfo(windowsPath(link())).isSymLink() && !QFileInfo::exists(windowsPath(link())); },
                   5000);
+        waitUntil([this] { return !QFileInfo::exists(windowsPath(lease() + QStringLiteral(".pid"))); }, 5000);
     }
     running = false;
 }
