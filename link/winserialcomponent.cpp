@@ -56,6 +56,7 @@ WinSerialComponent::WinSerialComponent(PortMap portMap, QObject *parent)
 {
     m_stop = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
     m_taken = ::CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    m_watch.hEvent = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
 }
 
 WinSerialComponent::~WinSerialComponent()
@@ -63,6 +64,7 @@ WinSerialComponent::~WinSerialComponent()
     close();
     ::CloseHandle(m_stop);
     ::CloseHandle(m_taken);
+    ::CloseHandle(m_watch.hEvent);
 }
 
 QString WinSerialComponent::portLabel() const
@@ -231,8 +233,7 @@ void WinSerialComponent::open()
 // wait for the next byte).
 void WinSerialComponent::watch()
 {
-    OVERLAPPED overlapped{};
-    overlapped.hEvent = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    OVERLAPPED &overlapped = m_watch;
     const HANDLE stopOrByte[] = {m_stop, overlapped.hEvent};
     const HANDLE stopOrTaken[] = {m_stop, m_taken};
     bool polling = false;
@@ -279,12 +280,11 @@ void WinSerialComponent::watch()
         if (::WaitForMultipleObjects(2, stopOrTaken, FALSE, INFINITE) == WAIT_OBJECT_0 || m_gone)
             break;
     }
-    // An empty mask ends a WaitCommEvent still pending; its result is collected before the handle goes.
+    // An empty mask ends a WaitCommEvent still pending. Wine may end it only when the handle closes,
+    // which close() does next; the OVERLAPPED outlives the handle, so a late end writes nowhere stray.
     ::SetCommMask(m_handle, 0);
     ::CancelIo(m_handle);
-    DWORD ignored = 0;
-    ::GetOverlappedResult(m_handle, &overlapped, &ignored, TRUE);
-    ::CloseHandle(overlapped.hEvent);
+    ::WaitForSingleObject(overlapped.hEvent, 200);
 }
 
 void WinSerialComponent::onReceived()

@@ -64,6 +64,8 @@ private:
     // Set by the owner's thread each time it has taken a notice, so the watcher posts one at a time.
     HANDLE m_taken = nullptr;
     std::thread m_watcher;
+    // The watcher's WaitCommEvent: kept here, since the system may finish it only when the handle closes.
+    OVERLAPPED m_watch{};
     mutable std::atomic<bool> m_gone{false};
     LineSettings m_settings;
     int m_commPort = 1;
