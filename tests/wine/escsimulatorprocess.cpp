@@ -3,7 +3,6 @@
 // its log and state files tell what it received and keeps. Same class, same use as on Linux.
 #include "escsimulator.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,39 +22,29 @@ QString windowsPath(const QString &unixPath)
     return QStringLiteral("Z:") + unixPath;
 }
 
-QString hexList(const std::vector<std::uint8_t> &bytes)
-{
-    QStringList parts;
-    for (const std::uint8_t b : bytes)
-        parts << QString::number(b);
-    return parts.join(QLatin1Char(','));
-}
-
 QStringList faultArguments(const Faults &f)
 {
+    QStringList extra;
+    for (const std::uint8_t b : f.extraBytes)
+        extra << QString::number(b);
+    const std::pair<bool, QStringList> options[] = {
+        {f.silent, {"--silent"}},
+        {bool(f.identifyByte), {"--identify-byte", QString::number(f.identifyByte.value_or(0))}},
+        {f.replyDelayMs > 0, {"--reply-delay", QString::number(f.replyDelayMs)}},
+        {bool(f.settingsBytes), {"--settings-bytes", QString::number(f.settingsBytes.value_or(0))}},
+        {bool(f.closingByte), {"--closing-byte", QString::number(f.closingByte.value_or(0))}},
+        {f.rejectCommand > 0, {"--reject-command", QString::number(f.rejectCommand)}},
+        {f.ignoreCommand > 0, {"--ignore-command", QString::number(f.ignoreCommand)}},
+        {!extra.isEmpty(), {"--extra-bytes", extra.join(QLatin1Char(','))}},
+        {f.dropAfterBytes > 0, {"--drop-after", QString::number(f.dropAfterBytes)}},
+        {f.echoWithoutAnswer, {"--echo-only"}},
+        {f.answerWithoutEcho, {"--answer-only"}},
+    };
     QStringList args;
-    if (f.silent)
-        args << QStringLiteral("--silent");
-    if (f.identifyByte)
-        args << QStringLiteral("--identify-byte") << QString::number(*f.identifyByte);
-    if (f.replyDelayMs > 0)
-        args << QStringLiteral("--reply-delay") << QString::number(f.replyDelayMs);
-    if (f.settingsBytes)
-        args << QStringLiteral("--settings-bytes") << QString::number(*f.settingsBytes);
-    if (f.closingByte)
-        args << QStringLiteral("--closing-byte") << QString::number(*f.closingByte);
-    if (f.rejectCommand > 0)
-        args << QStringLiteral("--reject-command") << QString::number(f.rejectCommand);
-    if (f.ignoreCommand > 0)
-        args << QStringLiteral("--ignore-command") << QString::number(f.ignoreCommand);
-    if (!f.extraBytes.empty())
-        args << QStringLiteral("--extra-bytes") << hexList(f.extraBytes);
-    if (f.dropAfterBytes > 0)
-        args << QStringLiteral("--drop-after") << QString::number(f.dropAfterBytes);
-    if (f.echoWithoutAnswer)
-        args << QStringLiteral("--echo-only");
-    if (f.answerWithoutEcho)
-        args << QStringLiteral("--answer-only");
+    for (const auto &[set, words] : options) {
+        if (set)
+            args << words;
+    }
     return args;
 }
 
@@ -284,9 +273,7 @@ bool EscSimulator::waitForReceived(std::size_t count, std::chrono::milliseconds 
 
 int EscSimulator::commandsReceived() const
 {
-    // Bytes after the identification and settings request are commands; the tests under Wine do
-    // not ask for this count.
-    return 0;
+    return 0; // no test under Wine asks for it
 }
 
 } // namespace orvesc::sim
