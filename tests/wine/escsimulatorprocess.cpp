@@ -93,10 +93,7 @@ bool EscSimulator::State::launch(std::string *error)
     ++generation;
     const QString log = stem + QStringLiteral("-%1.log").arg(generation);
     logs << log;
-    {
-        QFile leaseFile(windowsPath(lease()));
-        leaseFile.open(QIODevice::WriteOnly);
-    }
+    QFile(windowsPath(lease())).open(QIODevice::WriteOnly);
     QStringList args{QStringLiteral("/bin/sh"), QStringLiteral(ORVESC_WINE_SIM_BRIDGE), lease(), out(),
                      QStringLiteral(ORVESC_HOST_SIMULATOR), QStringLiteral("--folder"), folder,
                      QStringLiteral("--com"), QString::number(com), QStringLiteral("--model"),
@@ -115,10 +112,8 @@ bool EscSimulator::State::launch(std::string *error)
     PROCESS_INFORMATION process{};
     const bool started = ::CreateProcessW(L"Z:\\bin\\sh", commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                           nullptr, &startup, &process);
-    if (process.hProcess)
-        ::CloseHandle(process.hProcess);
-    if (process.hThread)
-        ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    ::CloseHandle(process.hThread);
     if (started && waitUntil([this] { return outText().contains(QLatin1String("linked as")); }, 10000)) {
         running = true;
         return true;
@@ -133,8 +128,7 @@ void EscSimulator::State::end()
 {
     if (QFile::remove(windowsPath(lease()))) {
         // The simulator removes its link as it stops; the next one may take the number then.
-        waitUntil([&] { return !QFileInfo(windowsPath(link())).isSymLink() && !QFileInfo::exists(windowsPath(link())); },
-                  5000);
+        waitUntil([this] { return !QFileInfo::exists(windowsPath(link())); }, 5000);
         waitUntil([this] { return !QFileInfo::exists(windowsPath(lease() + QStringLiteral(".pid"))); }, 5000);
     }
     running = false;
