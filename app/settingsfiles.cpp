@@ -5,11 +5,11 @@
 #include "settingsdialogs.h"
 
 #include "messenger.h"
+#include "rememberedchoices.h"
 #include "settingsview.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
 
 #include <utility>
@@ -54,7 +54,7 @@ QString SettingsFiles::lastFolder() const
 {
     // A remembered folder that has gone, or a Documents folder the user never had, would leave the
     // dialog in the working directory: fall back to the home folder instead.
-    for (const QString &folder : {QSettings().value(LastFolderKey).toString(),
+    for (const QString &folder : {rememberedChoices().value(LastFolderKey).toString(),
                                   QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)}) {
         if (!folder.isEmpty() && QFileInfo(folder).isDir())
             return folder;
@@ -64,7 +64,7 @@ QString SettingsFiles::lastFolder() const
 
 void SettingsFiles::rememberFolder(const QString &path) const
 {
-    QSettings().setValue(LastFolderKey, QFileInfo(path).absolutePath());
+    rememberedChoices().setValue(LastFolderKey, QFileInfo(path).absolutePath());
 }
 
 void SettingsFiles::open(int escType)

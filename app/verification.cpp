@@ -3,9 +3,9 @@
 #include "escexchanges.h"
 #include "messenger.h"
 #include "settingsform.h"
+#include "rememberedchoices.h"
 #include "settingsview.h"
 
-#include <QSettings>
 
 namespace orvesc {
 
@@ -35,12 +35,12 @@ Verification::Verification(EscExchanges &exchanges, Messenger &messenger, Settin
 
 bool Verification::verifyAfterProgram() const
 {
-    return QSettings().value(VerifyKey, false).toBool();
+    return rememberedChoices().value(VerifyKey, false).toBool();
 }
 
 void Verification::setVerifyAfterProgram(bool on)
 {
-    QSettings().setValue(VerifyKey, on);
+    rememberedChoices().setValue(VerifyKey, on);
 }
 
 std::optional<std::vector<SettingDifference>>

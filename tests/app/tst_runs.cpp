@@ -1,7 +1,7 @@
 #include "escbench.h"
+#include "rememberedchoices.h"
 
 #include <QElapsedTimer>
-#include <QSettings>
 #include <QStandardPaths>
 
 using namespace orvesc;
@@ -69,7 +69,7 @@ private slots:
     void init()
     {
         QStandardPaths::setTestModeEnabled(true);
-        QSettings().remove(QStringLiteral("verifyAfterProgram"));
+        rememberedChoices().remove(QStringLiteral("verifyAfterProgram"));
     }
 
     // The ESC sits on the port whose traffic includes the settings read; after a failed read the model
