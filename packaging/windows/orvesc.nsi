@@ -1,7 +1,8 @@
 ; The OrvESC installer for 64-bit Windows: the programs and their DLLs in Program Files, a Start-menu
 ; entry and an uninstaller listed in Apps & features. dev/windows passes VERSION, STAGE (the folder that
 ; the zip holds too) and OUTFILE.
-Unicode true
+; A 64-bit installer, like the programs it carries.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 
 !include "MUI2.nsh"
