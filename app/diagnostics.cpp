@@ -4,6 +4,7 @@
 #include "orvescversion.h"
 #include "portmap.h"
 #include "portscan.h"
+#include "systemportinfo.h"
 #include "trafficformatter.h"
 #include "trafficrecorder.h"
 
@@ -14,7 +15,6 @@
 #include <QFileDialog>
 #include <QMenu>
 #include <QSaveFile>
-#include <QSerialPortInfo>
 #include <QStandardPaths>
 #include <QSysInfo>
 
@@ -41,25 +41,22 @@ QAction *Diagnostics::addTo(QMenu *menu)
 
 QString Diagnostics::describeSystemDevice(const QString &device)
 {
-    const auto infos = QSerialPortInfo::availablePorts();
-    for (const QSerialPortInfo &info : infos) {
-        if (info.systemLocation() != device)
-            continue;
-        QStringList parts;
-        if (info.hasVendorIdentifier() && info.hasProductIdentifier()) {
-            parts << QStringLiteral("USB %1:%2")
-                             .arg(info.vendorIdentifier(), 4, 16, QLatin1Char('0'))
-                             .arg(info.productIdentifier(), 4, 16, QLatin1Char('0'));
-        }
-        for (const QString &text : {info.manufacturer(), info.description()}) {
-            if (!text.isEmpty())
-                parts << text;
-        }
-        if (!info.serialNumber().isEmpty())
-            parts << QStringLiteral("serial %1").arg(info.serialNumber());
-        return parts.join(QStringLiteral(", "));
+    const std::optional<SystemPortInfo> info = systemPortInfo(device);
+    if (!info)
+        return QString();
+    QStringList parts;
+    if (info->vendorId && info->productId) {
+        parts << QStringLiteral("USB %1:%2")
+                         .arg(*info->vendorId, 4, 16, QLatin1Char('0'))
+                         .arg(*info->productId, 4, 16, QLatin1Char('0'));
     }
-    return QString();
+    for (const QString &text : {info->manufacturer, info->description}) {
+        if (!text.isEmpty())
+            parts << text;
+    }
+    if (!info->serialNumber.isEmpty())
+        parts << QStringLiteral("serial %1").arg(info->serialNumber);
+    return parts.join(QStringLiteral(", "));
 }
 
 QString Diagnostics::report() const

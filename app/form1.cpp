@@ -14,7 +14,7 @@
 #include "eventloopwaiter.h"
 #include "portmap.h"
 #include "portwatcher.h"
-#include "qserialportcomponent.h"
+#include "systemserialport.h"
 #include "serialport.h"
 #include "trafficrecorder.h"
 #include "waiter.h"
@@ -66,7 +66,7 @@ struct Form1::SystemLink
 
     PortWatcher watcher{PortMap::defaultFolder(), PortWatcher::systemPortSource()};
     PortMap portMap = PortMap::following(PortMap::defaultFolder(), [this] { return watcher.systemPorts(); });
-    QSerialPortComponent port{portMap};
+    std::unique_ptr<SerialPort> port = createSystemSerialPort(portMap);
     EventLoopWaiter waiter;
     MessageBoxMessenger messenger;
 };
@@ -108,7 +108,7 @@ Form1::Form1(QWidget *parent)
 }
 
 Form1::Form1(std::unique_ptr<SystemLink> system, QWidget *parent)
-    : Form1(system->port, system->portMap, system->waiter, system->messenger, parent)
+    : Form1(*system->port, system->portMap, system->waiter, system->messenger, parent)
 {
     system->messenger.setParentWidget(this);
     followPorts(system->watcher);

@@ -8,6 +8,23 @@
 
 #include <cstdio>
 
+#ifdef _WIN32
+#include <io.h>
+#endif
+
+namespace {
+
+int descriptorOf(FILE *stream)
+{
+#ifdef _WIN32
+    return _fileno(stream);
+#else
+    return fileno(stream);
+#endif
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
@@ -17,8 +34,8 @@ int main(int argc, char *argv[])
     QFile out;
     QFile err;
     // On the descriptors, unbuffered: a station's lines must reach a pipe as they are printed.
-    out.open(fileno(stdout), QIODevice::WriteOnly | QIODevice::Unbuffered);
-    err.open(fileno(stderr), QIODevice::WriteOnly | QIODevice::Unbuffered);
+    out.open(descriptorOf(stdout), QIODevice::WriteOnly | QIODevice::Unbuffered);
+    err.open(descriptorOf(stderr), QIODevice::WriteOnly | QIODevice::Unbuffered);
     orvesc::cli::Console console(out, err);
     return orvesc::cli::runCli(QCoreApplication::arguments(), orvesc::cli::CliSetup::fromEnvironment(),
                                console);

@@ -1,7 +1,7 @@
 #include "portcandidates.h"
 
 #include "portscan.h"
-#include "qserialportcomponent.h"
+#include "systemserialport.h"
 
 #include <QFileInfo>
 #include <QStringList>
@@ -34,7 +34,8 @@ QString PortCandidates::refusals() const
 
 PortCandidates portCandidates(const PortMap &map)
 {
-    QSerialPortComponent component(map);
+    const std::unique_ptr<SerialPort> port = createSystemSerialPort(map);
+    SerialPort &component = *port;
     PortCandidates candidates;
     for (int number = FirstScannedPort; number <= LastScannedPort; ++number) {
         const QString device = map.device(number);

@@ -4,13 +4,13 @@
 #include "exitcodes.h"
 #include "portcandidates.h"
 #include "portscan.h"
-#include "qserialportcomponent.h"
+#include "systemportinfo.h"
+#include "systemserialport.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSerialPortInfo>
 
 namespace orvesc::cli {
 
@@ -25,15 +25,16 @@ QString hex4(quint16 value)
 
 UsbIds usbIds(const QString &device)
 {
-    const QSerialPortInfo info(QFileInfo(device).canonicalFilePath());
-    if (!info.hasVendorIdentifier() || !info.hasProductIdentifier())
+    const std::optional<SystemPortInfo> info = systemPortInfo(QFileInfo(device).canonicalFilePath());
+    if (!info || !info->vendorId || !info->productId)
         return {};
-    return {hex4(info.vendorIdentifier()), hex4(info.productIdentifier()), info.description()};
+    return {hex4(*info->vendorId), hex4(*info->productId), info->description};
 }
 
 int listPorts(const PortMap &map, bool json, Console &console)
 {
-    QSerialPortComponent component(map);
+    const std::unique_ptr<SerialPort> port = createSystemSerialPort(map);
+    SerialPort &component = *port;
     QJsonArray array;
     QString text;
     for (int number = FirstScannedPort; number <= LastScannedPort; ++number) {

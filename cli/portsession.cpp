@@ -1,7 +1,7 @@
 #include "portsession.h"
 
 #include "exitcodes.h"
-#include "qserialportcomponent.h"
+#include "systemserialport.h"
 #include "writereport.h"
 
 namespace orvesc::cli {
@@ -23,7 +23,7 @@ void NoteMessenger::beepAndShow(const std::string &text)
 
 PortSession::PortSession(const PortMap &map, const PortWrapper &wrap)
     : m_map(map),
-      m_component(std::make_unique<QSerialPortComponent>(m_map)),
+      m_component(createSystemSerialPort(m_map)),
       m_wrapped(wrap ? wrap(*m_component) : nullptr),
       m_engine(chosen(m_wrapped, m_component), m_map, m_waiter, m_messages)
 {

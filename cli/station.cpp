@@ -8,7 +8,7 @@
 #include "portcandidates.h"
 #include "portrunner.h"
 #include "portscan.h"
-#include "qserialportcomponent.h"
+#include "systemserialport.h"
 #include "writejob.h"
 
 #include <QElapsedTimer>
@@ -66,8 +66,8 @@ StationPort choosePort(const CliRequest &request, const CliSetup &setup, Console
         return chosen;
     }
     // A port that will not open now would be waited on in silence for ever.
-    QSerialPortComponent component(chosen.resolved.map);
-    if (const QString problem = openProblem(component, chosen.resolved.targets.front().number);
+    const std::unique_ptr<SerialPort> component = createSystemSerialPort(chosen.resolved.map);
+    if (const QString problem = openProblem(*component, chosen.resolved.targets.front().number);
         !problem.isEmpty()) {
         console.note(QStringLiteral("orvesc-cli: error %1: %2").arg(PortUnavailable).arg(problem));
         chosen.exitCode = PortUnavailable;

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSerialPortInfo>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -109,15 +108,6 @@ PortMap PortMap::following(const QString &folder, std::function<QStringList()> s
     PortMap map(folder, QStringList());
     map.m_systemPorts = std::move(systemPorts);
     return map;
-}
-
-QStringList PortMap::reportedSystemPorts()
-{
-    QStringList ports;
-    const auto infos = QSerialPortInfo::availablePorts();
-    for (const QSerialPortInfo &info : infos)
-        ports << info.systemLocation();
-    return ports;
 }
 
 QString PortMap::defaultFolder()

@@ -163,30 +163,14 @@ int QSerialPortComponent::commPort() const
 
 void QSerialPortComponent::setSettings(const QString &settings)
 {
-    const QStringList parts = settings.split(QLatin1Char(','));
-    LineSettings parsed;
-    bool valid = parts.size() == 4;
-    if (valid) {
-        bool numeric = false;
-        parsed.baudRate = parts.at(0).trimmed().toInt(&numeric);
-        valid = numeric && parsed.baudRate > 0;
-        const QString parity = parts.at(1).trimmed().toUpper();
-        valid = valid && parity.size() == 1 && QStringLiteral("NEOMS").contains(parity);
-        parsed.parity = valid ? parity.at(0).toLatin1() : 'N';
-        parsed.dataBits = parts.at(2).trimmed().toInt(&numeric);
-        valid = valid && numeric && parsed.dataBits >= 5 && parsed.dataBits <= 8;
-        const QString stop = parts.at(3).trimmed();
-        valid = valid && (stop == QLatin1String("1") || stop == QLatin1String("1.5")
-                          || stop == QLatin1String("2"));
-        parsed.stopBits = stop.toDouble();
-    }
-    if (!valid) {
+    const std::optional<LineSettings> parsed = LineSettings::parse(settings);
+    if (!parsed) {
         throw SerialError(serialerror::InvalidValue,
                           QStringLiteral("\"%1\" is not a line setting the serial port can take "
                                          "(it should read like 19200,N,8,1).")
                                   .arg(settings));
     }
-    m_settings = parsed;
+    m_settings = *parsed;
     if (m_port->isOpen())
         applySettings();
 }

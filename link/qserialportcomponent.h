@@ -1,5 +1,6 @@
 #pragma once
 
+#include "linesettings.h"
 #include "portmap.h"
 #include "serialport.h"
 
@@ -51,14 +52,6 @@ signals:
     void readyRead();
 
 private:
-    struct LineSettings
-    {
-        int baudRate = 9600;
-        char parity = 'N';
-        int dataBits = 8;
-        double stopBits = 1;
-    };
-
     void open();
     void close();
     void applySettings();

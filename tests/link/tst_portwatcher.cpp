@@ -1,6 +1,7 @@
 #include "portwatcher.h"
 
 #include <QSignalSpy>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -43,6 +44,8 @@ private slots:
     void reportsChangesAndFlickeringAdapters()
     {
         QFETCH(Watch, row);
+        if (row.linked && QSysInfo::kernelType() == QLatin1String("winnt"))
+            QSKIP("Windows numbers its ports itself: no port links");
         QTemporaryDir folder;
         int state = 0;
         PortWatcher watcher(folder.path(), [&] { return row.states.at(state); });

@@ -7,11 +7,16 @@
 
 #include <cerrno>
 #include <grp.h>
+#include <unistd.h>
 
 using namespace orvesc;
-using test::link;
 
 namespace {
+
+bool link(const QString &target, const QString &path)
+{
+    return ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(path).constData()) == 0;
+}
 
 // The error an operation throws; number 0 when it throws none.
 SerialError failureOf(const std::function<void()> &operation)

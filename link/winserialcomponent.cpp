@@ -1,0 +1,428 @@
+#include "winserialcomponent.h"
+
+#include "portholders.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+namespace orvesc {
+
+namespace {
+
+// The system's own words for an error, without the trailing full stop and line break.
+QString systemText(DWORD error)
+{
+    wchar_t *buffer = nullptr;
+    const DWORD length = ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM
+                                                  | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                          nullptr, error, 0, reinterpret_cast<wchar_t *>(&buffer), 0, nullptr);
+    QString text = length > 0 ? QString::fromWCharArray(buffer, int(length)).trimmed() : QString();
+    ::LocalFree(buffer);
+    while (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text;
+}
+
+// Errors after which the port is gone: the adapter was unplugged while open.
+bool meansDeviceGone(DWORD error)
+{
+    return error == ERROR_DEVICE_REMOVED || error == ERROR_BAD_COMMAND || error == ERROR_GEN_FAILURE
+            || error == ERROR_DEV_NOT_EXIST || error == ERROR_FILE_NOT_FOUND || error == ERROR_INVALID_HANDLE;
+}
+
+// One overlapped transfer on the port, waited for: the timeouts make reads return at once and
+// bound writes, so the wait is short.
+bool transfer(HANDLE handle, bool write, void *data, DWORD size, DWORD *done)
+{
+    OVERLAPPED overlapped{};
+    overlapped.hEvent = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    if (!overlapped.hEvent)
+        return false;
+    BOOL ok = write ? ::WriteFile(handle, data, size, nullptr, &overlapped)
+                    : ::ReadFile(handle, data, size, nullptr, &overlapped);
+    if (ok || ::GetLastError() == ERROR_IO_PENDING)
+        ok = ::GetOverlappedResult(handle, &overlapped, done, TRUE);
+    const DWORD error = ::GetLastError();
+    ::CloseHandle(overlapped.hEvent);
+    ::SetLastError(error);
+    return ok;
+}
+
+} // namespace
+
+WinSerialComponent::WinSerialComponent(PortMap portMap, QObject *parent)
+    : QObject(parent), m_portMap(std::move(portMap))
+{
+    m_stop = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    m_taken = ::CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    m_watch.hEvent = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+}
+
+WinSerialComponent::~WinSerialComponent()
+{
+    close();
+    ::CloseHandle(m_stop);
+    ::CloseHandle(m_taken);
+    ::CloseHandle(m_watch.hEvent);
+}
+
+QString WinSerialComponent::portLabel() const
+{
+    return QStringLiteral("COM%1").arg(m_commPort);
+}
+
+void WinSerialComponent::setCommPort(int number)
+{
+    if (portOpen()) {
+        throw SerialError(serialerror::PortAlreadyOpen,
+                          QStringLiteral("COM%1 is open: the port number can only change while the port is closed.")
+                                  .arg(m_commPort));
+    }
+    m_commPort = number;
+    m_lost = false;
+    if (number < PortMap::FirstNumber || number > PortMap::LastNumber) {
+        throw SerialError(serialerror::NoSuchPort,
+                          QStringLiteral("COM%1 is not a port number this tool can use: the numbers run from "
+                                         "COM%2 to COM%3.")
+                                  .arg(number)
+                                  .arg(PortMap::FirstNumber)
+                                  .arg(PortMap::LastNumber));
+    }
+}
+
+int WinSerialComponent::commPort() const
+{
+    return m_commPort;
+}
+
+void WinSerialComponent::setSettings(const QString &settings)
+{
+    const std::optional<LineSettings> parsed = LineSettings::parse(settings);
+    if (!parsed) {
+        throw SerialError(serialerror::InvalidValue,
+                          QStringLiteral("\"%1\" is not a line setting the serial port can take (it should read "
+                                         "like 19200,N,8,1).")
+                                  .arg(settings));
+    }
+    m_settings = *parsed;
+    if (portOpen())
+        applySettings();
+}
+
+void WinSerialComponent::applySettings()
+{
+    DCB dcb{};
+    dcb.DCBlength = sizeof dcb;
+    bool applied = ::GetCommState(m_handle, &dcb);
+    if (applied) {
+        dcb.BaudRate = DWORD(m_settings.baudRate);
+        dcb.ByteSize = BYTE(m_settings.dataBits);
+        switch (m_settings.parity) {
+        case 'E':
+            dcb.Parity = EVENPARITY;
+            break;
+        case 'O':
+            dcb.Parity = ODDPARITY;
+            break;
+        case 'M':
+            dcb.Parity = MARKPARITY;
+            break;
+        case 'S':
+            dcb.Parity = SPACEPARITY;
+            break;
+        default:
+            dcb.Parity = NOPARITY;
+        }
+        dcb.StopBits = m_settings.stopBits == 2 ? TWOSTOPBITS : m_settings.stopBits == 1.5 ? ONE5STOPBITS : ONESTOPBIT;
+        dcb.fBinary = TRUE;
+        dcb.fParity = dcb.Parity != NOPARITY;
+        // No flow control; DTR and RTS up, as Qt Serial Port leaves them on Linux (the cable is powered by them).
+        dcb.fOutxCtsFlow = FALSE;
+        dcb.fOutxDsrFlow = FALSE;
+        dcb.fDsrSensitivity = FALSE;
+        dcb.fDtrControl = DTR_CONTROL_ENABLE;
+        dcb.fRtsControl = RTS_CONTROL_ENABLE;
+        dcb.fOutX = FALSE;
+        dcb.fInX = FALSE;
+        dcb.fNull = FALSE;
+        dcb.fAbortOnError = FALSE;
+        applied = ::SetCommState(m_handle, &dcb);
+    }
+    if (applied) {
+        // Reads take what is waiting and return at once; a write may take a second at most.
+        COMMTIMEOUTS timeouts{};
+        timeouts.ReadIntervalTimeout = MAXDWORD;
+        timeouts.WriteTotalTimeoutConstant = 1000;
+        applied = ::SetCommTimeouts(m_handle, &timeouts);
+    }
+    if (!applied) {
+        const QString reason = systemText(::GetLastError());
+        throw SerialError(serialerror::SetupFailed,
+                          QStringLiteral("%1 does not take the line settings %2,%3,%4,%5%6")
+                                  .arg(portLabel())
+                                  .arg(m_settings.baudRate)
+                                  .arg(QLatin1Char(m_settings.parity))
+                                  .arg(m_settings.dataBits)
+                                  .arg(m_settings.stopBits)
+                                  .arg(reason.isEmpty() ? QStringLiteral(".") : QStringLiteral(": %1.").arg(reason)));
+    }
+}
+
+void WinSerialComponent::setInputLen(int length)
+{
+    if (length < 0) {
+        throw SerialError(serialerror::InvalidValue,
+                          QStringLiteral("%1 is not a read length (0 reads everything waiting).").arg(length));
+    }
+    m_inputLen = length;
+}
+
+void WinSerialComponent::setInputMode(int mode)
+{
+    if (mode != 0 && mode != 1)
+        throw SerialError(serialerror::InvalidValue, QStringLiteral("%1 is not a read mode (0 text, 1 bytes).").arg(mode));
+    m_inputMode = mode;
+}
+
+void WinSerialComponent::setPortOpen(bool open)
+{
+    if (open)
+        this->open();
+    else
+        close();
+}
+
+bool WinSerialComponent::portOpen() const
+{
+    return m_handle != INVALID_HANDLE_VALUE;
+}
+
+void WinSerialComponent::open()
+{
+    if (portOpen())
+        throw SerialError(serialerror::PortAlreadyOpen, QStringLiteral("COM%1 is already open.").arg(m_commPort));
+    m_lost = false;
+    setCommPort(m_commPort);
+
+    const QString device = m_portMap.device(m_commPort);
+    const std::wstring path = (QStringLiteral("\\\\.\\") + device).toStdWString();
+    m_handle = ::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                             FILE_FLAG_OVERLAPPED, nullptr);
+    if (m_handle == INVALID_HANDLE_VALUE)
+        throwOpenFailure(::GetLastError());
+    m_device = device;
+    try {
+        applySettings();
+    } catch (...) {
+        ::CloseHandle(m_handle);
+        m_handle = INVALID_HANDLE_VALUE;
+        throw;
+    }
+    // Bytes that reached the line before this open belong to no exchange of ours.
+    ::PurgeComm(m_handle, PURGE_RXCLEAR | PURGE_TXCLEAR | PURGE_RXABORT | PURGE_TXABORT);
+    ::SetCommMask(m_handle, EV_RXCHAR);
+    ::ResetEvent(m_stop);
+    ::ResetEvent(m_taken);
+    m_gone = false;
+    m_watcher = std::thread([this] { watch(); });
+}
+
+// The watcher thread. A posted call wakes the owner's event loop wherever it sleeps, nested loops
+// included (a QWinEventNotifier stays silent while its own handler runs, and a readyRead handler may
+// wait for the next byte).
+void WinSerialComponent::watch()
+{
+    OVERLAPPED &overlapped = m_watch;
+    const HANDLE stopOrByte[] = {m_stop, overlapped.hEvent};
+    const HANDLE stopOrTaken[] = {m_stop, m_taken};
+    bool polling = false;
+    DWORD polled = 0;
+    for (;;) {
+        bool received = false;
+        bool atOnce = false;
+        if (!polling) {
+            DWORD mask = 0;
+            ::ResetEvent(overlapped.hEvent);
+            BOOL ended = ::WaitCommEvent(m_handle, &mask, &overlapped);
+            atOnce = ended;
+            if (!ended && ::GetLastError() == ERROR_IO_PENDING) {
+                if (::WaitForMultipleObjects(2, stopOrByte, FALSE, INFINITE) == WAIT_OBJECT_0)
+                    break;
+                DWORD ignored = 0;
+                ended = ::GetOverlappedResult(m_handle, &overlapped, &ignored, FALSE);
+            }
+            if (ended) {
+                received = (mask & EV_RXCHAR) != 0;
+            } else if (meansDeviceGone(::GetLastError())) {
+                m_gone = true;
+                received = true;
+            } else {
+                // This line cannot wait for a byte (a pseudo-terminal under Wine has no modem lines):
+                // look every few milliseconds instead.
+                polling = true;
+            }
+        }
+        if (polling) {
+            if (::WaitForSingleObject(m_stop, 10) == WAIT_OBJECT_0)
+                break;
+            const DWORD waiting = queued();
+            received = m_gone || (waiting > 0 && waiting != polled);
+            polled = waiting;
+        } else if (atOnce) {
+            // Wine ends a wait at once while unread bytes remain: pause instead of spinning on them.
+            if (::WaitForSingleObject(m_stop, 10) == WAIT_OBJECT_0)
+                break;
+        }
+        if (!received)
+            continue;
+        QMetaObject::invokeMethod(this, [this] { onReceived(); }, Qt::QueuedConnection);
+        if (::WaitForMultipleObjects(2, stopOrTaken, FALSE, INFINITE) == WAIT_OBJECT_0 || m_gone)
+            break;
+    }
+    // An empty mask ends a WaitCommEvent still pending. Wine may end it only when the handle closes,
+    // which close() does next; the OVERLAPPED outlives the handle, so a late end writes nowhere stray.
+    ::SetCommMask(m_handle, 0);
+    ::CancelIo(m_handle);
+    ::WaitForSingleObject(overlapped.hEvent, 200);
+}
+
+void WinSerialComponent::onReceived()
+{
+    ::SetEvent(m_taken);
+    if (!portOpen())
+        return;
+    if (m_gone) {
+        lose();
+        return;
+    }
+    if (queued() > 0)
+        emit readyRead();
+}
+
+void WinSerialComponent::close()
+{
+    m_lost = false;
+    if (!portOpen())
+        return;
+    ::SetEvent(m_stop);
+    if (m_watcher.joinable())
+        m_watcher.join();
+    ::PurgeComm(m_handle, PURGE_RXCLEAR | PURGE_RXABORT);
+    ::CloseHandle(m_handle);
+    m_handle = INVALID_HANDLE_VALUE;
+}
+
+void WinSerialComponent::lose()
+{
+    close();
+    m_lost = true;
+}
+
+void WinSerialComponent::throwOpenFailure(DWORD error)
+{
+    m_handle = INVALID_HANDLE_VALUE;
+    const QString port = portLabel();
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+        throw SerialError(serialerror::NoSuchPort,
+                          QStringLiteral("%1 cannot be opened: the device does not exist. Check that the USB "
+                                         "adapter is plugged in.")
+                                  .arg(port));
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+        // Windows opens a port for one program at a time: a refusal means another one holds it.
+        throw SerialError(serialerror::PortInUse, portInUseMessage(port, m_portMap.device(m_commPort)));
+    default: {
+        const QString reason = systemText(error);
+        throw SerialError(serialerror::OpenFailed,
+                          QStringLiteral("%1 cannot be opened: %2.")
+                                  .arg(port, reason.isEmpty() ? QStringLiteral("the system gave no reason") : reason));
+    }
+    }
+}
+
+void WinSerialComponent::requireOpen() const
+{
+    if (portOpen())
+        return;
+    if (m_lost) {
+        throw SerialError(serialerror::ConnectionLost,
+                          QStringLiteral("The connection to %1 was lost: the USB adapter may have been unplugged.")
+                                  .arg(portLabel()));
+    }
+    throw SerialError(serialerror::PortNotOpen, QStringLiteral("COM%1 is not open.").arg(m_commPort));
+}
+
+DWORD WinSerialComponent::queued() const
+{
+    COMSTAT status{};
+    DWORD errors = 0;
+    if (!::ClearCommError(m_handle, &errors, &status)) {
+        if (meansDeviceGone(::GetLastError()))
+            m_gone = true;
+        return 0;
+    }
+    return status.cbInQue;
+}
+
+void WinSerialComponent::output(const QByteArray &bytes)
+{
+    requireOpen();
+    QByteArray data = bytes;
+    DWORD written = 0;
+    const bool sent = transfer(m_handle, true, data.data(), DWORD(data.size()), &written);
+    const DWORD error = sent ? ERROR_SUCCESS : ::GetLastError();
+    if (!sent && meansDeviceGone(error))
+        lose();
+    requireOpen();
+    if (!sent || written != DWORD(bytes.size())) {
+        const QString reason = sent ? QString() : systemText(error);
+        throw SerialError(serialerror::WriteFailed,
+                          QStringLiteral("Sending to %1 failed%2")
+                                  .arg(portLabel(), reason.isEmpty() ? QStringLiteral(".")
+                                                                     : QStringLiteral(": %1.").arg(reason)));
+    }
+}
+
+QByteArray WinSerialComponent::input()
+{
+    requireOpen();
+    const DWORD waiting = queued();
+    if (m_gone)
+        lose();
+    requireOpen();
+    const DWORD wanted = m_inputLen == 0 ? waiting : std::min<DWORD>(waiting, DWORD(m_inputLen));
+    if (wanted == 0)
+        return QByteArray();
+    QByteArray bytes(int(wanted), '\0');
+    DWORD read = 0;
+    if (!transfer(m_handle, false, bytes.data(), wanted, &read)) {
+        const DWORD error = ::GetLastError();
+        if (meansDeviceGone(error))
+            lose();
+        requireOpen();
+        throw SerialError(serialerror::ReadFailed,
+                          QStringLiteral("Reading from %1 failed: %2.").arg(portLabel(), systemText(error)));
+    }
+    bytes.resize(int(read));
+    return bytes;
+}
+
+int WinSerialComponent::inBufferCount() const
+{
+    requireOpen();
+    const DWORD waiting = queued();
+    if (m_gone)
+        const_cast<WinSerialComponent *>(this)->lose();
+    requireOpen();
+    return int(std::min<DWORD>(waiting, DWORD(std::numeric_limits<std::int16_t>::max())));
+}
+
+QString WinSerialComponent::openDevice() const
+{
+    return portOpen() ? m_device : QString();
+}
+
+} // namespace orvesc
