@@ -24,8 +24,8 @@ Interrupts::Interrupts(std::function<void(int)> heard) : m_heard(std::move(heard
 {
     if (::pipe2(interruptPipe, O_CLOEXEC | O_NONBLOCK) != 0)
         interruptPipe[0] = interruptPipe[1] = -1;
-    m_notifier = std::make_unique<QSocketNotifier>(interruptPipe[0], QSocketNotifier::Read);
-    QObject::connect(m_notifier.get(), &QSocketNotifier::activated, m_notifier.get(), [this] {
+    auto notifier = std::make_unique<QSocketNotifier>(interruptPipe[0], QSocketNotifier::Read);
+    QObject::connect(notifier.get(), &QSocketNotifier::activated, notifier.get(), [this] {
         char bytes[8];
         // Two quick presses may arrive as one read; each is heard.
         for (ssize_t n; (n = ::read(interruptPipe[0], bytes, sizeof bytes)) > 0;) {
@@ -33,6 +33,7 @@ Interrupts::Interrupts(std::function<void(int)> heard) : m_heard(std::move(heard
                 m_heard(++m_count);
         }
     });
+    m_listener = std::move(notifier);
     m_int = std::signal(SIGINT, interrupted);
     m_term = std::signal(SIGTERM, interrupted);
 }
@@ -41,7 +42,7 @@ Interrupts::~Interrupts()
 {
     std::signal(SIGINT, m_int);
     std::signal(SIGTERM, m_term);
-    m_notifier.reset();
+    m_listener.reset();
     ::close(interruptPipe[0]);
     ::close(interruptPipe[1]);
     interruptPipe[0] = interruptPipe[1] = -1;

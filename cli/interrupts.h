@@ -3,7 +3,7 @@
 #include <functional>
 #include <memory>
 
-class QSocketNotifier;
+class QObject;
 
 namespace orvesc::cli {
 
@@ -24,7 +24,8 @@ public:
 
 private:
     std::function<void(int)> m_heard;
-    std::unique_ptr<QSocketNotifier> m_notifier;
+    // What hears the handler on the event loop: a notifier on a pipe, or on Windows a timer.
+    std::unique_ptr<QObject> m_listener;
     int m_count = 0;
     void (*m_int)(int) = nullptr;
     void (*m_term)(int) = nullptr;

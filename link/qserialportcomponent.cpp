@@ -1,5 +1,6 @@
 #include "qserialportcomponent.h"
 
+#include "portchecks.h"
 #include "portholders.h"
 
 #include <QFile>
@@ -132,22 +133,10 @@ QString QSerialPortComponent::portLabel() const
 
 void QSerialPortComponent::setCommPort(int number)
 {
-    if (m_port->isOpen()) {
-        throw SerialError(serialerror::PortAlreadyOpen,
-                          QStringLiteral("COM%1 is open: the port number can only change while "
-                                         "the port is closed.")
-                                  .arg(m_commPort));
-    }
+    portchecks::numberChangesOnlyWhileClosed(m_port->isOpen(), m_commPort);
     m_commPort = number;
     m_lost = false;
-    if (number < PortMap::FirstNumber || number > PortMap::LastNumber) {
-        throw SerialError(serialerror::NoSuchPort,
-                          QStringLiteral("COM%1 is not a port number this tool can use: the "
-                                         "numbers run from COM%2 to COM%3.")
-                                  .arg(number)
-                                  .arg(PortMap::FirstNumber)
-                                  .arg(PortMap::LastNumber));
-    }
+    portchecks::numberInRange(number);
     if (m_portMap.device(number).isEmpty()) {
         throw SerialError(serialerror::NoSuchPort,
                           QStringLiteral("There is no COM%1: no serial port or USB adapter has "
@@ -163,14 +152,7 @@ int QSerialPortComponent::commPort() const
 
 void QSerialPortComponent::setSettings(const QString &settings)
 {
-    const std::optional<LineSettings> parsed = LineSettings::parse(settings);
-    if (!parsed) {
-        throw SerialError(serialerror::InvalidValue,
-                          QStringLiteral("\"%1\" is not a line setting the serial port can take "
-                                         "(it should read like 19200,N,8,1).")
-                                  .arg(settings));
-    }
-    m_settings = *parsed;
+    m_settings = portchecks::lineSettings(settings);
     if (m_port->isOpen())
         applySettings();
 }
@@ -215,20 +197,13 @@ void QSerialPortComponent::applySettings()
 
 void QSerialPortComponent::setInputLen(int length)
 {
-    if (length < 0) {
-        throw SerialError(serialerror::InvalidValue,
-                          QStringLiteral("%1 is not a read length (0 reads everything waiting).")
-                                  .arg(length));
-    }
+    portchecks::inputLength(length);
     m_inputLen = length;
 }
 
 void QSerialPortComponent::setInputMode(int mode)
 {
-    if (mode != 0 && mode != 1) {
-        throw SerialError(serialerror::InvalidValue,
-                          QStringLiteral("%1 is not a read mode (0 text, 1 bytes).").arg(mode));
-    }
+    portchecks::inputMode(mode);
     m_inputMode = mode;
 }
 

@@ -1,5 +1,6 @@
 #include "winserialcomponent.h"
 
+#include "portchecks.h"
 #include "portholders.h"
 
 #include <algorithm>
@@ -74,21 +75,10 @@ QString WinSerialComponent::portLabel() const
 
 void WinSerialComponent::setCommPort(int number)
 {
-    if (portOpen()) {
-        throw SerialError(serialerror::PortAlreadyOpen,
-                          QStringLiteral("COM%1 is open: the port number can only change while the port is closed.")
-                                  .arg(m_commPort));
-    }
+    portchecks::numberChangesOnlyWhileClosed(portOpen(), m_commPort);
     m_commPort = number;
     m_lost = false;
-    if (number < PortMap::FirstNumber || number > PortMap::LastNumber) {
-        throw SerialError(serialerror::NoSuchPort,
-                          QStringLiteral("COM%1 is not a port number this tool can use: the numbers run from "
-                                         "COM%2 to COM%3.")
-                                  .arg(number)
-                                  .arg(PortMap::FirstNumber)
-                                  .arg(PortMap::LastNumber));
-    }
+    portchecks::numberInRange(number);
 }
 
 int WinSerialComponent::commPort() const
@@ -98,14 +88,7 @@ int WinSerialComponent::commPort() const
 
 void WinSerialComponent::setSettings(const QString &settings)
 {
-    const std::optional<LineSettings> parsed = LineSettings::parse(settings);
-    if (!parsed) {
-        throw SerialError(serialerror::InvalidValue,
-                          QStringLiteral("\"%1\" is not a line setting the serial port can take (it should read "
-                                         "like 19200,N,8,1).")
-                                  .arg(settings));
-    }
-    m_settings = *parsed;
+    m_settings = portchecks::lineSettings(settings);
     if (portOpen())
         applySettings();
 }
@@ -171,17 +154,13 @@ void WinSerialComponent::applySettings()
 
 void WinSerialComponent::setInputLen(int length)
 {
-    if (length < 0) {
-        throw SerialError(serialerror::InvalidValue,
-                          QStringLiteral("%1 is not a read length (0 reads everything waiting).").arg(length));
-    }
+    portchecks::inputLength(length);
     m_inputLen = length;
 }
 
 void WinSerialComponent::setInputMode(int mode)
 {
-    if (mode != 0 && mode != 1)
-        throw SerialError(serialerror::InvalidValue, QStringLiteral("%1 is not a read mode (0 text, 1 bytes).").arg(mode));
+    portchecks::inputMode(mode);
     m_inputMode = mode;
 }
 
