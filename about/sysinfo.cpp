@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <iterator>
 
 namespace orvesc {
 
@@ -16,8 +17,14 @@ QString registryValueText(const QByteArray &buffer, std::uint32_t size, std::uin
         --kept;
 
     switch (type) {
-    case RegistryTextType:
-        return QString::fromLocal8Bit(buffer.left(kept));
+    case RegistryTextType: {
+        // Windows' local 8-bit decoder stops at a zero byte; the text keeps every byte the value held.
+        const QList<QByteArray> pieces = buffer.left(kept).split('\0');
+        QString text = QString::fromLocal8Bit(pieces.front());
+        for (auto piece = std::next(pieces.begin()); piece != pieces.end(); ++piece)
+            text += QChar(u'\0') + QString::fromLocal8Bit(*piece);
+        return text;
+    }
     case RegistryNumberType: {
         // Little-endian, as the registry stores it; bytes the value did not fill count as zero.
         std::uint32_t number = 0;

@@ -10,7 +10,7 @@
 #include "portmap.h"
 #include "portwatch.h"
 #include "portwatcher.h"
-#include "qserialportcomponent.h"
+#include "systemserialcomponent.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -51,7 +51,7 @@ void idleMinute(benchmark::State &state)
 
     QTemporaryDir folder;
     PortMap portMap(folder.path(), QStringList());
-    QSerialPortComponent port(portMap);
+    SystemSerialComponent port(portMap);
     EventLoopWaiter waiter;
     bench::SilentMessenger messenger;
     Form1 window(port, portMap, waiter, messenger);

@@ -4,7 +4,7 @@
 #include "escexchanges.h"
 #include "escsimulator.h"
 #include "eventloopwaiter.h"
-#include "qserialportcomponent.h"
+#include "systemserialcomponent.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -61,7 +61,7 @@ struct Bench
 
     QTemporaryDir folder;
     std::unique_ptr<sim::EscSimulator> esc;
-    QSerialPortComponent port{PortMap(folder.path(), {})};
+    SystemSerialComponent port{PortMap(folder.path(), {})};
     EventLoopWaiter waiter;
     Silent messages;
     EscExchanges exchanges{port, waiter, messages};
@@ -158,7 +158,7 @@ void wakeLatency(benchmark::State &state)
     QTemporaryDir folder;
     sim::EscSimulator esc(options);
     esc.start(folder.path().toStdString(), 1);
-    QSerialPortComponent port(PortMap(folder.path(), {}));
+    SystemSerialComponent port(PortMap(folder.path(), {}));
     EventLoopWaiter waiter;
     port.setCommPort(1);
     port.setInputLen(1);

@@ -3,12 +3,15 @@
 #include "sysinfo.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMap>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -38,6 +41,28 @@ void click(QWidget *dialog, const char *name)
 {
     QTest::mouseClick(dialog->findChild<QPushButton *>(QLatin1String(name)), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Shows the dialog and presses System Info...; what a message box showed (title, text, icon, buttons), if one came.
+QStringList pressSysInfo(QPointer<frmAbout> &dialog)
+{
+    dialog->show();
+    QStringList box;
+    QObject press; // ends the timer with this press, should no box come
+    QTimer::singleShot(0, &press, [&box] {
+        if (auto *shown = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            box << shown->windowTitle() << shown->text() << QString::number(shown->icon())
+                << QString::number(shown->standardButtons().toInt());
+            shown->button(QMessageBox::Ok)->click();
+        }
+    });
+    click(dialog, "cmdSysInfo");
+    return box;
+}
+
+QStringList unavailableBox()
+{
+    return { "OrvESC", Unavailable, QString::number(QMessageBox::NoIcon), QString::number(QMessageBox::Ok) };
 }
 
 } // namespace
@@ -117,26 +142,62 @@ private slots:
         }
         qputenv("PATH", installed.isEmpty() ? QByteArray() : QFile::encodeName(dir.path()));
         QPointer<frmAbout> dialog = new frmAbout;
-        dialog->show();
-        QStringList box; // what the message box showed: title, text, icon, buttons
-        QObject row;     // ends the timer with this row, should no box come
-        QTimer::singleShot(0, &row, [&box] {
-            if (auto *shown = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                box << shown->windowTitle() << shown->text() << QString::number(shown->icon())
-                    << QString::number(shown->standardButtons().toInt());
-                shown->button(QMessageBox::Ok)->click();
-            }
-        });
-        click(dialog, "cmdSysInfo");
+        const QStringList box = pressSysInfo(dialog);
         if (!started.isEmpty())
             QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir.filePath("ran-" + started)), 10000);
-        const QStringList unavailable{ "OrvESC", Unavailable, QString::number(QMessageBox::NoIcon),
-                                       QString::number(QMessageBox::Ok) };
-        QCOMPARE(box, started.isEmpty() ? unavailable : QStringList{});
+        QCOMPARE(box, started.isEmpty() ? unavailableBox() : QStringList{});
         QVERIFY(dialog && dialog->isVisible());
         for (const QString &name : installed)
             QVERIFY2(name == started || !QFile::exists(dir.filePath("ran-" + name)), qPrintable(name));
     }
+
+#ifdef _WIN32
+    // System Info starts what the registry records (the machine's own value is put back afterwards).
+    void sysInfoStartsTheRegistrysProgram_data()
+    {
+        QTest::addColumn<QString>("recorded");
+        QTest::addColumn<bool>("starts");
+        QTest::newRow("recorded program") << "sysinfo.bat" << true;
+        QTest::newRow("recorded program missing") << "missing.exe" << false;
+        QTest::newRow("nothing recorded") << QString() << false;
+    }
+    void sysInfoStartsTheRegistrysProgram()
+    {
+        QFETCH(QString, recorded);
+        QFETCH(bool, starts);
+        QTemporaryDir dir;
+        const QString proof = QDir::toNativeSeparators(dir.filePath("ran"));
+        QFile standIn(dir.filePath("sysinfo.bat"));
+        QVERIFY(standIn.open(QIODevice::WriteOnly));
+        standIn.write("@echo started > \"" + proof.toLocal8Bit() + "\"\r\n");
+        standIn.close();
+
+        QSettings msinfo(QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"),
+                         QSettings::NativeFormat);
+        QSettings location(QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools Location"),
+                           QSettings::NativeFormat);
+        const QVariant machinePath = msinfo.value("PATH"), machineFolder = location.value("MSINFO");
+        const auto restore = qScopeGuard([&] {
+            machinePath.isValid() ? msinfo.setValue("PATH", machinePath) : msinfo.remove("PATH");
+            machineFolder.isValid() ? location.setValue("MSINFO", machineFolder) : location.remove("MSINFO");
+        });
+        location.remove("MSINFO");
+        if (recorded.isEmpty())
+            msinfo.remove("PATH");
+        else
+            msinfo.setValue("PATH", QDir::toNativeSeparators(dir.filePath(recorded)));
+        msinfo.sync();
+        location.sync();
+        QVERIFY2(msinfo.status() == QSettings::NoError, "the test may not write HKEY_LOCAL_MACHINE");
+
+        QPointer<frmAbout> dialog = new frmAbout;
+        QCOMPARE(pressSysInfo(dialog), starts ? QStringList{} : unavailableBox());
+        if (starts)
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir.filePath("ran")), 10000);
+        QVERIFY(dialog && dialog->isVisible());
+        delete dialog;
+    }
+#endif
 
     void registryValueBecomesText_data()
     {

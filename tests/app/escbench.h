@@ -5,7 +5,7 @@
 #include "lamp.h"
 #include "messenger.h"
 #include "portmap.h"
-#include "qserialportcomponent.h"
+#include "systemserialcomponent.h"
 #include "simfolder.h"
 
 #include <QAction>
@@ -153,7 +153,7 @@ private:
 
 public:
     MessageRecorder messages;
-    QSerialPortComponent port{m_portMap};
+    SystemSerialComponent port{m_portMap};
     std::unique_ptr<Form1> form;
 };
 

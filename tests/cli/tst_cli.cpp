@@ -2,7 +2,7 @@
 #include "clisetup.h"
 #include "console.h"
 #include "documentfile.h"
-#include "qserialportcomponent.h"
+#include "systemserialport.h"
 #include "simfolder.h"
 
 #include <QBuffer>
@@ -317,7 +317,7 @@ private slots:
         QFETCH(QString, untouched);
         CliRig rig;
         std::map<int, sim::EscSimulator *> added;
-        std::vector<std::unique_ptr<QSerialPortComponent>> holders;
+        std::vector<std::unique_ptr<SerialPort>> holders;
         for (const QString &esc : escs.split(QLatin1Char(' '))) {
             const int com = esc.left(1).toInt();
             added[com] = &rig.addEsc(com, 38, faults([&](sim::Faults &f) {
@@ -326,7 +326,7 @@ private slots:
                 f.rejectCommand = esc.contains(QLatin1Char('r')) ? 2 : 0;
             }));
             if (esc.contains(QLatin1Char('h'))) {
-                holders.push_back(std::make_unique<QSerialPortComponent>(PortMap(rig.path(), {})));
+                holders.push_back(createSystemSerialPort(PortMap(rig.path(), {})));
                 holders.back()->setCommPort(com);
                 holders.back()->setPortOpen(true);
             }

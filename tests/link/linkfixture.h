@@ -4,7 +4,7 @@
 #include "eventloopwaiter.h"
 #include "memorysettingsview.h"
 #include "portmap.h"
-#include "qserialportcomponent.h"
+#include "systemserialcomponent.h"
 #include "simfolder.h"
 
 #include <QFile>
@@ -50,7 +50,7 @@ struct Rig
 
     SimFolder folder;
     sim::EscSimulator &esc;
-    QSerialPortComponent port{portMap(folder)};
+    SystemSerialComponent port{portMap(folder)};
     EventLoopWaiter waiter;
     RecordingMessenger messages;
     EscExchanges exchanges{port, waiter, messages};

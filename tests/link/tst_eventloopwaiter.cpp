@@ -25,7 +25,7 @@ private slots:
     {
         QFETCH(QString, nesting);
         test::Rig rig(test::faults([](auto &f) { f.replyDelayMs = 150; }));
-        QSerialPortComponent &port = rig.port;
+        SystemSerialComponent &port = rig.port;
         port.setPortOpen(true);
         EventLoopWaiter &waiter = rig.waiter;
 
@@ -40,7 +40,7 @@ private slots:
             sawByte = port.input() == QByteArray(1, char(38));
         };
         if (nesting == QLatin1String("readyRead")) {
-            connect(&port, &QSerialPortComponent::readyRead, this, [&] {
+            connect(&port, &SystemSerialComponent::readyRead, this, [&] {
                 if (!ran) {
                     port.input();
                     nestedExchange();

@@ -1,6 +1,7 @@
 #include "linkfixture.h"
 #include "portholders.h"
 #include "portscan.h"
+#include "qserialportcomponent.h"
 
 #include <QFileInfo>
 #include <QTemporaryFile>

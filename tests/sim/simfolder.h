@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QtGlobal>
 
@@ -55,6 +56,26 @@ public:
         return addEsc(com, std::move(options));
     }
     const std::vector<std::unique_ptr<sim::EscSimulator>> &escs() const { return m_escs; }
+
+    // The ports plugged in now, as a system's port list would name them: the running ESCs' links.
+    QStringList plugged() const
+    {
+        QStringList links;
+        for (const auto &esc : m_escs) {
+            if (esc->isRunning())
+                links << QString::fromStdString(esc->linkPath());
+        }
+        return links;
+    }
+    // Pulls the cable of the ESC on COMn: its port vanishes.
+    void unplug(int com)
+    {
+        const QString name = QStringLiteral("/com%1").arg(com);
+        for (const auto &esc : m_escs) {
+            if (esc->isRunning() && QString::fromStdString(esc->linkPath()).endsWith(name))
+                esc->stop();
+        }
+    }
 
 private:
     // Declared first so that it ends last, after the simulators have removed their links.
