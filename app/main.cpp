@@ -1,3 +1,4 @@
+#include "documentfile.h"
 #include "form1.h"
 #include "settingslocation.h"
 
@@ -24,7 +25,7 @@ std::optional<QString> settingsFileArgument(const QApplication &app)
     parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("file"),
-        QStringLiteral("A settings file (.orvesc.json), opened once CONNECT has read the ESC's "
+        QStringLiteral("A settings file (.orvesc.json, which may be left out), opened once CONNECT has read the ESC's "
                        "settings. Nothing is sent to the ESC until you press PROGRAM."),
         QStringLiteral("[file]"));
     parser.process(app);
@@ -37,7 +38,7 @@ std::optional<QString> settingsFileArgument(const QApplication &app)
         return std::nullopt;
     }
     return files.isEmpty() || files.constFirst().isEmpty() ? QString()
-                                                           : QFileInfo(files.constFirst()).absoluteFilePath();
+                                                           : QFileInfo(orvesc::settingsFileToRead(files.constFirst())).absoluteFilePath();
 }
 
 } // namespace

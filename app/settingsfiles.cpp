@@ -159,14 +159,12 @@ void SettingsFiles::save(int escType)
     QString path = m_dialogs->savePath(QStringLiteral("Save Settings As"), suggested);
     if (path.isEmpty())
         return;
-    if (!path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)) {
-        // The dialog asked about the name without the suffix, if it asked at all.
-        path += QString::fromLatin1(SettingsFileSuffix);
-        if (QFileInfo::exists(path)
-            && !m_dialogs->confirm("The file\r" + text(QDir::toNativeSeparators(path))
-                                   + "\ralready exists. Replace it?"))
-            return;
-    }
+    const QString typed = path;
+    path = settingsFileToWrite(typed);
+    // The dialog asked about the name without the suffix, if it asked at all.
+    if (path != typed && QFileInfo::exists(path)
+        && !m_dialogs->confirm("The file\r" + text(QDir::toNativeSeparators(path)) + "\ralready exists. Replace it?"))
+        return;
     rememberFolder(path);
     const QString error = writeDocumentFile(path, *built.document);
     if (!error.isEmpty())

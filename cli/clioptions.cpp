@@ -2,6 +2,7 @@
 
 #include "clihelp.h"
 #include "commandtable.h"
+#include "documentfile.h"
 #include "exitcodes.h"
 #include "orvescversion.h"
 
@@ -116,7 +117,7 @@ ParseOutcome parseCommandLine(const QStringList &arguments)
 
     const bool takesFile = request.command == Command::Write || request.command == Command::Verify;
     if (takesFile && !positional.isEmpty())
-        request.file = positional.takeFirst();
+        request.file = settingsFileToRead(positional.takeFirst());
     if (!positional.isEmpty())
         return usage(QStringLiteral("unexpected argument \"%1\".").arg(positional.first()), info);
 
@@ -155,7 +156,8 @@ ParseOutcome parseCommandLine(const QStringList &arguments)
     }
     request.json = isSet("json");
     request.watch = isSet("watch");
-    request.output = parser.value(QStringLiteral("output"));
+    if (const QString output = parser.value(QStringLiteral("output")); !output.isEmpty())
+        request.output = settingsFileToWrite(output);
     request.sets = parser.values(QStringLiteral("set"));
     request.noVerify = isSet("no-verify");
     request.dryRun = isSet("dry-run");

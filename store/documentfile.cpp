@@ -46,4 +46,19 @@ QString writeDocumentFile(const QString &path, const SettingsDocument &document)
     return {};
 }
 
+QString settingsFileToWrite(const QString &typed)
+{
+    if (typed.endsWith(QLatin1String(".json"), Qt::CaseInsensitive))
+        return typed;
+    return typed + QString::fromLatin1(SettingsFileSuffix);
+}
+
+QString settingsFileToRead(const QString &typed)
+{
+    if (QFileInfo::exists(typed))
+        return typed;
+    const QString suffixed = settingsFileToWrite(typed);
+    return QFileInfo::exists(suffixed) ? suffixed : typed;
+}
+
 } // namespace orvesc

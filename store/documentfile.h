@@ -14,4 +14,9 @@ DocumentResult readDocumentFile(const QString &path);
 // Returns the system's reason on failure, an empty text on success.
 QString writeDocumentFile(const QString &path, const SettingsDocument &document);
 
+// The file a name typed without its suffix means, as the window's file dialogs have it: a name that
+// does not end in ".json" gets ".orvesc.json". To read, a file of exactly the name typed comes first.
+QString settingsFileToWrite(const QString &typed);
+QString settingsFileToRead(const QString &typed);
+
 } // namespace orvesc

@@ -184,7 +184,9 @@ private slots:
         const QString file = rig.path() + QStringLiteral("/mine.orvesc.json");
         const sim::EscSettings custom{162, 32, 50, 53, 64, 81, 97, 113, 129, 144, 1};
         sim::EscSimulator &source = rig.addEsc(1, 45, {}, custom);
-        QCOMPARE(rig.run(QStringLiteral("read -o ") + file).exitCode, 0);
+        // Typed without the suffix, the name means the settings file, as in the window.
+        const QString typed = rig.path() + QStringLiteral("/mine");
+        QVERIFY(rig.run(QStringLiteral("read -o ") + typed).err.endsWith(QStringLiteral("saved in ") + file + '\n'));
         QFile saved(file);
         QVERIFY(saved.open(QIODevice::ReadWrite));
         const QByteArray bytes = saved.readAll();
@@ -208,7 +210,7 @@ private slots:
                  qPrintable(written.err));
         for (std::size_t i : {0, 1, 2, 4, 5, 6, 7, 8, 9})
             QCOMPARE(target.settings()[i], custom[i]);
-        QCOMPARE(rig.run(QStringLiteral("verify ") + file).exitCode, 0);
+        QCOMPARE(rig.run(QStringLiteral("verify ") + typed).exitCode, 0);
         target.stop();
         const QDir backups(rig.backupFolder());
         const QStringList kept = backups.entryList({QStringLiteral("*.orvesc.json")}, QDir::Files);
