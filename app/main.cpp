@@ -37,8 +37,9 @@ std::optional<QString> settingsFileArgument(const QApplication &app)
                                     .arg(QFileInfo(QCoreApplication::arguments().constFirst()).fileName())));
         return std::nullopt;
     }
-    return files.isEmpty() || files.constFirst().isEmpty() ? QString()
-                                                           : QFileInfo(orvesc::settingsFileToRead(files.constFirst())).absoluteFilePath();
+    if (files.isEmpty() || files.constFirst().isEmpty())
+        return QString();
+    return QFileInfo(orvesc::settingsFileToRead(files.constFirst())).absoluteFilePath();
 }
 
 } // namespace
