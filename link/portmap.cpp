@@ -12,6 +12,7 @@ namespace orvesc {
 
 namespace {
 
+#ifndef Q_OS_WIN // Windows names its ports COMn itself: no links, no device names to order
 // Compares runs of digits by value, so that ttyUSB2 comes before ttyUSB10.
 bool naturalLess(const QString &a, const QString &b)
 {
@@ -85,6 +86,7 @@ std::map<int, Link> readLinks(const QString &folder)
     }
     return links;
 }
+#endif
 
 } // namespace
 

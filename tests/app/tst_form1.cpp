@@ -7,6 +7,7 @@
 #include "portwatcher.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 
 using namespace orvesc;
@@ -75,7 +76,7 @@ private slots:
         diagnostics.setDeviceDescriber([](const QString &) { return QStringLiteral("USB 1a86:7523, QinHeng"); });
         bench.trigger("SaveDiagnostics");
         QCOMPARE(bench.messages.texts.size(), 1);
-        QVERIFY(bench.messages.texts.front().startsWith("The diagnostics could not be written to " + path + ": "));
+        QVERIFY(bench.messages.texts.front().startsWith("The diagnostics could not be written to " + QDir::toNativeSeparators(path) + ": "));
 
         path = out.filePath(QStringLiteral("diagnostics.txt"));
         bench.trigger("SaveDiagnostics");

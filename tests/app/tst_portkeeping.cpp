@@ -42,11 +42,31 @@ private slots:
     void programStaysOnTheEscsDevice()
     {
         QFETCH(Change, change);
+#ifdef _WIN32
+        // Windows gives each adapter a number of its own and keeps it: another adapter is another COM number.
+        if (change.what == QLatin1String("swap"))
+            QSKIP("Windows names a port by its number alone: a device that takes a gone ESC's number is not told apart");
+        EscBench bench;
+        sim::EscSimulator &esc = bench.sims.addEsc(1);
+        sim::EscSimulator *other = change.what == QLatin1String("remove") ? &bench.sims.addEsc(2, 38, Silent) : nullptr;
+        bench.start();
+        bench.form->Connect_Click();
+        QVERIFY(bench.widget("Program")->isEnabled());
+        esc.clearLog();
+        bench.messages.texts.clear();
+        const auto act = [&] {
+            if (other)
+                bench.sims.unplug(2);
+            else
+                other = &bench.sims.addEsc(2, 38, Silent);
+        };
+        const QString escDevice = QStringLiteral("COM1");
+#else
         // Devices named like USB adapters, leading to simulated ESCs that have no COM link of their own.
         QTemporaryDir dev;
         SimFolder hidden;
         sim::EscSimulator &esc = hidden.addEsc(5);
-        sim::EscSimulator &other = hidden.addEsc(6, 38, Silent);
+        sim::EscSimulator *other = &hidden.addEsc(6, 38, Silent);
         const QString escDevice = dev.filePath(QStringLiteral("ttyUSB1"));
         const QString otherDevice = dev.filePath(QStringLiteral("ttyUSB0"));
         QVERIFY(QFile::link(QFile::symLinkTarget(hidden.comLink(5)), escDevice));
@@ -59,7 +79,7 @@ private slots:
         bench.form->Connect_Click();
         QVERIFY(bench.widget("Program")->isEnabled());
         esc.clearLog();
-        other.clearLog();
+        other->clearLog();
         bench.messages.texts.clear();
 
         const auto act = [&] {
@@ -73,6 +93,7 @@ private slots:
                 bench.systemPorts = {escDevice};
             }
         };
+#endif
         // Between runs the port follower scans again, which leaves the serial component on the last
         // number it tried; during a run the map changes under it.
         if (change.afterBytes < 0) {
@@ -83,7 +104,7 @@ private slots:
         bench.form->Program_Click();
 
         QCOMPARE(received(esc), change.escTraffic);
-        QCOMPARE(received(other), QList<int>());
+        QCOMPARE(received(*other), QList<int>());
         QCOMPARE(bench.messages.texts, QStringList{change.message.arg(escDevice)});
     }
 };

@@ -1,4 +1,5 @@
 #include "escbench.h"
+#include "settingslocation.h"
 
 #include <QElapsedTimer>
 #include <QSettings>
@@ -66,9 +67,14 @@ class TestRuns : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
+    void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
+        // The choices' place as the program has it (Windows keeps none without an organisation).
+        settleSettingsLocation();
+    }
+    void init()
+    {
         QSettings().remove(QStringLiteral("verifyAfterProgram"));
     }
 
