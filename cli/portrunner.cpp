@@ -4,6 +4,7 @@
 #include "console.h"
 #include "exitcodes.h"
 #include "interrupts.h"
+#include "writereport.h"
 
 #include <QEventLoop>
 #include <QJsonArray>
@@ -22,9 +23,9 @@ QString cutShortText(const PortResult &result, bool dryRun)
 {
     // The plan's commands are in the result once the programming run may have begun.
     if (!dryRun && result.json.contains(QStringLiteral("commands")))
-        return QStringLiteral("cut short by Ctrl+C while programming: the ESC may hold part of the new "
+        return QStringLiteral("Cut short by Ctrl+C while programming: the ESC may hold part of the new "
                               "settings; run the command again on this port.");
-    return QStringLiteral("cut short by Ctrl+C.");
+    return QStringLiteral("Cut short by Ctrl+C.");
 }
 
 QString resultLine(const PortResult &result)
@@ -66,6 +67,7 @@ std::vector<PortResult> PortRunner::runThreads(const PortJob &job, const PortMap
                     session.waiter().cancel();
             }
             PortResult result = job(session, workLists[i]);
+            result.escFound = session.model() != 0;
             {
                 const std::lock_guard lock(mutex);
                 waiters[i] = nullptr;
@@ -114,15 +116,17 @@ int PortRunner::summarizeAll(const std::vector<PortResult> &results, const PortC
         cutShort = cutShort || result.exitCode == Interrupted;
         if (result.noEsc)
             silent << QStringLiteral("%1 (%2)").arg(result.port.label, result.port.device);
-        else
+        else if (result.escFound)
             ++answered;
     }
     const std::size_t ports = listed.usable.size() + listed.refused.size();
-    QString line = QStringLiteral("an ESC answered on %1 of the %2 listed ports").arg(answered).arg(ports);
+    const QString listedPorts = counted(qsizetype(ports), QStringLiteral("listed port"), QStringLiteral("listed ports"));
+    QString line = QStringLiteral("An ESC answered on %1 of the %2").arg(answered).arg(listedPorts);
     int code = Done;
     if (!cutShort && answered == 0) {
         code = listed.refused.empty() ? NoEscFound : PortUnavailable;
-        line = QStringLiteral("no ESC answered on any of the %1 listed ports").arg(ports);
+        line = ports == 1 ? QStringLiteral("No ESC answered on the one listed port")
+                          : QStringLiteral("No ESC answered on any of the %1").arg(listedPorts);
     } else if (!cutShort && answered < m_request.expect) {
         code = NoEscFound;
         line += QStringLiteral(", %1 expected (--expect %1)").arg(m_request.expect);

@@ -30,6 +30,8 @@ struct PortResult
     QByteArray document;
     // --all: no ESC answered here, so the port is left out.
     bool noEsc = false;
+    // An ESC identified itself here (it may have failed later); a port that would not open did not.
+    bool escFound = false;
 };
 
 // The work done on each port, on that port's own thread; `candidates` are the COM numbers the

@@ -288,16 +288,16 @@ private slots:
         row("busy port beside a silent one", "1s 2h", "identify", {}, 3,
             "No ESC answered on COM1 .* Not searched: COM2 \\(\\S+\\) is in use", "", "2");
         row("--all names the silent ports", "1 2 3s", "write --all --set brake=on --no-verify", {}, 0,
-            "COM1: done.*\nCOM2: done.*\norvesc-cli: an ESC answered on 2 of the 3 listed ports; none on COM3 \\(");
+            "COM1: done.*\nCOM2: done.*\norvesc-cli: An ESC answered on 2 of the 3 listed ports; none on COM3 \\(");
         row("--expect more than answer", "1 2s", "identify --all --expect 2", {}, 2,
-            "error 2: an ESC answered on 1 of the 2 listed ports, 2 expected \\(--expect 2\\); none on COM2");
+            "error 2: An ESC answered on 1 of the 2 listed ports, 2 expected \\(--expect 2\\); none on COM2");
         row("the worst code wins", "1 2r 3", "write --set reverse=on --all --json", {}, 5,
             "COM1: done.*\nCOM2: error 5.*\nCOM3: done",
             "\"from\": \"OFF\\*\".*\"setting\": \"MOTOR REVERSE\".*\"exit_code\": 0.*\"exit_code\": 5.*\"exit_code\": 0");
         row("results in port order", "1d 2 3", "identify --port 3 --port 1 --port 2 --json", {}, 0,
             "COM1: .* found\nCOM2: .* found\nCOM3: .* found", "\"COM1\".*\"COM2\".*\"COM3\"");
         row("Ctrl+C cuts a batch short", "1 2d", "write --set brake=on --no-verify --port 1 --port 2", {2500}, 130,
-            "COM1: done.*\nCOM2: error 130: cut short by Ctrl\\+C");
+            "COM1: done.*\nCOM2: error 130: Cut short by Ctrl\\+C");
         row("station on the only port", "1", "write --station --set brake=on --no-verify", {1500}, 0,
             "Station: on COM1 \\(\\S+\\), the only port listed", "PASS 1  QUORL R5 3S  COM1");
         row("station among several ports", "1 2", "write --station --set brake=on", {}, 1,
