@@ -266,6 +266,20 @@ private slots:
             QVERIFY2(run.err.contains(QStringLiteral(") is gone")), qPrintable(run.err));
             QCOMPARE(receivedHex(other), QString());
         }
+        // Other adapters plugged in and out during the write change nothing: it ends on the ESC's device.
+        CliRig rig;
+        sim::EscSimulator &esc = rig.addEsc(1, 38, faults([](sim::Faults &f) { f.replyDelayMs = 150; }));
+        sim::EscSimulator &leaving = rig.addEsc(3);
+        std::thread plugger([&] {
+            esc.waitForReceived(5, std::chrono::seconds(10));
+            rig.unplug(3);
+            rig.addEsc(2);
+        });
+        const CliRun run = rig.run(QStringLiteral("write --set brake=on"));
+        plugger.join();
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        QCOMPARE(receivedHex(leaving), QString());
+        QCOMPARE(receivedHex(*rig.escs().back()), QString());
     }
 
     // Several ports: ESCs given as "<COM>[flags]", s silent, d replying after 0.6 s, r rejecting
