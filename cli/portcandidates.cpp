@@ -3,7 +3,6 @@
 #include "portscan.h"
 #include "systemserialport.h"
 
-#include <QFileInfo>
 #include <QStringList>
 
 namespace orvesc::cli {
@@ -45,7 +44,7 @@ PortCandidates portCandidates(const PortMap &map)
         if (problem.isEmpty())
             candidates.usable.push_back(number);
         // A link whose adapter was pulled names no port: leaving it out says nothing wrong.
-        else if (QFileInfo::exists(device))
+        else if (map.present(number))
             candidates.refused.push_back({number, problem});
     }
     return candidates;

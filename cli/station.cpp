@@ -12,7 +12,6 @@
 #include "writejob.h"
 
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QJsonDocument>
 
 #include <algorithm>
@@ -39,7 +38,8 @@ StationPort choosePort(const CliRequest &request, const CliSetup &setup, Console
         const PortMap map = setup.portMap();
         QStringList listed;
         for (int number = FirstScannedPort; number <= LastScannedPort; ++number) {
-            if (const QString device = map.device(number); !device.isEmpty() && QFileInfo::exists(device)) {
+            if (map.present(number)) {
+                const QString device = map.device(number);
                 if (listed.isEmpty())
                     ports = {PortArgument{number, QString(), QStringLiteral("COM%1").arg(number)}};
                 listed << QStringLiteral("COM%1 (%2)").arg(number).arg(device);

@@ -20,6 +20,12 @@ std::chrono::nanoseconds EventLoopWaiter::wait(const std::function<bool()> &read
     QTimer deadline;
     deadline.setSingleShot(true);
     deadline.setTimerType(Qt::PreciseTimer);
+    // A coarse timer a little later backs it up: Windows' precise timers are multimedia timers that
+    // post their event from another thread, and under Wine that wake-up has been seen lost, which
+    // would leave a wait with nothing else to wake it (PROGRAM's pause) asleep for ever.
+    QTimer backstop;
+    backstop.setSingleShot(true);
+    backstop.setTimerType(Qt::CoarseTimer);
 
     struct Restore
     {
@@ -33,8 +39,11 @@ std::chrono::nanoseconds EventLoopWaiter::wait(const std::function<bool()> &read
         if (leftNs <= 0 || !dispatcher)
             break;
         // A timer may fire a little before the clock agrees; the next pass arms it again.
+        const int leftMs = int((leftNs + 999'999) / 1'000'000);
         if (!deadline.isActive())
-            deadline.start(int((leftNs + 999'999) / 1'000'000));
+            deadline.start(leftMs);
+        if (!backstop.isActive())
+            backstop.start(leftMs + leftMs / 16 + 20);
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
     return std::chrono::nanoseconds(clock.nsecsElapsed());

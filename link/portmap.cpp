@@ -128,6 +128,18 @@ QStringList PortMap::systemPorts() const
     return m_systemPorts();
 }
 
+bool PortMap::present(int number) const
+{
+    const QString name = device(number);
+    if (name.isEmpty())
+        return false;
+#ifdef Q_OS_WIN
+    return systemPorts().contains(name, Qt::CaseInsensitive);
+#else
+    return QFileInfo::exists(name);
+#endif
+}
+
 PortMap::Entry PortMap::resolve(int number) const
 {
     if (number < FirstNumber || number > LastNumber)

@@ -39,6 +39,9 @@ public:
     // The device COMn names, as its link or the system names it (it may no longer exist), or
     // an empty text when n lies outside 1..255 or nothing has that number.
     QString device(int number) const;
+    // Whether the device COMn names is there now, found without opening it: on Windows the system
+    // lists COMn, elsewhere the device (or the link's target) exists.
+    bool present(int number) const;
     // The link that gives COMn its number, or an empty text when the system's list does.
     QString link(int number) const;
     // One line for the port list's tooltip: the device, and the link when a link names it.

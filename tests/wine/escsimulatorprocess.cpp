@@ -11,6 +11,7 @@
 #include <qt_windows.h>
 
 #include <atomic>
+#include <mutex>
 
 namespace orvesc::sim {
 
@@ -56,6 +57,18 @@ bool waitUntil(const std::function<bool()> &done, int limitMs)
         QThread::msleep(5);
     }
     return done();
+}
+
+// The tests run one at a time, so a lease of another test program is one that program left behind
+// when it crashed or was ended on a time-out: its simulator would keep the COM number. Ended once.
+void endLeftoversOfOtherPrograms(const QString &runFolder, const QString &ownPrefix)
+{
+    const QDir run(windowsPath(runFolder));
+    for (const QString &lease : run.entryList({QStringLiteral("*.lease")}, QDir::Files)) {
+        if (!lease.startsWith(ownPrefix))
+            QFile::remove(run.filePath(lease));
+    }
+    waitUntil([&] { return run.entryList({QStringLiteral("*.lease.pid")}, QDir::Files).isEmpty(); }, 5000);
 }
 
 } // namespace
@@ -153,8 +166,11 @@ bool EscSimulator::start(const std::string &, int comNumber, std::string *error)
     State &s = *m_state;
     s.com = comNumber;
     s.folder = QStringLiteral(ORVESC_WINE_PORT_FOLDER);
-    s.stem = s.folder + QStringLiteral("/run/sim-%1-%2").arg(::GetCurrentProcessId()).arg(++instances);
+    const QString ownPrefix = QStringLiteral("sim-%1-").arg(::GetCurrentProcessId());
+    s.stem = s.folder + QStringLiteral("/run/") + ownPrefix + QString::number(++instances);
     QDir().mkpath(windowsPath(s.folder + QStringLiteral("/run")));
+    static std::once_flag leftoversEnded;
+    std::call_once(leftoversEnded, endLeftoversOfOtherPrograms, s.folder + QStringLiteral("/run"), ownPrefix);
     QFile::remove(windowsPath(s.statePath()));
     if (s.options.settings) {
         QStringList codes;
