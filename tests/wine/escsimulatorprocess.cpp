@@ -59,6 +59,22 @@ bool waitUntil(const std::function<bool()> &done, int limitMs)
     return done();
 }
 
+// Whether this process opens COM<com> as a serial port. Wine resolves a COM number to its link in its
+// own time: a number looked up while its link was missing may open for a while as a port that takes no
+// line settings ("Invalid function"), even once the link is there.
+bool opensAsSerialPort(int com)
+{
+    const std::wstring path = L"\\\\.\\COM" + std::to_wstring(com);
+    const HANDLE port = ::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (port == INVALID_HANDLE_VALUE)
+        return false;
+    DCB dcb{};
+    dcb.DCBlength = sizeof dcb;
+    const bool serial = ::GetCommState(port, &dcb);
+    ::CloseHandle(port);
+    return serial;
+}
+
 // The tests run one at a time, so a lease of another test program is one that program left behind
 // when it crashed or was ended on a time-out: its simulator would keep the COM number. Ended once.
 void endLeftoversOfOtherPrograms(const QString &runFolder, const QString &ownPrefix)
@@ -127,12 +143,16 @@ bool EscSimulator::State::launch(std::string *error)
                                           nullptr, &startup, &process);
     ::CloseHandle(process.hProcess);
     ::CloseHandle(process.hThread);
-    if (started && waitUntil([this] { return outText().contains(QLatin1String("linked as")); }, 10000)) {
+    if (started && waitUntil([this] { return outText().contains(QLatin1String("linked as")); }, 10000)
+        && waitUntil([this] { return opensAsSerialPort(com); }, 5000)) {
         running = true;
         return true;
     }
     if (error)
-        *error = (QStringLiteral("the Linux simulator did not start: ") + outText()).toStdString();
+        *error = ((outText().contains(QLatin1String("linked as"))
+                           ? QStringLiteral("COM%1 does not open as a serial port under Wine: ").arg(com)
+                           : QStringLiteral("the Linux simulator did not start: "))
+                  + outText()).toStdString();
     end();
     return false;
 }
