@@ -217,23 +217,21 @@ void Form1::Connect_Click()
 
 void Form1::connectRun()
 {
-    const auto entries = static_cast<std::int16_t>(cmbCOM->count());
-    std::int16_t i = 0;
     m_records.EscType = 0;
     m_session->beginConnect();
     clear_Checks();
     Program->setEnabled(false);
     CmdReset->setEnabled(false);
 
-    while (i < entries && m_records.EscType == 0) {
-        m_records.EscType = Chk_ESC(i);
-        ++i;
-        if (runCancelled())
-            return;
-    }
+    // The session's search over the list's positions, each shown in the list as it is probed.
+    const int last = m_session->search(std::size_t(cmbCOM->count()), [this](std::size_t position) {
+        m_records.EscType = Chk_ESC(static_cast<std::int16_t>(position));
+        return m_records.EscType > 0;
+    });
+    if (runCancelled())
+        return;
     cmbCOM->setVisible(m_records.EscType <= 0);
-    --i;
-    cmbCOM->setCurrentIndex(i);
+    cmbCOM->setCurrentIndex(last);
 
     m_session->exchanges().setNotFoundNote(refusedPortsNote());
     m_records.EscType = ini_COM();

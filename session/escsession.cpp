@@ -5,6 +5,7 @@
 #include "messenger.h"
 #include "waiter.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace orvesc {
@@ -37,22 +38,30 @@ EscSession::Identification EscSession::identify(int number)
     return found;
 }
 
+int EscSession::search(std::size_t count, const std::function<bool(std::size_t)> &probeAt)
+{
+    std::size_t i = 0;
+    for (; i < count; ++i) {
+        if (probeAt(i) || m_waiter.cancelled())
+            break;
+    }
+    return count == 0 ? -1 : int(std::min(i, count - 1));
+}
+
 EscSession::Identification EscSession::connect(const std::vector<int> &candidates,
                                                const std::function<void(std::size_t)> &probing)
 {
     beginConnect();
-    if (candidates.empty())
-        return Identification{0, EscExchanges::Outcome::NotFound};
-    std::size_t i = 0;
-    for (; i < candidates.size(); ++i) {
+    const int at = search(candidates.size(), [&](std::size_t i) {
         if (probing)
             probing(i);
-        if (probe(candidates[i]).outcome == EscExchanges::Outcome::Identified || m_waiter.cancelled())
-            break;
-    }
+        return probe(candidates[i]).outcome == EscExchanges::Outcome::Identified;
+    });
+    if (at < 0)
+        return Identification{0, EscExchanges::Outcome::NotFound};
     if (m_waiter.cancelled())
         return Identification{0, EscExchanges::Outcome::Cancelled};
-    return identify(candidates[i < candidates.size() ? i : candidates.size() - 1]);
+    return identify(candidates[std::size_t(at)]);
 }
 
 bool EscSession::readSettings(std::array<std::int16_t, 12> &escConfig)

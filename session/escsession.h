@@ -43,8 +43,13 @@ public:
     void beginConnect();
     Identification probe(int number);
     Identification identify(int number);
-    // All of it: probes the candidates in order until one answers, then identifies on that one
-    // (on the last when none answered, so the user hears why). `probing` hears each position.
+    // CONNECT's search order: `probeAt(i)` probes position i of `count` and says whether an ESC
+    // answered; the search stops at the first that did, or at a cancel. Returns the position the
+    // identification goes to: the one that answered or, when none did, the last (so the user hears
+    // why); -1 when there is no position at all.
+    int search(std::size_t count, const std::function<bool(std::size_t)> &probeAt);
+    // All of it over port numbers: the search with probe(), then identify() at the position found.
+    // `probing` hears each position.
     Identification connect(const std::vector<int> &candidates,
                            const std::function<void(std::size_t)> &probing = {});
 
