@@ -11,6 +11,7 @@
 
 #include "backupkeeper.h"
 #include "escsession.h"
+#include "failuretext.h"
 #include "eventloopwaiter.h"
 #include "portmap.h"
 #include "portwatcher.h"
@@ -125,7 +126,7 @@ Form1::Form1(SerialPort &port, const PortMap &portMap, Waiter &waiter, Messenger
       m_waiter(waiter),
       m_messenger(messenger),
       m_backups(std::make_unique<BackupKeeper>()),
-      m_session(std::make_unique<EscSession>(m_port, portMap, waiter, messenger)),
+      m_session(std::make_unique<EscSession>(m_port, portMap, waiter)),
       m_qtDialogs(std::make_unique<QtSettingsDialogs>(this)),
       m_files(std::make_unique<SettingsFiles>(*this, messenger, *m_qtDialogs)),
       m_verification(std::make_unique<Verification>(*m_session, messenger, *this, m_records)),
@@ -218,38 +219,30 @@ void Form1::Connect_Click()
 void Form1::connectRun()
 {
     m_records.EscType = 0;
-    m_session->beginConnect();
     clear_Checks();
     Program->setEnabled(false);
     CmdReset->setEnabled(false);
 
-    // The session's search over the list's positions, each shown in the list as it is probed.
-    const int last = m_session->search(std::size_t(cmbCOM->count()), [this](std::size_t position) {
-        m_records.EscType = Chk_ESC(static_cast<std::int16_t>(position));
-        return m_records.EscType > 0;
-    });
+    // Every list position is searched in order, each shown in the list as it is probed; only
+    // the first ten have a port number.
+    std::vector<int> candidates;
+    for (int position = 0; position < cmbCOM->count(); ++position)
+        candidates.push_back(position < int(ComPorts.size()) ? ComPorts[std::size_t(position)] : 0);
+    EscSession::ConnectOptions options;
+    options.backUp = true;
+    options.probing = [this](std::size_t position) { Chk_ESC(static_cast<std::int16_t>(position)); };
+    options.unopened = m_refusedPorts;
+    const EscSession::Connection found = m_session->connect(candidates, options);
     if (runCancelled())
         return;
-    cmbCOM->setVisible(m_records.EscType <= 0);
-    cmbCOM->setCurrentIndex(last);
-
-    m_session->exchanges().setNotFoundNote(refusedPortsNote());
-    m_records.EscType = ini_COM();
-    if (runCancelled())
-        return;
+    m_records.EscType = ini_COM(found);
     LESCType->setText(QString());
     if (m_records.EscType <= 0)
         return;
 
     m_settings.fillModelLists();
-
-    m_session->readSettings(m_records.EscConfig);
-    if (runCancelled())
-        return;
-    // Before anything can change the lists: the settings as the ESC holds them now.
-    QString backupProblem;
-    if (m_records.EscConfig[0] > 0)
-        backupProblem = m_session->backUp(m_records.EscConfig).error;
+    m_records.EscConfig = found.report;
+    showFailure(found.failure);
 
     if (m_records.EscConfig[0] > 0) {
         Frame3->setEnabled(true);
@@ -270,14 +263,14 @@ void Form1::connectRun()
         CmdReset->setEnabled(false);
     }
     m_settings.show_Type();
-    if (!backupProblem.isEmpty()) {
-        m_messenger.beepAndShow(
-            QStringLiteral("Backups are off until OrvESC is started again: the settings cannot be "
-                           "saved in\r%1\r(%2). CONNECT, PROGRAM and DEFAULT work as before; make "
-                           "the folder writable to have backups.")
-                .arg(QDir::toNativeSeparators(m_backups->folder()), backupProblem)
-                .toStdString());
-    }
+    if (!found.backup.error.isEmpty())
+        m_messenger.beepAndShow(backupsOffText(m_backups->folder(), found.backup.error, FrontEnd::Window).toStdString());
+}
+
+void Form1::showFailure(const EscFailure &failure)
+{
+    if (const QString text = failureText(failure, FrontEnd::Window); !text.isEmpty())
+        m_messenger.beepAndShow(text.toStdString());
 }
 
 void Form1::Program_Click()
@@ -317,26 +310,30 @@ void Form1::programRun()
     }
 
     // One box ticked at a time, for the command the ESC has just accepted.
-    const auto tick = [this](int element) {
+    EscSession::ProgramOptions options;
+    options.accepted = [this](int element) {
         if (element >= static_cast<int>(m_checks.size()))
             return;
         if (element > 0)
             checkBox(element - 1)->setChecked(false);
         checkBox(element)->setChecked(true);
     };
-    const EscSession::ProgramResult run = m_session->program(m_records.NewConfig, tick);
-    if (run.outcome == EscSession::ProgramResult::Outcome::Cancelled)
+    options.stored = [this] { clear_Checks(); };
+    options.readBack = m_verification->verifyAfterProgram();
+    const EscSession::Programming run = m_session->program(m_records.NewConfig, options);
+    if (run.failure.is(EscFailure::Kind::Cancelled))
         return;
-    // The first command the ESC does not accept ends the run; only a new CONNECT enables the
-    // buttons again.
-    if (run.failedElement >= 0) {
-        Program->setEnabled(false);
-        CmdReset->setEnabled(false);
+    if (!run.programmed) {
+        showFailure(run.failure);
+        // The first command the ESC does not accept ends the run; only a new CONNECT enables
+        // the buttons again.
+        if (run.failure.element >= 0) {
+            Program->setEnabled(false);
+            CmdReset->setEnabled(false);
+        }
+        return;
     }
-    if (!run.done())
-        return;
-    clear_Checks();
-    if (m_verification->verifyAfterProgram() && !m_verification->verifyProgrammed(m_records.NewConfig))
+    if (options.readBack && !m_verification->tellReadBack(run))
         return;
     m_messenger.beepAndShow(ProgrammedMessage);
 }

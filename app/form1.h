@@ -1,7 +1,7 @@
 #pragma once
 
 #include "combochoicelist.h"
-#include "escexchanges.h"
+#include "escsession.h"
 #include "escrecords.h"
 #include "settingsform.h"
 #include "settingsview.h"
@@ -77,7 +77,6 @@ public:
     // The window that tool users see backs up into BackupStore::defaultFolder(); a window on
     // given components (tests) backs up only once given a folder here.
     void setBackupFolder(const QString &folder);
-    EscSession &session() { return *m_session; }
     // The port watcher saw ports come or go: a device the session is pinned to that is no longer
     // there stays gone, even if a device of that name comes back.
     void notePortsChanged();
@@ -95,8 +94,10 @@ public:
     void scan_COM();
     // scan_COM again on an emptied list; the selected port stays selected where it still exists.
     void rescan_COM();
-    std::int16_t Chk_ESC(std::int16_t List);
-    std::int16_t ini_COM();
+    // CONNECT's search shows the list entry it probes, then the identification's outcome: the
+    // model code, or 0 with the window showing that no ESC answered.
+    void Chk_ESC(std::int16_t List);
+    std::int16_t ini_COM(const EscSession::Connection &found);
 
     // Handlers of the buttons and the menu.
     void Connect_Click();
@@ -151,10 +152,8 @@ private:
     void Form_Load();
     void programRun();
     void showNotFoundState();
-    std::string refusedPortsNote() const;
-    int selectedPortNumber() const;
-    // The model code of an identify exchange; the window shows "no ESC" where none answered.
-    std::int16_t identified(const EscExchanges::Identification &found);
+    // The failure's words in a box with the beep; nothing where the window is silent about it.
+    void showFailure(const EscFailure &failure);
     void closePortQuietly();
     bool runCancelled() const;
     QCheckBox *checkBox(int index) const;

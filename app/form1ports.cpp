@@ -17,9 +17,7 @@ namespace orvesc {
 
 void Form1::notePortsChanged()
 {
-    PinnedPort &pin = m_session->pinnedPort();
-    if (pin.isPinned() && pin.currentNumber() == 0)
-        pin.markGone();
+    m_session->portsChanged();
 }
 
 PortFollower &Form1::followPorts(PortWatcher &watcher)
@@ -56,31 +54,23 @@ void Form1::rescan_COM()
         cmbCOM->setCurrentIndex(kept);
 }
 
-std::int16_t Form1::Chk_ESC(std::int16_t List)
+void Form1::Chk_ESC(std::int16_t List)
 {
-    if (List < 0 || List >= cmbCOM->count())
-        return 0;
-    cmbCOM->setCurrentIndex(List);
-    return identified(m_session->probe(selectedPortNumber()));
+    if (List >= 0 && List < cmbCOM->count())
+        cmbCOM->setCurrentIndex(List);
 }
 
-std::int16_t Form1::ini_COM()
+std::int16_t Form1::ini_COM(const EscSession::Connection &found)
 {
-    return identified(m_session->identify(selectedPortNumber()));
-}
-
-int Form1::selectedPortNumber() const
-{
-    // Only the first ten entries have a recorded number; 0 makes the exchange fail as "no port".
-    const int position = cmbCOM->currentIndex();
-    return position >= 0 && position < static_cast<int>(ComPorts.size()) ? ComPorts[position] : 0;
-}
-
-std::int16_t Form1::identified(const EscExchanges::Identification &found)
-{
-    if (found.outcome == EscExchanges::Outcome::NotFound)
+    // The identification went to the entry found or, when none answered, the last searched.
+    cmbCOM->setVisible(!found.identified());
+    cmbCOM->setCurrentIndex(found.position);
+    if (found.identified())
+        return found.model;
+    showFailure(found.failure);
+    if (found.failure.is(EscFailure::Kind::NotFound))
         showNotFoundState();
-    return found.outcome == EscExchanges::Outcome::Identified ? found.code : std::int16_t{0};
+    return 0;
 }
 
 void Form1::showNotFoundState()
@@ -90,16 +80,6 @@ void Form1::showNotFoundState()
     Frame3->setEnabled(false);
     clear_Checks();
     Frame4->setEnabled(false);
-}
-
-// Ports that exist but could not be opened were never searched: "not found" says so.
-std::string Form1::refusedPortsNote() const
-{
-    std::string note;
-    for (const SerialError &refused : m_refusedPorts)
-        note += (note.empty() ? "These ports could not be opened, so no ESC was looked for there:" : "")
-            + std::string("\r") + refused.description().toStdString();
-    return note;
 }
 
 } // namespace orvesc

@@ -1,6 +1,7 @@
 #include "verification.h"
 
 #include "escsession.h"
+#include "failuretext.h"
 #include "messenger.h"
 #include "settingsform.h"
 #include "settingsview.h"
@@ -51,21 +52,30 @@ void Verification::compareWithEsc()
         m_messenger.beepAndShow("Nothing was compared: no choice is selected for " + captions + ".");
         return;
     }
-    const auto differences = m_session.readBack(shown.NewConfig);
-    if (!differences)
+    const EscSession::Comparison compared = m_session.compare(shown.NewConfig);
+    if (compared.failure) {
+        tell(compared.failure);
         return;
-    m_messenger.beepAndShow(differences->empty() ? std::string(SameSettings)
-                                                 : describeDifferences(*differences));
+    }
+    m_messenger.beepAndShow(compared.differences.empty() ? std::string(SameSettings)
+                                                         : describeDifferences(compared.differences));
 }
 
-bool Verification::verifyProgrammed(const std::array<std::int16_t, 10> &sent)
+void Verification::tell(const EscFailure &failure)
 {
-    const auto differences = m_session.readBack(sent);
-    if (!differences)
+    if (const QString text = failureText(failure, FrontEnd::Window); !text.isEmpty())
+        m_messenger.beepAndShow(text.toStdString());
+}
+
+bool Verification::tellReadBack(const EscSession::Programming &run)
+{
+    if (run.failure) {
+        tell(run.failure);
         return false;
-    if (differences->empty())
+    }
+    if (run.differences.empty())
         return true;
-    m_messenger.beepAndShow(std::string(ProgramNotTaken) + "\r" + describeDifferences(*differences));
+    m_messenger.beepAndShow(std::string(ProgramNotTaken) + "\r" + describeDifferences(run.differences));
     return false;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "escrecords.h"
+#include "escsession.h"
 #include "settingscompare.h"
 
 #include <array>
@@ -10,7 +11,6 @@
 
 namespace orvesc {
 
-class EscSession;
 class Messenger;
 class SettingsView;
 
@@ -30,10 +30,12 @@ public:
     // list and no record of the window changes.
     void compareWithEsc();
     // The end of PROGRAM and DEFAULT while verifying: true when the ESC holds what was sent.
-    // Otherwise the user has been told the differences, or the read's failure.
-    bool verifyProgrammed(const std::array<std::int16_t, 10> &sent);
+    // Otherwise tells the user the differences, or the read-back's failure.
+    bool tellReadBack(const EscSession::Programming &run);
 
 private:
+    void tell(const EscFailure &failure);
+
     EscSession &m_session;
     Messenger &m_messenger;
     SettingsView &m_view;

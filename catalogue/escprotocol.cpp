@@ -21,6 +21,11 @@ int settingsReplyLength(int escType)
     return escType >= 182 && escType <= 224 ? 12 : 11;
 }
 
+std::vector<std::int16_t> reportedCodes(int escType, const std::array<std::int16_t, 12> &report)
+{
+    return std::vector<std::int16_t>(report.begin(), report.begin() + (settingsReplyLength(escType) - 1));
+}
+
 int programmedCommandCount(int escType)
 {
     return escType > 181 && escType < 224 ? 10 : 9;

@@ -2,7 +2,10 @@
 
 #include "settingsview.h"
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
+#include <vector>
 
 namespace orvesc {
 
@@ -14,6 +17,9 @@ bool isAcceptedModelCode(int code);
 
 // Bytes of the settings reply: 12 for model codes 182 to 224, 11 for all others.
 int settingsReplyLength(int escType);
+
+// The setting codes of a settings reply as the ESC sent them: every byte before the closing 1.
+std::vector<std::int16_t> reportedCodes(int escType, const std::array<std::int16_t, 12> &report);
 
 // Command bytes of a programming run: NewConfig elements 0 to 8, and element 9 (acceleration
 // delay) for model codes 182 to 223.

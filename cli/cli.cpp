@@ -19,9 +19,12 @@ namespace {
 PortResult identifyJob(PortSession &session, const std::vector<int> &candidates)
 {
     PortResult result;
-    result.exitCode = session.connect(candidates);
-    if (result.exitCode != Done) {
-        result.summary = session.problem();
+    EscSession::ConnectOptions identifyOnly;
+    identifyOnly.read = false;
+    const EscSession::Connection found = session.connect(candidates, identifyOnly);
+    result.exitCode = exitCode(found.failure);
+    if (found.failure) {
+        result.summary = problemText(found.failure, session.target());
         return result;
     }
     result.port = session.target();

@@ -73,10 +73,11 @@ std::vector<PortResult> PortRunner::runThreads(const PortJob &job, const PortMap
                 waiters[i] = nullptr;
                 cut[i] = cancelled && result.exitCode != Done;
             }
+            // A search over several ports that found nothing speaks for the search, not for a port.
             if (result.port.label.isEmpty())
-                result.port = session.target().label.isEmpty()
-                        ? portTarget(map, workLists[i].empty() ? 0 : workLists[i].front())
-                        : session.target();
+                result.port = !session.target().label.isEmpty() ? session.target()
+                        : workLists[i].size() == 1              ? portTarget(map, workLists[i].front())
+                                                                : PortTarget{};
             results[i] = result;
         }));
         QObject::connect(threads.back().get(), &QThread::finished, &loop, [&] {

@@ -7,7 +7,10 @@
 #include <QJsonObject>
 #include <QString>
 
+#include <array>
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace orvesc::cli {
@@ -32,6 +35,8 @@ struct PortResult
     bool noEsc = false;
     // An ESC identified itself here (it may have failed later); a port that would not open did not.
     bool escFound = false;
+    // What the read-back after a write found on the ESC.
+    std::optional<std::array<std::int16_t, 12>> readBack;
 };
 
 // The work done on each port, on that port's own thread; `candidates` are the COM numbers the

@@ -3,11 +3,12 @@
 #include "clioptions.h"
 #include "console.h"
 #include "exitcodes.h"
-#include "heldport.h"
+#include "escprotocol.h"
 #include "interrupts.h"
 #include "portcandidates.h"
 #include "portrunner.h"
 #include "portscan.h"
+#include "portsession.h"
 #include "systemserialport.h"
 #include "writejob.h"
 
@@ -75,6 +76,59 @@ StationPort choosePort(const CliRequest &request, const CliSetup &setup, Console
     return chosen;
 }
 
+void printResult(const CliRequest &request, Console &console, const PortResult &result, int passed, int failed)
+{
+    const bool pass = result.exitCode == Done;
+    const QString model = result.json.value(QStringLiteral("model")).toString();
+    if (request.json) {
+        QJsonObject object = result.json;
+        object.insert(QStringLiteral("result"), pass ? QStringLiteral("PASS") : QStringLiteral("FAIL"));
+        object.insert(QStringLiteral("port"), result.port.label);
+        object.insert(QStringLiteral("exit_code"), result.exitCode);
+        object.insert(QStringLiteral("message"), result.summary);
+        console.data(QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + QLatin1Char('\n'));
+    } else {
+        console.data(QStringLiteral("%1 %2  %3  %4  (passed %5, failed %6)%7\n")
+                             .arg(pass ? QStringLiteral("PASS") : QStringLiteral("FAIL"))
+                             .arg(passed + failed)
+                             .arg(model.isEmpty() ? QStringLiteral("-") : model, result.port.label)
+                             .arg(passed)
+                             .arg(failed)
+                             .arg(pass ? QString() : QStringLiteral(": error %1: %2").arg(result.exitCode).arg(result.summary)));
+    }
+    if (!pass)
+        console.bell();
+}
+
+// Waits, CONNECT by CONNECT once a second, until the ESC just handled leaves the cable: two
+// silent rounds in a row are a removal (one alone may be a missed reply, and that ESC must not be
+// programmed again). An ESC of another model, or one that reports other settings than the one
+// handled holds, took its place without a silent round between: its connection is returned.
+// What the handled ESC holds is the read-back's report, or else the first report read here.
+template<typename Stopped, typename Pause, typename Connect>
+EscSession::Connection awaitRemoval(const EscSession::Connection &handled,
+                                    std::optional<std::array<std::int16_t, 12>> holds, const Stopped &stopped,
+                                    const Pause &pause, const Connect &connectHere)
+{
+    const auto codes = [&](const std::array<std::int16_t, 12> &report) { return reportedCodes(handled.model, report); };
+    int silent = 0;
+    while (!stopped() && silent < 2) {
+        pause();
+        if (stopped())
+            break;
+        const EscSession::Connection now = connectHere();
+        if (!now.ok()) {
+            ++silent;
+            continue;
+        }
+        silent = 0;
+        if (now.model != handled.model || (holds && codes(now.report) != codes(*holds)))
+            return now;
+        holds = now.report;
+    }
+    return {};
+}
+
 } // namespace
 
 int runStation(const CliRequest &request, const CliSetup &setup, JobSetup &job, Console &console,
@@ -84,11 +138,7 @@ int runStation(const CliRequest &request, const CliSetup &setup, JobSetup &job, 
     if (port.exitCode != Done)
         return port.exitCode;
     const int number = port.resolved.targets.front().number;
-    PortSession session(port.resolved.map, [trace = job.portWrapper()](SerialPort &component) {
-        std::unique_ptr<SerialPort> traced = trace ? trace(component) : nullptr;
-        SerialPort &inner = traced ? *traced : component;
-        return std::make_unique<HeldPort>(inner, std::move(traced));
-    });
+    PortSession session(port.resolved.map, job.portWrapper(), true);
 
     bool programming = false;
     bool cutShort = false;
@@ -109,54 +159,54 @@ int runStation(const CliRequest &request, const CliSetup &setup, JobSetup &job, 
         round.start();
     };
     round.start();
+    // CONNECT on the cable's port: the probe that just answered was its search.
+    const auto connectHere = [&] {
+        EscSession::ConnectOptions here;
+        here.searched = true;
+        return session.connect({number}, here);
+    };
 
     int passed = 0;
     int failed = 0;
     int worst = Done;
     console.note(QStringLiteral("Station: plug in an ESC; Ctrl+C ends."));
     while (!stopped()) {
-        if (!session.probe(number)) {
+        if (!session.engine().probe(number)) {
             pause();
             continue;
         }
+        // An ESC's CONNECT belongs to its programming: a first Ctrl+C lets both finish.
         programming = true;
-        const PortResult result = writeJob(job, session, {number});
+        EscSession::Connection esc = connectHere();
+        while (esc.identified() && !cutShort) {
+            programming = true;
+            PortResult result = connectionResult(session, esc);
+            if (esc.ok())
+                result = writeConnected(job, session, esc.report, std::move(result));
+            programming = false;
+            if (cutShort) {
+                console.note(QStringLiteral("Station: %1: cut short by Ctrl+C while programming: the ESC may hold "
+                                            "part of the new settings; program it again.")
+                                     .arg(port.resolved.targets.front().label));
+                worst = Interrupted;
+                break;
+            }
+            const bool pass = result.exitCode == Done;
+            if (pass)
+                ++passed;
+            else
+                ++failed;
+            worst = std::max(worst, result.exitCode);
+            printResult(request, console, result, passed, failed);
+            console.note(QStringLiteral("Station: unplug the ESC."));
+            round.start();
+            esc = awaitRemoval(esc, result.readBack, stopped, pause, connectHere);
+            if (esc.identified())
+                console.note(QStringLiteral("Station: another ESC is on the cable."));
+        }
         programming = false;
-        if (cutShort) {
-            console.note(QStringLiteral("Station: %1: cut short by Ctrl+C while programming: the ESC may hold "
-                                        "part of the new settings; program it again.")
-                                 .arg(port.resolved.targets.front().label));
-            worst = Interrupted;
+        if (cutShort)
             break;
-        }
-        const bool pass = result.exitCode == Done;
-        if (pass)
-            ++passed;
-        else
-            ++failed;
-        worst = std::max(worst, result.exitCode);
-        const QString model = result.json.value(QStringLiteral("model")).toString();
-        if (request.json) {
-            QJsonObject object = result.json;
-            object.insert(QStringLiteral("result"), pass ? QStringLiteral("PASS") : QStringLiteral("FAIL"));
-            object.insert(QStringLiteral("port"), result.port.label);
-            object.insert(QStringLiteral("exit_code"), result.exitCode);
-            object.insert(QStringLiteral("message"), result.summary);
-            console.data(QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + QLatin1Char('\n'));
-        } else {
-            console.data(QStringLiteral("%1 %2  %3  %4  (passed %5, failed %6)%7\n")
-                                 .arg(pass ? QStringLiteral("PASS") : QStringLiteral("FAIL"))
-                                 .arg(passed + failed)
-                                 .arg(model.isEmpty() ? QStringLiteral("-") : model, result.port.label)
-                                 .arg(passed)
-                                 .arg(failed)
-                                 .arg(pass ? QString() : QStringLiteral(": error %1: %2").arg(result.exitCode).arg(result.summary)));
-        }
-        if (!pass)
-            console.bell();
-        console.note(QStringLiteral("Station: unplug the ESC."));
-        while (!stopped() && session.probe(number))
-            pause();
         if (!stopped())
             console.note(QStringLiteral("Station: plug in the next ESC."));
         round.start();

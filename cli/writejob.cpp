@@ -3,6 +3,7 @@
 #include "clioptions.h"
 #include "console.h"
 #include "exitcodes.h"
+#include "failuretext.h"
 #include "documentfile.h"
 #include "escprotocol.h"
 #include "modeltable.h"
@@ -77,9 +78,7 @@ void backUp(JobSetup &setup, PortSession &session, const PortTarget &port,
     session.engine().setBackupKeeper(&setup.backups);
     const BackupOutcome backup = session.engine().backUp(reported);
     if (!backup.error.isEmpty()) {
-        progress(setup, port, QStringLiteral("backups are off for this run: the settings cannot be saved in %1 "
-                                             "(%2); the write goes on. Make the folder writable to have backups.")
-                                      .arg(QDir::toNativeSeparators(setup.backups.folder()), backup.error));
+        progress(setup, port, backupsOffText(setup.backups.folder(), backup.error, FrontEnd::CommandLine));
         return;
     }
     if (const QString unkept = unkeptReport(session.model(), reported); !unkept.isEmpty()) {
@@ -91,6 +90,11 @@ void backUp(JobSetup &setup, PortSession &session, const PortTarget &port,
     const QString file = QDir::toNativeSeparators(backup.file);
     progress(setup, port, QStringLiteral("the settings before the write are kept in %1").arg(file));
     result.json.insert(QStringLiteral("backup"), file);
+}
+
+QString readProblem(const EscFailure &failure, const PortTarget &port)
+{
+    return QStringLiteral("Reading the settings failed: %1").arg(problemText(failure, port));
 }
 
 // A file of another model is used only when asked for; say what does not fit.
@@ -184,18 +188,28 @@ QString JobSetup::prepare(const CliRequest &cliRequest)
     return QString();
 }
 
+PortResult connectionResult(const PortSession &session, const EscSession::Connection &found)
+{
+    PortResult result;
+    result.exitCode = exitCode(found.failure);
+    if (!found.identified()) {
+        result.summary = problemText(found.failure, session.target());
+        return result;
+    }
+    result.port = session.target();
+    result.json.insert(QStringLiteral("model_code"), found.model);
+    result.json.insert(QStringLiteral("model"), modelText(found.model));
+    if (found.failure)
+        result.summary = readProblem(found.failure, result.port);
+    return result;
+}
+
 int connectAndRead(PortSession &session, const std::vector<int> &candidates,
                    std::array<std::int16_t, 12> &reported, PortResult &result)
 {
-    result.exitCode = session.connect(candidates);
-    if (result.exitCode == Done) {
-        result.port = session.target();
-        result.json.insert(QStringLiteral("model_code"), session.model());
-        result.json.insert(QStringLiteral("model"), modelText(session.model()));
-        result.exitCode = session.readSettings(reported);
-    }
-    if (result.exitCode != Done)
-        result.summary = session.problem();
+    const EscSession::Connection found = session.connect(candidates);
+    result = connectionResult(session, found);
+    reported = found.report;
     return result.exitCode;
 }
 
@@ -215,8 +229,8 @@ PortResult readJob(JobSetup &setup, PortSession &session, const std::vector<int>
     if (setup.request->json && !report.document) {
         // Nothing is wrong with the command: what can be shown is shown, the codes as the ESC sent them.
         QJsonArray codes;
-        for (int i = 0; i + 1 < settingsReplyLength(model); ++i)
-            codes.append(reported[std::size_t(i)]);
+        for (const std::int16_t code : reportedCodes(model, reported))
+            codes.append(code);
         const QJsonObject raw{{QStringLiteral("model_code"), model}, {QStringLiteral("model"), modelText(model)},
                               {QStringLiteral("codes"), codes}};
         result.json.insert(QStringLiteral("codes"), codes);
@@ -286,6 +300,12 @@ PortResult writeJob(JobSetup &setup, PortSession &session, const std::vector<int
     std::array<std::int16_t, 12> reported{};
     if (connectAndRead(session, candidates, reported, result) != Done)
         return result;
+    return writeConnected(setup, session, reported, std::move(result));
+}
+
+PortResult writeConnected(JobSetup &setup, PortSession &session, const std::array<std::int16_t, 12> &reported,
+                          PortResult result)
+{
     const int model = session.model();
     progress(setup, result.port, QStringLiteral("%1 found, settings read").arg(modelText(model)));
     if (!acceptsFileModel(setup, model, result))
@@ -336,13 +356,23 @@ void programAndVerify(const JobSetup &setup, PortSession &session, const WritePl
         return;
     }
     const bool verify = !setup.request->noVerify;
-    result.exitCode = session.program(plan.newConfig);
-    if (result.exitCode != Done) {
-        const EscSession::ProgramResult &run = session.lastProgram();
-        const bool badReply = session.engine().exchanges().lastFailure() == EscExchanges::Failure::BadReply;
-        result.summary = run.failedElement >= 0 && (result.exitCode == EscRejected || badReply)
-                ? commandFailure(plan, run, badReply)
-                : session.problem();
+    EscSession::ProgramOptions options;
+    options.readBack = verify;
+    const EscSession::Programming run = session.engine().program(plan.newConfig, options);
+    result.exitCode = exitCode(run.failure);
+    if (!run.programmed) {
+        const EscFailure &failure = run.failure;
+        if (failure.is(EscFailure::Kind::Rejected) || (failure.is(EscFailure::Kind::BadReply) && failure.element >= 0)) {
+            result.summary = commandFailure(plan, failure, run.count);
+        } else if (failure.element >= 0) {
+            result.summary = QStringLiteral("Command %1 of %2 (%3) failed: %4")
+                                     .arg(failure.element + 1)
+                                     .arg(run.count)
+                                     .arg(hexByte(failure.sent), problemText(failure, result.port));
+        } else {
+            result.summary = failure.is(EscFailure::Kind::Cancelled) ? QStringLiteral("The run was cut short.")
+                                                                      : problemText(failure, result.port);
+        }
         return;
     }
     if (!verify) {
@@ -351,13 +381,12 @@ void programAndVerify(const JobSetup &setup, PortSession &session, const WritePl
                                  .arg(modelText(model), changed("setting changed", "settings changed"));
         return;
     }
-    std::array<std::int16_t, 12> after{};
-    result.exitCode = session.readSettings(after);
-    if (result.exitCode != Done) {
-        result.summary = QStringLiteral("Programmed, but the read-back failed: %1").arg(session.problem());
+    if (run.failure) {
+        result.summary = QStringLiteral("Programmed, but the read-back failed: %1").arg(readProblem(run.failure, result.port));
         return;
     }
-    const std::vector<SettingDifference> differences = compareSettings(model, plan.newConfig, after);
+    result.readBack = run.readBack;
+    const std::vector<SettingDifference> &differences = run.differences;
     result.json.insert(QStringLiteral("differences"), differencesJson(differences));
     if (!differences.empty()) {
         result.exitCode = ReadBackDiffers;

@@ -42,7 +42,13 @@ public:
 
 PortResult readJob(JobSetup &setup, PortSession &session, const std::vector<int> &candidates);
 PortResult writeJob(JobSetup &setup, PortSession &session, const std::vector<int> &candidates);
+// A write on an ESC that CONNECT has found and read (the station's), its report in `reported`.
+PortResult writeConnected(JobSetup &setup, PortSession &session, const std::array<std::int16_t, 12> &reported,
+                          PortResult result);
 PortResult verifyJob(JobSetup &setup, PortSession &session, const std::vector<int> &candidates);
+
+// What a CONNECT came to, as the start of a port's result: the port and model, or the problem.
+PortResult connectionResult(const PortSession &session, const EscSession::Connection &found);
 
 // CONNECT and the settings read; the reported codes land in `reported`. An exit code; on
 // failure `result` holds the problem.

@@ -69,23 +69,24 @@ QString unkeptReport(int escType, const std::array<std::int16_t, 12> &report)
     if (document.document)
         return QString();
     QStringList codes;
-    for (int i = 0; i + 1 < settingsReplyLength(escType); ++i)
-        codes << hexByte(report[std::size_t(i)]);
+    for (const std::int16_t code : reportedCodes(escType, report))
+        codes << hexByte(code);
     return QStringLiteral("the settings before the write cannot be backed up (%1); note the codes the ESC "
                           "reported: %2")
             .arg(text(document.error), codes.join(QLatin1Char(' ')));
 }
 
-QString commandFailure(const WritePlan &plan, const EscSession::ProgramResult &run, bool badReply)
+QString commandFailure(const WritePlan &plan, const EscFailure &failure, int count)
 {
-    const PlannedCommand &command = plan.commands[std::size_t(run.failedElement)];
+    const PlannedCommand &command = plan.commands[std::size_t(failure.element)];
     const QString which = QStringLiteral("%1 (command %2 of %3, %4)")
                                   .arg(commandName(command))
-                                  .arg(run.failedElement + 1)
-                                  .arg(run.count)
+                                  .arg(failure.element + 1)
+                                  .arg(count)
                                   .arg(hexByte(command.code));
-    const bool first = run.failedElement == 0;
-    const bool last = run.failedElement + 1 == run.count;
+    const bool badReply = failure.is(EscFailure::Kind::BadReply);
+    const bool first = failure.element == 0;
+    const bool last = failure.element + 1 == count;
     QString tail = first ? (badReply ? QStringLiteral("the ones after it were not programmed.")
                                      : QStringLiteral("nothing was programmed."))
             : last       ? QStringLiteral("the settings before it were programmed.")
@@ -93,9 +94,9 @@ QString commandFailure(const WritePlan &plan, const EscSession::ProgramResult &r
     if (badReply) {
         return QStringLiteral("The ESC answered %1 with %2 instead of its echo %3; whether it stored it is not "
                               "known, %4")
-                .arg(which, hexByte(run.reply), hexByte(command.code), tail);
+                .arg(which, hexByte(failure.reply), hexByte(command.code), tail);
     }
-    return QStringLiteral("The ESC rejected %1: it answered %2 instead of 0x01; %3").arg(which, hexByte(run.reply), tail);
+    return QStringLiteral("The ESC rejected %1: it answered %2 instead of 0x01; %3").arg(which, hexByte(failure.reply), tail);
 }
 
 } // namespace orvesc::cli

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "escsession.h"
+#include "escfailure.h"
 #include "settingsplan.h"
 
 #include <QJsonArray>
@@ -34,6 +34,6 @@ QString plannedLine(const QString &port, const PlannedCommand &command,
 QString unkeptReport(int escType, const std::array<std::int16_t, 12> &report);
 
 // A command of the run that the ESC rejected or answered with something else than its echo.
-QString commandFailure(const WritePlan &plan, const EscSession::ProgramResult &run, bool badReply);
+QString commandFailure(const WritePlan &plan, const EscFailure &failure, int count);
 
 } // namespace orvesc::cli

@@ -6,9 +6,6 @@ namespace orvesc {
 
 namespace {
 
-constexpr char CR = '\r';
-constexpr char Bullet[] = "\xE2\x80\xA2";  // U+2022 in UTF-8
-
 std::uint8_t firstByte(const QByteArray &bytes)
 {
     return static_cast<std::uint8_t>(bytes.at(0));
@@ -16,56 +13,9 @@ std::uint8_t firstByte(const QByteArray &bytes)
 
 } // namespace
 
-EscExchanges::EscExchanges(SerialPort &port, Waiter &waiter, Messenger &messenger)
-    : m_port(port), m_waiter(waiter), m_messenger(messenger)
+EscExchanges::EscExchanges(SerialPort &port, Waiter &waiter)
+    : m_port(port), m_waiter(waiter)
 {
-}
-
-std::string EscExchanges::notFoundMessage()
-{
-    std::string text;
-    text += "Orvantis Controller Not Found!";
-    text += CR;
-    text += CR;
-    text += Bullet;
-    text += " Check the PC Cable Adapter's connector orientation at your ESC";
-    text += CR;
-    text += CR;
-    text += Bullet;
-    text += " Check Windows Device Manager to insure that device drivers for";
-    text += CR;
-    text += "  your USB Adapter cable are properly loaded, and that a Serial Port";
-    text += CR;
-    text += "  has been created by the USB adapter";
-    return text;
-}
-
-std::string EscExchanges::communicationError()
-{
-    return "Communication Error";
-}
-
-std::string EscExchanges::noPortMessage()
-{
-    return "No COM port is selected: the port list is empty, or the selected entry has no port "
-           "number (only the first ten listed ports can be used).";
-}
-
-std::string EscExchanges::withNote() const
-{
-    return m_notFoundNote.empty() ? std::string() : std::string(2, CR) + m_notFoundNote;
-}
-
-void EscExchanges::show(const std::string &text)
-{
-    m_messenger.beepAndShow(text);
-}
-
-void EscExchanges::show(const SerialError &error)
-{
-    m_failure = Failure::Serial;
-    m_errorNumber = error.number();
-    m_messenger.beepAndShow(error.description().toStdString());
 }
 
 void EscExchanges::closeQuietly()
@@ -77,23 +27,43 @@ void EscExchanges::closeQuietly()
     }
 }
 
+// Every failure closes the port first: no port stays open while the user reads why.
+EscFailure EscExchanges::failed(EscFailure::Kind kind)
+{
+    closeQuietly();
+    EscFailure failure = EscFailure::of(m_waiter.cancelled() ? EscFailure::Kind::Cancelled : kind);
+    failure.port = m_port.commPort();
+    return failure;
+}
+
+EscFailure EscExchanges::failed(const SerialError &error)
+{
+    closeQuietly();
+    EscFailure failure = m_waiter.cancelled() ? EscFailure::of(EscFailure::Kind::Cancelled)
+                                              : EscFailure::fromSerial(error);
+    failure.port = m_port.commPort();
+    return failure;
+}
+
 bool EscExchanges::byteWaiting() const
 {
     return m_port.inBufferCount() >= 1;
 }
 
-void EscExchanges::prepareCommands()
+EscFailure EscExchanges::prepareCommands()
 {
+    if (m_waiter.cancelled())
+        return failed(EscFailure::Kind::Cancelled);
     try {
         m_port.setPortOpen(true);
         m_port.input();
         m_port.setPortOpen(false);
         m_port.setInputLen(1);
         m_port.setInputMode(1);
-    } catch (const SerialError &) {
-        closeQuietly();
-        throw;
+    } catch (const SerialError &error) {
+        return failed(error);
     }
+    return {};
 }
 
 void EscExchanges::flushInput()
@@ -105,31 +75,13 @@ void EscExchanges::flushInput()
     m_port.setPortOpen(false);
 }
 
-EscExchanges::Identification EscExchanges::probe(int portNumber)
-{
-    return identifyOn(portNumber, false);
-}
-
 EscExchanges::Identification EscExchanges::identify(int portNumber)
 {
-    return identifyOn(portNumber, true);
-}
-
-EscExchanges::Identification EscExchanges::identifyOn(int portNumber, bool report)
-{
-    // Every failure closes the port before its message: no port stays open under a modal box.
-    m_failure = Failure::None;
-    m_errorNumber = 0;
-    const auto cancelled = [this] {
-        closeQuietly();
-        m_failure = Failure::Cancelled;
-        return Identification{0, Outcome::Cancelled};
-    };
     if (m_waiter.cancelled())
-        return cancelled();
+        return {0, failed(EscFailure::Kind::Cancelled)};
+    if (portNumber <= 0)
+        return {0, failed(EscFailure::Kind::NoPortSelected)};
     try {
-        if (portNumber <= 0)
-            throw SerialError(serialerror::NoSuchPort, QString::fromStdString(noPortMessage() + withNote()));
         m_port.setCommPort(portNumber);
         m_port.setSettings(QString::fromLatin1(LineSettings));
         flushInput();
@@ -139,51 +91,39 @@ EscExchanges::Identification EscExchanges::identifyOn(int portNumber, bool repor
         m_port.output(QByteArray(1, char(IdentifyRequest)));
         const auto elapsed = m_waiter.wait([this] { return byteWaiting(); }, IdentifyLimit);
         if (m_waiter.cancelled())
-            return cancelled();
+            return {0, failed(EscFailure::Kind::Cancelled)};
         const QByteArray reply = m_port.input();
         const int code = !reply.isEmpty() && isAcceptedModelCode(firstByte(reply))
                 ? firstByte(reply)
                 : 0;
-        closeQuietly();
         // A good code that came only as the second ran out still counts as no answer.
-        if (elapsed >= IdentifyLimit || code == 0) {
-            if (report)
-                show(notFoundMessage() + withNote());
-            return Identification{0, Outcome::NotFound};
-        }
-        return Identification{std::int16_t(code), Outcome::Identified};
-    } catch (const SerialError &error) {
+        if (elapsed >= IdentifyLimit || code == 0)
+            return {0, failed(EscFailure::Kind::NotFound)};
         closeQuietly();
-        m_failure = Failure::Serial;
-        m_errorNumber = error.number();
-        if (report && !m_waiter.cancelled())
-            show(error);
-        return Identification{0, Outcome::PortError};
+        return {std::int16_t(code), {}};
+    } catch (const SerialError &error) {
+        return {0, failed(error)};
     }
 }
 
-void EscExchanges::read_Config(std::array<std::int16_t, 12> &escConfig)
+EscFailure EscExchanges::read_Config(std::array<std::int16_t, 12> &escConfig)
 {
-    readSettings(escConfig, 11);
+    return readSettings(escConfig, 11);
 }
 
-void EscExchanges::read_Config2(std::array<std::int16_t, 12> &escConfig)
+EscFailure EscExchanges::read_Config2(std::array<std::int16_t, 12> &escConfig)
 {
-    readSettings(escConfig, 12);
+    return readSettings(escConfig, 12);
 }
 
-void EscExchanges::readSettings(std::array<std::int16_t, 12> &escConfig, int length)
+EscFailure EscExchanges::readSettings(std::array<std::int16_t, 12> &escConfig, int length)
 {
-    m_failure = Failure::None;
-    m_errorNumber = 0;
-    const auto fail = [&] {
-        closeQuietly();
+    const auto fail = [&](auto why) {
         escConfig[0] = 0;
-        if (m_waiter.cancelled())
-            m_failure = Failure::Cancelled;
+        return failed(why);
     };
     if (m_waiter.cancelled())
-        return fail();
+        return fail(EscFailure::Kind::Cancelled);
     try {
         flushInput();
         m_port.setInputLen(1);
@@ -200,26 +140,23 @@ void EscExchanges::readSettings(std::array<std::int16_t, 12> &escConfig, int len
                                      std::chrono::ceil<std::chrono::milliseconds>(SettingsLimit
                                                                                   - elapsed));
             if (m_waiter.cancelled())
-                return fail();
+                return fail(EscFailure::Kind::Cancelled);
             if (m_port.inBufferCount() > 0) {
                 const QByteArray byte = m_port.input();
                 if (!byte.isEmpty())
                     escConfig[std::size_t(stored++)] = firstByte(byte);
             }
         }
-        if (elapsed >= SettingsLimit || escConfig[std::size_t(length - 1)] != 1) {
-            fail();
-            m_failure = elapsed >= SettingsLimit ? Failure::TimedOut : Failure::BadReply;
-            show(communicationError());
-            return;
-        }
+        if (elapsed >= SettingsLimit)
+            return fail(EscFailure::Kind::TimedOut);
+        if (escConfig[std::size_t(length - 1)] != 1)
+            return fail(EscFailure::Kind::BadReply);
         closeQuietly();
+        if (escConfig[0] == 0)
+            return failed(EscFailure::Kind::EmptyReport);
+        return {};
     } catch (const SerialError &error) {
-        fail();
-        m_failure = Failure::Serial;
-        m_errorNumber = error.number();
-        if (!m_waiter.cancelled())
-            show(error);
+        return fail(error);
     }
 }
 
@@ -234,63 +171,39 @@ std::optional<QByteArray> EscExchanges::replyByte()
     return byte;
 }
 
-std::int16_t EscExchanges::send_Command(std::int16_t value)
+EscExchanges::CommandReply EscExchanges::send_Command(std::int16_t value)
 {
-    m_failure = Failure::None;
-    m_errorNumber = 0;
-    if (m_waiter.cancelled()) {
-        closeQuietly();
-        m_failure = Failure::Cancelled;
-        return 0;
+    if (m_waiter.cancelled())
+        return {0, failed(EscFailure::Kind::Cancelled)};
+    if (value < 0 || value > 255) {
+        EscFailure failure = failed(EscFailure::Kind::OutOfRange);
+        failure.sent = value;
+        return {0, failure};
     }
-    const auto timedOut = [this] {
-        closeQuietly();
-        m_failure = Failure::TimedOut;
-        show(communicationError());
-        return std::int16_t(0);
-    };
     try {
-        if (value < 0 || value > 255) {
-            throw SerialError(serialerror::CommandOutOfRange,
-                              QStringLiteral("The setting code %1 cannot be sent: a command is "
-                                             "one byte, 0 to 255. Nothing was sent to the ESC.")
-                                      .arg(value));
-        }
         const auto command = std::uint8_t(value);
         m_port.setPortOpen(true);
         m_port.output(QByteArray(1, char(command)));
 
         const std::optional<QByteArray> echo = replyByte();
-        if (!echo) {
-            closeQuietly();
-            m_failure = Failure::Cancelled;
-            return 0;
-        }
+        if (!echo)
+            return {0, failed(EscFailure::Kind::Cancelled)};
         if (echo->isEmpty())
-            return timedOut();
+            return {0, failed(EscFailure::Kind::TimedOut)};
         if (firstByte(*echo) != command) {
-            closeQuietly();
-            m_failure = Failure::BadReply;
-            return firstByte(*echo);
+            EscFailure failure = failed(EscFailure::Kind::BadReply);
+            failure.reply = firstByte(*echo);
+            return {std::int16_t(firstByte(*echo)), failure};
         }
-
         const std::optional<QByteArray> answer = replyByte();
-        if (!answer) {
-            closeQuietly();
-            m_failure = Failure::Cancelled;
-            return 0;
-        }
+        if (!answer)
+            return {0, failed(EscFailure::Kind::Cancelled)};
         if (answer->isEmpty())
-            return timedOut();
+            return {0, failed(EscFailure::Kind::TimedOut)};
         closeQuietly();
-        return firstByte(*answer);
+        return {std::int16_t(firstByte(*answer)), {}};
     } catch (const SerialError &error) {
-        closeQuietly();
-        m_failure = Failure::Serial;
-        m_errorNumber = error.number();
-        if (!m_waiter.cancelled())
-            show(error);
-        return 0;
+        return {0, failed(error)};
     }
 }
 

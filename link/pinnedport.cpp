@@ -54,17 +54,12 @@ int PinnedPort::currentNumber() const
     return 0;
 }
 
-QString PinnedPort::goneMessage() const
-{
-    return QStringLiteral("The ESC's port COM%1 (%2) is gone: %3").arg(m_number).arg(m_device, m_goneAdvice);
-}
-
 void PinnedPort::setPortOpen(bool open)
 {
     if (open && isPinned()) {
         const int number = currentNumber();
         if (number == 0)
-            throw SerialError(serialerror::PortGone, goneMessage());
+            throw SerialError(serialerror::PortGone, QString());
         if (number != m_inner.commPort())
             m_inner.setCommPort(number);
     } else if (open) {

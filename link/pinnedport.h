@@ -11,7 +11,7 @@ namespace orvesc {
 // first sets the COM number that names that device now, so a port scan that left the component
 // on another number, a renumbering after an adapter came or went, or a rescan never sends a byte
 // elsewhere; when no number names the device any more the open fails, saying so, and nothing is
-// sent. Every other call passes through unchanged.
+// sent (PortGone, which the caller words). Every other call passes through unchanged.
 class PinnedPort : public ForwardingPort
 {
 public:
@@ -31,9 +31,6 @@ public:
     void markGone() { m_gone = isPinned(); }
     // The COM number that names the pinned device now, or 0 when it is gone.
     int currentNumber() const;
-    // The last words of the message when the device is gone (the window: "press CONNECT").
-    void setGoneAdvice(const QString &advice) { m_goneAdvice = advice; }
-    QString goneMessage() const;
 
     void setPortOpen(bool open) override;
 
@@ -46,7 +43,6 @@ private:
     // What the last open while unpinned reached.
     int m_openedNumber = 0;
     QString m_openedDevice;
-    QString m_goneAdvice = QStringLiteral("plug the cable in again and press CONNECT.");
 };
 
 } // namespace orvesc

@@ -2,7 +2,9 @@
 
 #include "backupkeeper.h"
 #include "escprotocol.h"
-#include "messenger.h"
+#include "heldport.h"
+#include "pinnedport.h"
+#include "portmap.h"
 #include "waiter.h"
 
 #include <algorithm>
@@ -10,122 +12,176 @@
 
 namespace orvesc {
 
-EscSession::EscSession(SerialPort &port, const PortMap &map, Waiter &waiter, Messenger &messenger)
-    : m_pin(port, map), m_waiter(waiter), m_exchanges(m_pin, waiter, messenger)
+EscSession::EscSession(SerialPort &port, const PortMap &map, Waiter &waiter, bool holdOpen)
+    : m_map(map),
+      m_held(holdOpen ? std::make_unique<HeldPort>(port) : nullptr),
+      m_pin(std::make_unique<PinnedPort>(m_held ? *m_held : port, map)),
+      m_waiter(waiter),
+      m_exchanges(std::make_unique<EscExchanges>(*m_pin, waiter))
 {
 }
 
-void EscSession::beginConnect()
+EscSession::~EscSession() = default;
+
+int EscSession::portNumber() const
 {
-    m_model = 0;
-    m_pin.unpin();
+    return m_pin->pinnedNumber();
 }
 
-EscSession::Identification EscSession::probe(int number)
+QString EscSession::portDevice() const
+{
+    return m_pin->pinnedDevice();
+}
+
+void EscSession::portsChanged()
+{
+    if (m_pin->isPinned() && m_pin->currentNumber() == 0)
+        m_pin->markGone();
+}
+
+// A failure names the port it happened on: the pinned device as CONNECT found it, or the number
+// the exchange used.
+EscFailure EscSession::located(EscFailure failure) const
+{
+    if (m_pin->isPinned()) {
+        failure.port = m_pin->pinnedNumber();
+        failure.device = m_pin->pinnedDevice();
+    } else if (failure.port > 0 && failure.device.isEmpty()) {
+        failure.device = m_map.device(failure.port);
+    }
+    return failure;
+}
+
+bool EscSession::probe(int number)
 {
     // A probe belongs to a search: until the next identification no port is the ESC's.
-    beginConnect();
-    return m_exchanges.probe(number);
-}
-
-EscSession::Identification EscSession::identify(int number)
-{
     m_model = 0;
-    m_pin.unpin();
-    const Identification found = m_exchanges.identify(number);
-    if (found.outcome == EscExchanges::Outcome::Identified && m_pin.pin(number))
-        m_model = found.code;
-    return found;
+    m_pin->unpin();
+    return m_exchanges->identify(number).identified();
 }
 
-int EscSession::search(std::size_t count, const std::function<bool(std::size_t)> &probeAt)
+EscSession::Connection EscSession::connect(const std::vector<int> &candidates, const ConnectOptions &options)
 {
-    std::size_t i = 0;
-    for (; i < count; ++i) {
-        if (probeAt(i) || m_waiter.cancelled())
-            break;
-    }
-    return count == 0 ? -1 : int(std::min(i, count - 1));
-}
-
-EscSession::Identification EscSession::connect(const std::vector<int> &candidates,
-                                               const std::function<void(std::size_t)> &probing)
-{
-    beginConnect();
-    const int at = search(candidates.size(), [&](std::size_t i) {
-        if (probing)
-            probing(i);
-        return probe(candidates[i]).outcome == EscExchanges::Outcome::Identified;
-    });
-    if (at < 0)
-        return Identification{0, EscExchanges::Outcome::NotFound};
-    if (m_waiter.cancelled())
-        return Identification{0, EscExchanges::Outcome::Cancelled};
-    return identify(candidates[std::size_t(at)]);
-}
-
-bool EscSession::readSettings(std::array<std::int16_t, 12> &escConfig)
-{
-    if (settingsReplyLength(m_model) == 12)
-        m_exchanges.read_Config2(escConfig);
-    else
-        m_exchanges.read_Config(escConfig);
-    return escConfig[0] > 0;
-}
-
-EscSession::ProgramResult EscSession::program(const std::array<std::int16_t, 10> &newConfig,
-                                              const std::function<void(int)> &accepted)
-{
-    ProgramResult result;
-    result.count = programmedCommandCount(m_model);
-    try {
-        m_exchanges.prepareCommands();
-    } catch (const SerialError &error) {
-        result.outcome = ProgramResult::Outcome::Failed;
-        if (!m_waiter.cancelled())
-            m_exchanges.reportFailure(error);
+    Connection result;
+    m_model = 0;
+    m_pin->unpin();
+    if (candidates.empty()) {
+        result.failure = EscFailure::of(EscFailure::Kind::NoPortListed);
+        result.failure.unopened = options.unopened;
         return result;
     }
-    for (int k = 0; k < result.count; ++k) {
-        const std::int16_t reply = m_exchanges.send_Command(newConfig[std::size_t(k)]);
-        if (m_waiter.cancelled()) {
-            result.outcome = ProgramResult::Outcome::Cancelled;
-            return result;
+    std::size_t at = 0;
+    if (!options.searched) {
+        for (; at < candidates.size(); ++at) {
+            if (options.probing)
+                options.probing(at);
+            if (probe(candidates[at]) || m_waiter.cancelled())
+                break;
         }
-        // A 1 that came instead of the echo is no acceptance: the ESC broke the protocol.
-        if (reply != 1 || m_exchanges.lastFailure() != EscExchanges::Failure::None) {
-            result.failedElement = k;
-            result.reply = reply;
-            result.outcome = m_exchanges.lastFailure() == EscExchanges::Failure::None
-                    ? ProgramResult::Outcome::Rejected
-                    : ProgramResult::Outcome::Failed;
-            return result;
-        }
-        if (accepted)
-            accepted(k);
+        at = std::min(at, candidates.size() - 1);
     }
-    m_waiter.wait([] { return false; }, std::chrono::seconds(1));
-    if (m_waiter.cancelled())
-        result.outcome = ProgramResult::Outcome::Cancelled;
+    result.position = int(at);
+    if (m_waiter.cancelled()) {
+        result.failure = EscFailure::of(EscFailure::Kind::Cancelled);
+        return result;
+    }
+
+    const EscExchanges::Identification found = m_exchanges->identify(candidates[at]);
+    if (!found.identified()) {
+        result.failure = located(found.failure);
+        result.failure.searched = int(candidates.size());
+        result.failure.unopened = options.unopened;
+        return result;
+    }
+    if (!m_pin->pin(candidates[at])) {
+        // The device behind the number could not be told: no later exchange may go unpinned.
+        result.failure = located(EscFailure::of(EscFailure::Kind::PortGone));
+        result.failure.port = candidates[at];
+        return result;
+    }
+    m_model = found.code;
+    result.model = found.code;
+
+    if (!options.read)
+        return result;
+    result.failure = readInto(result.report);
+    if (!result.failure && options.backUp)
+        result.backup = backUp(result.report);
     return result;
 }
 
-std::optional<std::vector<SettingDifference>>
-EscSession::readBack(const std::array<std::int16_t, 10> &expected, std::array<std::int16_t, 12> *report)
+EscFailure EscSession::readInto(std::array<std::int16_t, 12> &codes)
 {
-    // A record of its own: the caller's EscConfig keeps what CONNECT left in it.
-    std::array<std::int16_t, 12> reported{};
-    const bool read = readSettings(reported);
-    if (report)
-        *report = reported;
-    if (!read)
-        return std::nullopt;
-    return compareSettings(m_model, expected, reported);
+    const EscFailure failure = settingsReplyLength(m_model) == 12 ? m_exchanges->read_Config2(codes)
+                                                                  : m_exchanges->read_Config(codes);
+    return failure ? located(failure) : failure;
+}
+
+EscSession::Report EscSession::read()
+{
+    Report result;
+    result.failure = readInto(result.codes);
+    return result;
 }
 
 BackupOutcome EscSession::backUp(const std::array<std::int16_t, 12> &report)
 {
-    return m_keeper ? m_keeper->keep(m_model, report) : BackupOutcome();
+    return m_keeper && m_model > 0 ? m_keeper->keep(m_model, report) : BackupOutcome();
+}
+
+EscSession::Programming EscSession::program(const std::array<std::int16_t, 10> &newConfig,
+                                            const ProgramOptions &options)
+{
+    Programming result;
+    result.count = programmedCommandCount(m_model);
+    if (const EscFailure flushed = m_exchanges->prepareCommands()) {
+        result.failure = located(flushed);
+        return result;
+    }
+    for (int k = 0; k < result.count; ++k) {
+        const std::int16_t code = newConfig[std::size_t(k)];
+        const EscExchanges::CommandReply answer = m_exchanges->send_Command(code);
+        EscFailure failure = answer.failure;
+        // A 1 that came instead of the echo is no acceptance: the ESC broke the protocol.
+        if (!failure && answer.reply != 1) {
+            failure = EscFailure::of(EscFailure::Kind::Rejected);
+            failure.reply = answer.reply;
+        }
+        if (failure) {
+            result.failure = located(failure);
+            if (!failure.is(EscFailure::Kind::Cancelled)) {
+                result.failure.element = k;
+                result.failure.sent = code;
+            }
+            return result;
+        }
+        if (options.accepted)
+            options.accepted(k);
+    }
+    m_waiter.wait([] { return false; }, std::chrono::seconds(1));
+    if (m_waiter.cancelled()) {
+        result.failure = EscFailure::of(EscFailure::Kind::Cancelled);
+        return result;
+    }
+    result.programmed = true;
+    if (options.stored)
+        options.stored();
+    if (!options.readBack)
+        return result;
+    // A record of its own: what CONNECT reported stays as it was.
+    result.failure = readInto(result.readBack);
+    if (!result.failure)
+        result.differences = compareSettings(m_model, newConfig, result.readBack);
+    return result;
+}
+
+EscSession::Comparison EscSession::compare(const std::array<std::int16_t, 10> &expected)
+{
+    Comparison result;
+    result.failure = readInto(result.report);
+    if (!result.failure)
+        result.differences = compareSettings(m_model, expected, result.report);
+    return result;
 }
 
 } // namespace orvesc

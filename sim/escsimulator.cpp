@@ -364,7 +364,15 @@ std::string EscSimulator::linkPath() const
 
 int EscSimulator::modelCode() const
 {
+    std::lock_guard<std::mutex> lock(m_state->mutex);
     return m_state->options.modelCode;
+}
+
+void EscSimulator::replaceEsc(int modelCode, std::optional<EscSettings> settings)
+{
+    std::lock_guard<std::mutex> lock(m_state->mutex);
+    m_state->options.modelCode = modelCode;
+    m_state->settings = settings.value_or(factorySettings(modelCode));
 }
 
 EscSettings EscSimulator::settings() const

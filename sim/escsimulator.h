@@ -110,6 +110,9 @@ public:
     std::string linkPath() const;
 
     int modelCode() const;
+    // Another ESC on the same cable: the adapter and its device stay, the model and settings are
+    // the new ESC's (its factory settings when not given).
+    void replaceEsc(int modelCode, std::optional<EscSettings> settings = std::nullopt);
     // The settings the ESC keeps now (changed by accepted commands).
     EscSettings settings() const;
 

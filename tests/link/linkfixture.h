@@ -25,11 +25,6 @@ Q_DECLARE_METATYPE(orvesc::sim::Faults)
 
 namespace orvesc::test {
 
-using Texts = std::vector<std::string>;
-
-// The texts shown: none for an empty text, else that one.
-inline Texts shown(const QString &text) { return text.isEmpty() ? Texts{} : Texts{text.toStdString()}; }
-
 // The folder's links and no system port: nothing outside the folder is ever opened.
 inline PortMap portMap(const SimFolder &folder) { return PortMap(folder.path(), {}); }
 
@@ -52,8 +47,7 @@ struct Rig
     sim::EscSimulator &esc;
     SystemSerialComponent port{portMap(folder)};
     EventLoopWaiter waiter;
-    RecordingMessenger messages;
-    EscExchanges exchanges{port, waiter, messages};
+    EscExchanges exchanges{port, waiter};
 };
 
 // Another program holding a device open, as a terminal program would.

@@ -6,29 +6,22 @@
 using namespace orvesc;
 using namespace std::chrono_literals;
 using test::faults;
-using test::Texts;
-using Outcome = EscExchanges::Outcome;
+using Kind = EscFailure::Kind;
 using Bytes = QList<int>;
 using Config = QList<int>;
 using Replies = QList<QPair<int, int>>;  // ms after the request, byte
 
 namespace {
 
-// The not-found message as the ESC family's users know it, character for character.
-const std::string NotFound = "Orvantis Controller Not Found!\r\r"
-                             "\xE2\x80\xA2 Check the PC Cable Adapter's connector orientation at your ESC\r\r"
-                             "\xE2\x80\xA2 Check Windows Device Manager to insure that device drivers for\r"
-                             "  your USB Adapter cable are properly loaded, and that a Serial Port\r"
-                             "  has been created by the USB adapter";
-const QString CommunicationError = QStringLiteral("Communication Error");
 const QString Lost = QStringLiteral("The connection to COM1 (%1) was lost: the USB adapter may have been unplugged.");
 constexpr int Untouched = 77;
 
-// An identification and what identify shows of it (%1 the device, %2 the holder); probe shows nothing.
+// An identification and its failure: the kind and, for the component's, its words (%1 the device,
+// %2 the holder).
 struct Identify
 {
     sim::Faults escFaults;
-    Outcome outcome;
+    Kind kind;
     int code = 0;
     QString message{};
     int minMs = 0;
@@ -43,7 +36,8 @@ struct Exchange
     int value;
     sim::Faults escFaults;
     Config expected;
-    QString message{};  // %1 the device
+    Kind kind = Kind::None;
+    QString message{};  // the component's words, %1 the device
 };
 
 // The settings as read, each element not received left as it was.
@@ -61,53 +55,48 @@ Q_DECLARE_METATYPE(Exchange)
     QVERIFY2((clock).elapsed() >= (minMs) && (clock).elapsed() < (minMs) + (spanMs),                  \
              qPrintable(QString::number((clock).elapsed()) + " ms"))
 
-// Identification, settings reads and commands, judged by what the ESC received and the user was shown.
+// Identification, settings reads and commands, judged by what the ESC received and the failure returned.
 class TestEscExchanges : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void identifyIsSilentOnlyWhenProbing_data()
+    void identificationsEndAsTheEscAnswers_data()
     {
         QTest::addColumn<Identify>("row");
-        const QString notFound = QString::fromStdString(NotFound);
-        const QString noPort = QString::fromStdString(EscExchanges::noPortMessage());
         const auto replying = [](int code) { return faults([&](auto &f) { f.identifyByte = std::uint8_t(code); }); };
         for (int code : {37, 47, 177, 227})
-            QTest::addRow("%d accepted", code) << Identify{replying(code), Outcome::Identified, code};
+            QTest::addRow("%d accepted", code) << Identify{replying(code), Kind::None, code};
         for (int code : {0, 36, 48, 85, 176, 228})
-            QTest::addRow("%d refused", code) << Identify{replying(code), Outcome::NotFound, 0, notFound};
-        QTest::newRow("no reply")
-                << Identify{faults([](auto &f) { f.silent = true; }), Outcome::NotFound, 0, notFound, 1000};
-        QTest::newRow("held by another program") << Identify{{}, Outcome::PortError, 0,
+            QTest::addRow("%d refused", code) << Identify{replying(code), Kind::NotFound};
+        QTest::newRow("no reply") << Identify{faults([](auto &f) { f.silent = true; }), Kind::NotFound, 0, {}, 1000};
+        QTest::newRow("held by another program") << Identify{{}, Kind::PortUnavailable, 0,
                 QStringLiteral("COM1 (%1) is in use by another program (orvesc-test-portholder, process %2). "
                                "Close that program, or choose another port."), 0, 1, true};
-        QTest::newRow("list position without a port") << Identify{{}, Outcome::PortError, 0, noPort, 0, 0};
-        QTest::newRow("negative port number") << Identify{{}, Outcome::PortError, 0, noPort, 0, -1};
+        QTest::newRow("list position without a port") << Identify{{}, Kind::NoPortSelected, 0, {}, 0, 0};
+        QTest::newRow("negative port number") << Identify{{}, Kind::NoPortSelected, 0, {}, 0, -1};
         QTest::newRow("line dropped during the exchange")
-                << Identify{faults([](auto &f) { f.dropAfterBytes = 1; }), Outcome::PortError, 0, Lost};
+                << Identify{faults([](auto &f) { f.dropAfterBytes = 1; }), Kind::PortGone, 0, Lost};
     }
-    void identifyIsSilentOnlyWhenProbing()
+    void identificationsEndAsTheEscAnswers()
     {
         QFETCH(Identify, row);
         SKIP_ON_WINDOWS_IF(row.held || row.escFaults.dropAfterBytes > 0, "no named holder, no lost pseudo-terminal");
-        for (const bool report : {false, true}) {
-            test::Rig rig(row.escFaults);
-            const auto holder = row.held ? std::make_unique<test::PortHolder>(rig.device()) : nullptr;
-            QVERIFY(!holder || holder->held());
-            QElapsedTimer clock;
-            clock.start();
-            const auto result = report ? rig.exchanges.identify(row.portNumber) : rig.exchanges.probe(row.portNumber);
-            QVERIFY_MS(clock, row.minMs, 900);
-            QCOMPARE(result.code, row.code);
-            QCOMPARE(result.outcome, row.outcome);
-            QVERIFY(!rig.port.portOpen());
-            QCOMPARE(test::received(rig.esc), row.portNumber == 1 && !row.held ? Bytes{0x00} : Bytes{});
-            // Exact: the tool never names itself, though its simulator holds the terminal too.
-            const QString expected = QString(row.message).replace(QLatin1String("%1"), rig.device())
-                    .replace(QLatin1String("%2"), QString::number(row.held ? holder->pid() : 0));
-            QCOMPARE(rig.messages.texts(), report ? test::shown(expected) : Texts{});
-        }
+        test::Rig rig(row.escFaults);
+        const auto holder = row.held ? std::make_unique<test::PortHolder>(rig.device()) : nullptr;
+        QVERIFY(!holder || holder->held());
+        QElapsedTimer clock;
+        clock.start();
+        const auto result = rig.exchanges.identify(row.portNumber);
+        QVERIFY_MS(clock, row.minMs, 900);
+        QCOMPARE(result.code, row.code);
+        QCOMPARE(result.failure.kind, row.kind);
+        QVERIFY(!rig.port.portOpen());
+        QCOMPARE(test::received(rig.esc), row.portNumber == 1 && !row.held ? Bytes{0x00} : Bytes{});
+        // Exact: the tool never names itself, though its simulator holds the terminal too.
+        const QString expected = QString(row.message).replace(QLatin1String("%1"), rig.device())
+                .replace(QLatin1String("%2"), QString::number(row.held ? holder->pid() : 0));
+        QCOMPARE(result.failure.serial ? result.failure.serial->description() : QString(), expected);
     }
 
     // On the waiter's clock a limit is neither cut short nor overrun, and silence costs a few waits.
@@ -143,20 +132,25 @@ private slots:
         fuzz::VirtualTime time;
         fuzz::ScriptedPort port(time);
         fuzz::VirtualWaiter waiter(time, port);
-        RecordingMessenger messenger;
-        EscExchanges exchanges(port, waiter, messenger);
+        EscExchanges exchanges(port, waiter);
         port.begin(script);
         waiter.begin(script);
         std::array<std::int16_t, 12> config{};
-        if (exchange == QLatin1String("identify"))
-            config[0] = exchanges.identify(1).code;
-        else if (exchange == QLatin1String("settings"))
-            exchanges.read_Config(config);
-        else
-            config[0] = exchanges.send_Command(161);
+        EscFailure failure;
+        if (exchange == QLatin1String("identify")) {
+            const auto found = exchanges.identify(1);
+            config[0] = found.code;
+            failure = found.failure;
+        } else if (exchange == QLatin1String("settings")) {
+            failure = exchanges.read_Config(config);
+        } else {
+            const auto answer = exchanges.send_Command(161);
+            config[0] = answer.reply;
+            failure = answer.failure;
+        }
 
         QCOMPARE(config[0], result);
-        QCOMPARE(messenger.texts().size(), std::size_t(result == 0));
+        QCOMPARE(bool(failure), result == 0);
         QVERIFY(!port.portOpen());
         QVERIFY2(time.now <= 5s, "an exchange waited on past its limit");
         QVERIFY2(waiter.waits() <= replies.size() + 1, "an exchange spun instead of waiting");
@@ -173,25 +167,25 @@ private slots:
                 << Exchange{183, 160, faults([](auto &f) { f.extraBytes = {9}; }), twelve};
         QTest::newRow("closing byte 0") << Exchange{38, 160, faults([](auto &f) { f.closingByte = 0; }),
                                                     upTo({0, 38, 48, 56, 65, 81, 98, 112, 128, 144, 0}),
-                                                    CommunicationError};
-        // No message here: the caller sees element 0 at 0 and takes the read as failed.
-        QTest::newRow("first byte 0") << Exchange{38, 0, {}, upTo({0, 38, 48, 56, 65, 81, 98, 112, 128, 144, 1})};
+                                                    Kind::BadReply};
+        QTest::newRow("first byte 0") << Exchange{38, 0, {}, upTo({0, 38, 48, 56, 65, 81, 98, 112, 128, 144, 1}),
+                                                  Kind::EmptyReport};
         QTest::newRow("read, line dropped")
-                << Exchange{38, 160, faults([](auto &f) { f.dropAfterBytes = 1; }), upTo({0}), Lost};
+                << Exchange{38, 160, faults([](auto &f) { f.dropAfterBytes = 1; }), upTo({0}), Kind::PortGone, Lost};
 
-        const auto tooBig = [](int v) {
-            return QStringLiteral("The setting code %1 cannot be sent: a command is one byte, 0 to 255. "
-                                  "Nothing was sent to the ESC.").arg(v);
-        };
         QTest::newRow("161 echoed and accepted") << Exchange{0, 161, {}, {1}};
+        // Whether an answer accepts the command is the session's to judge.
         QTest::newRow("161 echoed and refused") << Exchange{0, 161, faults([](auto &f) { f.rejectCommand = 1; }), {0}};
-        QTest::newRow("1 without echo") << Exchange{0, 161, faults([](auto &f) { f.answerWithoutEcho = true; }), {1}};
+        QTest::newRow("1 without echo") << Exchange{0, 161, faults([](auto &f) { f.answerWithoutEcho = true; }), {1},
+                                                   Kind::BadReply};
         QTest::newRow("0 without echo ends at once")
-                << Exchange{0, 161, faults([](auto &f) { f.answerWithoutEcho = true, f.rejectCommand = 1; }), {0}};
+                << Exchange{0, 161, faults([](auto &f) { f.answerWithoutEcho = true, f.rejectCommand = 1; }), {0},
+                            Kind::BadReply};
         // The identify request draws one byte, not an echo: that byte is the result.
-        QTest::newRow("5 instead of the echo") << Exchange{0, 0, faults([](auto &f) { f.identifyByte = 5; }), {5}};
-        QTest::newRow("300 is no byte") << Exchange{0, 300, {}, {0}, tooBig(300)};
-        QTest::newRow("-1 is no byte") << Exchange{0, -1, {}, {0}, tooBig(-1)};
+        QTest::newRow("5 instead of the echo") << Exchange{0, 0, faults([](auto &f) { f.identifyByte = 5; }), {5},
+                                                          Kind::BadReply};
+        QTest::newRow("300 is no byte") << Exchange{0, 300, {}, {0}, Kind::OutOfRange};
+        QTest::newRow("-1 is no byte") << Exchange{0, -1, {}, {0}, Kind::OutOfRange};
     }
     void readsAndCommandsEndAsTheEscAnswers()
     {
@@ -204,16 +198,20 @@ private slots:
         escConfig.fill(Untouched);
         QElapsedTimer clock;
         clock.start();
-        if (command)
-            escConfig[0] = rig.exchanges.send_Command(std::int16_t(row.value));
-        else if (row.model == 183)
-            rig.exchanges.read_Config2(escConfig);
-        else
-            rig.exchanges.read_Config(escConfig);
+        EscFailure failure;
+        if (command) {
+            const auto answer = rig.exchanges.send_Command(std::int16_t(row.value));
+            escConfig[0] = answer.reply;
+            failure = answer.failure;
+        } else {
+            failure = row.model == 183 ? rig.exchanges.read_Config2(escConfig) : rig.exchanges.read_Config(escConfig);
+        }
         QVERIFY_MS(clock, 0, 900);
 
         QCOMPARE(Config(escConfig.begin(), escConfig.begin() + (command ? 1 : 12)), row.expected);
-        QCOMPARE(rig.messages.texts(), test::shown(QString(row.message).replace(QLatin1String("%1"), rig.device())));
+        QCOMPARE(failure.kind, row.kind);
+        QCOMPARE(failure.serial ? failure.serial->description() : QString(),
+                 QString(row.message).replace(QLatin1String("%1"), rig.device()));
         QVERIFY(!rig.port.portOpen());
         QTest::qWait(20);
         const bool sent = !command || (row.value >= 0 && row.value <= 255);
@@ -227,19 +225,19 @@ private slots:
             f.replyDelayMs = 1080;
             f.extraBytes = {38};
         }));
-        QCOMPARE(rig.exchanges.probe(1).outcome, Outcome::NotFound);
+        QCOMPARE(rig.exchanges.identify(1).failure.kind, Kind::NotFound);
         QTest::qWait(300);
         rig.esc.setFaults(faults([](auto &f) { f.identifyByte = 85; }));
-        QCOMPARE(rig.exchanges.probe(1).outcome, Outcome::NotFound);
+        QCOMPARE(rig.exchanges.identify(1).failure.kind, Kind::NotFound);
 
         // Commands follow one another with no flush of their own between them.
         rig.esc.setFaults(faults([](auto &f) { f.replyDelayMs = 1080; }));
-        QCOMPARE(rig.exchanges.send_Command(161), std::int16_t(0));
+        QCOMPARE(rig.exchanges.send_Command(161).failure.kind, Kind::TimedOut);
         QTest::qWait(300);
         rig.esc.setFaults({});
-        QCOMPARE(rig.exchanges.send_Command(160), std::int16_t(1));
-
-        QCOMPARE(rig.messages.texts(), Texts{CommunicationError.toStdString()});
+        const auto answer = rig.exchanges.send_Command(160);
+        QCOMPARE(answer.reply, std::int16_t(1));
+        QVERIFY(!answer.failure);
         QCOMPARE(test::received(rig.esc), (Bytes{0x00, 0x00, 161, 160}));
     }
 
@@ -249,18 +247,16 @@ private slots:
         QTimer::singleShot(100, this, [&] { rig.waiter.cancel(); });
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(rig.exchanges.identify(1).outcome, Outcome::Cancelled);
+        QCOMPARE(rig.exchanges.identify(1).failure.kind, Kind::Cancelled);
         QVERIFY_MS(clock, 0, 800);
         QVERIFY(!rig.port.portOpen());
 
         std::array<std::int16_t, 12> escConfig;
         escConfig.fill(7);
-        rig.exchanges.read_Config(escConfig);
+        QCOMPARE(rig.exchanges.read_Config(escConfig).kind, Kind::Cancelled);
         QCOMPARE(escConfig[0], std::int16_t(0));
-        QCOMPARE(rig.exchanges.send_Command(161), std::int16_t(0));
-        QCOMPARE(rig.exchanges.probe(1).outcome, Outcome::Cancelled);
+        QCOMPARE(rig.exchanges.send_Command(161).failure.kind, Kind::Cancelled);
         QVERIFY(!rig.port.portOpen());
-        QVERIFY(rig.messages.texts().empty());
         QTest::qWait(20);
         QCOMPARE(test::received(rig.esc), Bytes{0x00});
     }

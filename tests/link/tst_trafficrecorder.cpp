@@ -54,16 +54,16 @@ private slots:
         const int model = exchange == QLatin1String("settings") ? 182 : 38;
         Rig rig(escFaults, model);
         TrafficRecorder recorder(rig.port);
-        EscExchanges exchanges(recorder, rig.waiter, rig.messages);
+        EscExchanges exchanges(recorder, rig.waiter);
         if (exchange == QLatin1String("missing")) {
             for (int number : {2, 3, 4, 5, 7, 8})
                 QVERIFY_THROWS_EXCEPTION(SerialError, recorder.setCommPort(number));
         } else {
-            QCOMPARE(exchanges.probe(1).code, escFaults.identifyByte ? 0 : model);
+            QCOMPARE(exchanges.identify(1).code, escFaults.identifyByte ? 0 : model);
             recorder.clear();
             if (exchange == QLatin1String("identify")) {
-                exchanges.probe(1);
-                exchanges.probe(1);
+                exchanges.identify(1);
+                exchanges.identify(1);
             } else if (exchange == QLatin1String("settings")) {
                 std::array<std::int16_t, 12> config{};
                 exchanges.read_Config2(config);

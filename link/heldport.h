@@ -4,7 +4,7 @@
 
 #include <memory>
 
-namespace orvesc::cli {
+namespace orvesc {
 
 // The station's one port, held open for the whole run: the exchanges still open and close it as
 // they always do, but only the first open reaches the system. Each open would otherwise take Qt's
@@ -31,4 +31,4 @@ private:
     bool m_open = false;  // as the exchanges see it
 };
 
-} // namespace orvesc::cli
+} // namespace orvesc

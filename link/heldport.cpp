@@ -1,6 +1,6 @@
 #include "heldport.h"
 
-namespace orvesc::cli {
+namespace orvesc {
 
 namespace {
 
@@ -105,4 +105,4 @@ int HeldPort::inBufferCount() const
     return closingOnFailure(m_inner, [this] { return m_inner.inBufferCount(); });
 }
 
-} // namespace orvesc::cli
+} // namespace orvesc
