@@ -1,0 +1,218 @@
+#include "escsession.h"
+#include "failuretext.h"
+#include "memoryesc.h"
+#include "portmap.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace orvesc;
+using Kind = EscFailure::Kind;
+using Bytes = std::vector<std::uint8_t>;
+
+namespace {
+
+// What an ESC of a model does wrong, and what CONNECT or PROGRAM then sends and returns.
+struct Row
+{
+    int model = 38;
+    std::function<void(test::MemoryEsc &)> setUp;
+    Kind kind = Kind::None;
+    Bytes sent;
+    int element = -1;  // the command that failed, or the count when none did
+    bool fails() const { return kind != Kind::None; }
+};
+
+// The command codes of every setting at its factory entry, as the lists would send them.
+std::array<std::int16_t, 10> factoryCommands(int model)
+{
+    const sim::EscSettings settings = sim::factorySettings(model);
+    std::array<std::int16_t, 10> codes{};
+    for (std::size_t k = 0; k < codes.size(); ++k)
+        codes[k] = settings[k < 2 ? k : k + 1];  // NewConfig skips the nickel cutoff
+    return codes;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Row)
+Q_DECLARE_METATYPE(EscFailure)
+
+// The engine on an ESC in memory: every failure kind and every model-range edge, judged by the
+// bytes sent and the value returned.
+class TestEscSession : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_folder;
+    test::MemoryEsc m_esc;
+    test::InstantWaiter m_waiter;
+    std::unique_ptr<PortMap> m_map;
+    std::unique_ptr<EscSession> m_session;
+
+private slots:
+    void init()
+    {
+        // COM1 and COM2 are links to "devices" that exist, as a port-link folder holds them.
+        for (const char *name : {"com1", "com2"}) {
+            QFile(m_folder.filePath(QStringLiteral("dev-%1").arg(QLatin1String(name)))).open(QIODevice::WriteOnly);
+            QFile::link(m_folder.filePath(QStringLiteral("dev-%1").arg(QLatin1String(name))),
+                        m_folder.filePath(QLatin1String(name)));
+        }
+        m_esc = test::MemoryEsc();
+        m_waiter = test::InstantWaiter();
+        m_map = std::make_unique<PortMap>(m_folder.path(), QStringList());
+        m_session = std::make_unique<EscSession>(m_esc, *m_map, m_waiter);
+    }
+
+    void connect_data()
+    {
+        QTest::addColumn<Row>("row");
+        const Bytes found{0x00, 0x00, 0x02};
+        for (int model : {37, 47, 177, 181, 182, 224, 225, 227})
+            QTest::addRow("model %d", model) << Row{model, {}, Kind::None, found};
+        QTest::newRow("code 48 is no model") << Row{48, {}, Kind::NotFound, {0x00, 0x00}};
+        QTest::newRow("silent") << Row{38, [](auto &e) { e.faults.silent = true; }, Kind::NotFound, {0x00, 0x00}};
+        QTest::newRow("busy") << Row{38, [](auto &e) { e.openFails = serialerror::PortInUse; }, Kind::PortUnavailable, {}};
+        QTest::newRow("reply cut short") << Row{38, [](auto &e) { e.faults.settingsBytes = 7; }, Kind::TimedOut, found};
+        QTest::newRow("closing byte 0") << Row{182, [](auto &e) { e.faults.closingByte = 0; }, Kind::BadReply, found};
+        QTest::newRow("model element 0") << Row{38, [](auto &e) { e.settings[0] = 0; }, Kind::EmptyReport, found};
+        QTest::newRow("cancelled in the probe") << Row{38, [](auto &) {}, Kind::Cancelled, {0x00}};
+    }
+    void connect()
+    {
+        QFETCH(Row, row);
+        m_esc.model = row.model;
+        m_esc.settings = sim::factorySettings(row.model);
+        if (row.setUp)
+            row.setUp(m_esc);
+        if (row.kind == Kind::Cancelled)
+            m_waiter.cancelAtWait = 0;
+        const EscSession::Connection found = m_session->connect({1}, {});
+        QCOMPARE(m_esc.written, row.sent);
+        QCOMPARE(found.failure.kind, row.kind);
+        const bool identified = row.kind == Kind::None || row.sent.size() == 3;
+        QCOMPARE(found.model, identified ? row.model : 0);
+        QCOMPARE(m_session->portNumber(), identified ? 1 : 0);
+        if (!row.fails())
+            QCOMPARE(found.report[std::size_t(sim::settingsReplyLength(row.model) - 1)], 1);
+        QVERIFY(!m_esc.portOpen());
+    }
+
+    void searchWithoutPorts()
+    {
+        QCOMPARE(m_session->connect({}, {}).failure.kind, Kind::NoPortListed);
+        QCOMPARE(m_session->connect({0}, {}).failure.kind, Kind::NoPortSelected);
+        QVERIFY(m_esc.written.empty());
+    }
+
+    void program_data()
+    {
+        QTest::addColumn<Row>("row");
+        for (int model : {38, 181, 182, 223, 224}) {
+            const int count = model > 181 && model < 224 ? 10 : 9;
+            QTest::addRow("model %d: %d commands", model, count)
+                    << Row{model, [](auto &e) { e.acceptsEvery = true; }, Kind::None, {}, count};
+        }
+        QTest::newRow("rejected") << Row{38, [](auto &e) { e.faults.rejectCommand = 3; }, Kind::Rejected, {}, 2};
+        QTest::newRow("no echo") << Row{38, [](auto &e) { e.faults.answerWithoutEcho = true; }, Kind::BadReply, {}, 0};
+        QTest::newRow("no answer") << Row{38, [](auto &e) { e.faults.echoWithoutAnswer = true; }, Kind::TimedOut, {}, 0};
+        QTest::newRow("port gone") << Row{38, {}, Kind::PortGone, {}, -1};
+    }
+    void program()
+    {
+        QFETCH(Row, row);
+        m_esc.model = row.model;
+        m_esc.settings = sim::factorySettings(row.model);
+        if (row.setUp)
+            row.setUp(m_esc);
+        QVERIFY(m_session->connect({1}, {}).ok());
+        m_esc.written.clear();
+        if (row.kind == Kind::PortGone) {
+#ifdef _WIN32
+            QSKIP("a COM number on Windows names no file to remove");
+#endif
+            QVERIFY(QFile::remove(m_folder.filePath(QStringLiteral("dev-com1"))));
+            m_session->portsChanged();
+        }
+        std::array<std::int16_t, 10> codes = factoryCommands(row.model);
+        codes[0] = 161;  // brake on
+        std::vector<int> ticked;
+        EscSession::ProgramOptions options;
+        options.readBack = true;
+        options.accepted = [&](int element) { ticked.push_back(element); };
+        const EscSession::Programming run = m_session->program(codes, options);
+
+        const int sent = row.fails() ? row.element + 1 : row.element;
+        Bytes expected(codes.begin(), codes.begin() + std::max(sent, 0));
+        if (!row.fails())
+            expected.push_back(0x02);
+        QCOMPARE(m_esc.written, expected);
+        QCOMPARE(run.failure.kind, row.kind);
+        QCOMPARE(run.failure.element, row.fails() ? row.element : -1);
+        QCOMPARE(int(ticked.size()), row.fails() ? std::max(row.element, 0) : row.element);
+        QCOMPARE(run.ok(), !row.fails());
+        if (!row.fails() && !m_esc.acceptsEvery)
+            QVERIFY(run.differences.empty());
+    }
+
+    void readBackNamesWhatTheEscDidNotStore()
+    {
+        QVERIFY(m_session->connect({1}, {}).ok());
+        m_esc.faults.ignoreCommand = 1;
+        std::array<std::int16_t, 10> codes = factoryCommands(38);
+        codes[0] = 161;
+        EscSession::ProgramOptions options;
+        options.readBack = true;
+        const EscSession::Programming run = m_session->program(codes, options);
+        QVERIFY(run.programmed && !run.failure);
+        QCOMPARE(int(run.differences.size()), 1);
+        QCOMPARE(m_session->compare(codes).differences.size(), std::size_t(1));
+    }
+
+    void wording_data()
+    {
+        QTest::addColumn<EscFailure>("failure");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("commandLine");
+        const auto failure = [](Kind kind, int element = -1) {
+            EscFailure f = EscFailure::of(kind);
+            f.port = 3;
+            f.device = QStringLiteral("/dev/ttyUSB0");
+            f.element = element;
+            f.sent = 300;
+            return f;
+        };
+        QTest::newRow("not found") << failure(Kind::NotFound) << notFoundText()
+                                   << "No ESC answered on COM3 (/dev/ttyUSB0). Check the cable's connector orientation "
+                                      "at the ESC and that the ESC is powered.";
+        QTest::newRow("time-out") << failure(Kind::TimedOut) << "Communication Error" << "Communication Error";
+        QTest::newRow("bad settings reply") << failure(Kind::BadReply) << "Communication Error" << "Communication Error";
+        QTest::newRow("command answered without its echo") << failure(Kind::BadReply, 2) << "" << "";
+        QTest::newRow("rejected") << failure(Kind::Rejected, 2) << "" << "";
+        QTest::newRow("model element 0") << failure(Kind::EmptyReport) << "" << "the reply began with 0x00.";
+        QTest::newRow("cancelled") << failure(Kind::Cancelled) << "" << "the run was cut short.";
+        QTest::newRow("gone") << failure(Kind::PortGone)
+                              << "The ESC's port COM3 (/dev/ttyUSB0) is gone: plug the cable in again and press CONNECT."
+                              << "The ESC's port COM3 (/dev/ttyUSB0) is gone: plug the cable in again and run the "
+                                 "command again.";
+        QTest::newRow("out of range") << failure(Kind::OutOfRange)
+                                      << "The setting code 300 cannot be sent: a command is one byte, 0 to 255. "
+                                         "Nothing was sent to the ESC."
+                                      << "The setting code 300 cannot be sent: a command is one byte, 0 to 255. "
+                                         "Nothing was sent to the ESC.";
+    }
+    void wording()
+    {
+        QFETCH(EscFailure, failure);
+        QFETCH(QString, window);
+        QFETCH(QString, commandLine);
+        QCOMPARE(failureText(failure, FrontEnd::Window), window);
+        QCOMPARE(failureText(failure, FrontEnd::CommandLine), commandLine);
+    }
+};
+
+
+QTEST_GUILESS_MAIN(TestEscSession)
+#include "tst_escsession.moc"
