@@ -3,7 +3,7 @@
 #include "messenger.h"
 #include "orvescversion.h"
 #include "portmap.h"
-#include "portscan.h"
+#include "portlist.h"
 #include "systemportinfo.h"
 #include "trafficformatter.h"
 #include "trafficrecorder.h"
@@ -69,12 +69,9 @@ QString Diagnostics::report() const
     lines << QStringLiteral("System: %1, kernel %2 %3, %4")
                      .arg(QSysInfo::prettyProductName(), QSysInfo::kernelType(), QSysInfo::kernelVersion(),
                           QSysInfo::currentCpuArchitecture());
-    lines << QString() << QStringLiteral("Ports (COM%1 to COM%2):").arg(FirstScannedPort).arg(LastScannedPort);
+    lines << QString() << QStringLiteral("Ports (COM%1 to COM%2):").arg(FirstListedPort).arg(LastListedPort);
     int listed = 0;
-    for (int number = FirstScannedPort; number <= LastScannedPort; ++number) {
-        const QString device = m_portMap.device(number);
-        if (device.isEmpty())
-            continue;
+    for (const auto &[number, device] : listedPorts(m_portMap)) {
         ++listed;
         QString line = QStringLiteral("  COM%1  %2").arg(number).arg(m_portMap.toolTip(number));
         if (const QString described = m_describe(device); !described.isEmpty())

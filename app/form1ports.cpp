@@ -4,7 +4,7 @@
 #include "lamp.h"
 #include "portfollower.h"
 #include "portmap.h"
-#include "portscan.h"
+#include "portlist.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -28,8 +28,9 @@ PortFollower &Form1::followPorts(PortWatcher &watcher)
 
 void Form1::scan_COM()
 {
-    m_refusedPorts.clear();
-    const std::vector<int> found = scanPorts(m_port, &m_refusedPorts);
+    PortScan scan = scanPorts(m_port, m_portMap);
+    m_refusedPorts = std::move(scan.refused);
+    const std::vector<int> &found = scan.usable;
     std::size_t recorded = 0;
     for (int number : found) {
         cmbCOM->addItem(QStringLiteral("COM%1").arg(number));

@@ -3,7 +3,7 @@
 #include "commandtable.h"
 #include "modeltable.h"
 #include "portmap.h"
-#include "portscan.h"
+#include "portlist.h"
 #include "settingkeys.h"
 
 namespace orvesc::cli {
@@ -60,10 +60,8 @@ QStringList valueCandidates(const OptionInfo &option, const QString &typed, cons
     switch (option.values) {
     case OptionInfo::Values::Ports: {
         QStringList ports;
-        for (int number = FirstScannedPort; number <= LastScannedPort; ++number) {
-            if (!map.device(number).isEmpty())
-                ports << QStringLiteral("COM%1").arg(number);
-        }
+        for (const ListedPort &port : listedPorts(map))
+            ports << QStringLiteral("COM%1").arg(port.number);
         return ports;
     }
     case OptionInfo::Values::Settings:

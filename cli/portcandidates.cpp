@@ -1,6 +1,6 @@
 #include "portcandidates.h"
 
-#include "portscan.h"
+#include "portlist.h"
 #include "systemserialport.h"
 
 #include <QStringList>
@@ -34,19 +34,11 @@ QString PortCandidates::refusals() const
 PortCandidates portCandidates(const PortMap &map)
 {
     const std::unique_ptr<SerialPort> port = createSystemSerialPort(map);
-    SerialPort &component = *port;
+    PortScan scan = scanPorts(*port, map);
     PortCandidates candidates;
-    for (int number = FirstScannedPort; number <= LastScannedPort; ++number) {
-        const QString device = map.device(number);
-        if (device.isEmpty())
-            continue;
-        const QString problem = openProblem(component, number);
-        if (problem.isEmpty())
-            candidates.usable.push_back(number);
-        // A link whose adapter was pulled names no port: leaving it out says nothing wrong.
-        else if (map.present(number))
-            candidates.refused.push_back({number, problem});
-    }
+    candidates.usable = std::move(scan.usable);
+    for (const SerialError &error : scan.refused)
+        candidates.refused.push_back({error.description()});
     return candidates;
 }
 

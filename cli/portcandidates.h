@@ -19,13 +19,12 @@ QString openProblem(SerialPort &component, int number);
 // A listed port that would not open.
 struct RefusedPort
 {
-    int number = 0;
     QString problem;
 };
 
-// The ports a search without --port may probe: COM1..COM21 that open, in order, as the window's
-// scan lists them; and those whose device exists but would not open, so that a search that finds
-// nothing can say why instead of leaving them out unseen.
+// The ports a search without --port may probe: every listed port that opens, in order (the window
+// searches only the first ten of them: its list records ten numbers); and those that would not
+// open, so that a search that finds nothing can say why instead of leaving them out unseen.
 struct PortCandidates
 {
     std::vector<int> usable;

@@ -3,7 +3,7 @@
 #include "console.h"
 #include "exitcodes.h"
 #include "portcandidates.h"
-#include "portscan.h"
+#include "portlist.h"
 #include "systemportinfo.h"
 #include "systemserialport.h"
 
@@ -37,10 +37,7 @@ int listPorts(const PortMap &map, bool json, Console &console)
     SerialPort &component = *port;
     QJsonArray array;
     QString text;
-    for (int number = FirstScannedPort; number <= LastScannedPort; ++number) {
-        const QString device = map.device(number);
-        if (device.isEmpty())
-            continue;
+    for (const auto &[number, device] : listedPorts(map)) {
         const QString problem = openProblem(component, number);
         QJsonObject object{{QStringLiteral("port"), QStringLiteral("COM%1").arg(number)},
                            {QStringLiteral("device"), device},

@@ -5,7 +5,7 @@
 #include "exitcodes.h"
 #include "interrupts.h"
 #include "portlisting.h"
-#include "portscan.h"
+#include "portlist.h"
 #include "portwatcher.h"
 
 #include <QEventLoop>
@@ -20,10 +20,8 @@ namespace {
 QMap<int, QString> numberedPorts(const PortMap &map)
 {
     QMap<int, QString> ports;
-    for (int number = FirstScannedPort; number <= LastScannedPort; ++number) {
-        if (const QString device = map.device(number); !device.isEmpty())
-            ports.insert(number, device);
-    }
+    for (const auto &[number, device] : listedPorts(map))
+        ports.insert(number, device);
     return ports;
 }
 

@@ -7,7 +7,7 @@
 #include "interrupts.h"
 #include "portcandidates.h"
 #include "portrunner.h"
-#include "portscan.h"
+#include "portlist.h"
 #include "portsession.h"
 #include "systemserialport.h"
 #include "writejob.h"
@@ -38,13 +38,10 @@ StationPort choosePort(const CliRequest &request, const CliSetup &setup, Console
         // not the ESC cable.
         const PortMap map = setup.portMap();
         QStringList listed;
-        for (int number = FirstScannedPort; number <= LastScannedPort; ++number) {
-            if (map.present(number)) {
-                const QString device = map.device(number);
-                if (listed.isEmpty())
-                    ports = {PortArgument{number, QString(), QStringLiteral("COM%1").arg(number)}};
-                listed << QStringLiteral("COM%1 (%2)").arg(number).arg(device);
-            }
+        for (const auto &[number, device] : listedPorts(map)) {
+            if (listed.isEmpty())
+                ports = {PortArgument{number, QString(), QStringLiteral("COM%1").arg(number)}};
+            listed << QStringLiteral("COM%1 (%2)").arg(number).arg(device);
         }
         if (listed.isEmpty()) {
             console.note(QStringLiteral("orvesc-cli: no serial port is listed: plug in the PC interface "

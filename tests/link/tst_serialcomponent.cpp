@@ -1,6 +1,6 @@
 #include "linkfixture.h"
 #include "portholders.h"
-#include "portscan.h"
+#include "portlist.h"
 #include "qserialportcomponent.h"
 
 #include <QFileInfo>
@@ -181,8 +181,9 @@ private slots:
         // A link whose adapter is gone is never listed.
         QVERIFY(link(QStringLiteral("/nonexistent/ttyACM3"), folder.comLink(20)));
 
-        QSerialPortComponent port(test::portMap(folder));
-        const std::vector<int> found = scanPorts(port);
+        const PortMap map = test::portMap(folder);
+        QSerialPortComponent port(map);
+        const std::vector<int> found = scanPorts(port, map).usable;
         QCOMPARE(QList<int>(found.begin(), found.end()), expected);
         QVERIFY(!port.portOpen());
         for (const auto &esc : folder.escs())
