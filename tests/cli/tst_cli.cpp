@@ -249,7 +249,9 @@ private slots:
     // that being gone, stops; the other device gets nothing. Likewise when it moves during the read.
     void jobKeepsItsPort()
     {
-#ifndef _WIN32 // Windows names a port by its number alone: there is no link to move
+#ifdef _WIN32
+        QSKIP("Windows names a port by its number alone: there is no link to move");
+#else
         for (const std::size_t moveAfter : {5, 2}) {
             CliRig rig;
             test::SimFolder elsewhere;
@@ -270,20 +272,6 @@ private slots:
             QCOMPARE(receivedHex(other), QString());
         }
 #endif
-        // Other adapters plugged in and out during the write change nothing: it ends on the ESC's device.
-        CliRig rig;
-        sim::EscSimulator &esc = rig.addEsc(1, 38, faults([](sim::Faults &f) { f.replyDelayMs = 150; }));
-        sim::EscSimulator &leaving = rig.addEsc(3);
-        std::thread plugger([&] {
-            esc.waitForReceived(5, std::chrono::seconds(10));
-            rig.unplug(3);
-            rig.addEsc(2);
-        });
-        const CliRun run = rig.run(QStringLiteral("write --set brake=on"));
-        plugger.join();
-        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
-        QCOMPARE(receivedHex(leaving), QString());
-        QCOMPARE(receivedHex(*rig.escs().back()), QString());
     }
 
     // Several ports: ESCs given as "<COM>[flags]", s silent, d replying after 0.6 s, r rejecting
@@ -307,6 +295,8 @@ private slots:
         row("busy port beside a silent one", "1s 2h", "identify", {}, 3,
             "No ESC answered on COM1 .* Not searched: COM2 \\(\\S+\\) is in use", "", "2");
 #endif
+        row("a search that finds nothing speaks for itself", "1s 2s", "identify", {}, 2,
+            "^orvesc-cli: error 2: No ESC answered on any of the 2 listed ports");
         row("--all names the silent ports", "1 2 3s", "write --all --set brake=on --no-verify", {}, 0,
             "COM1: done.*\nCOM2: done.*\norvesc-cli: An ESC answered on 2 of the 3 listed ports; none on COM3 \\(");
         row("--expect more than answer", "1 2s", "identify --all --expect 2", {}, 2,
