@@ -60,8 +60,7 @@ private slots:
         add(QStringLiteral("VID_0403+PID_6015+DN01/0000"), QStringLiteral("COM9"), QVariant());
         add(QStringLiteral("VID_0403+PID_6015+DN02/0000"), QStringLiteral("COM7"), 2);
         QFETCH(QString, port);
-        QFETCH(int, ms);
-        QCOMPARE(ftdiRegistryLatencyMs(ftdibus, port).value_or(-1), ms);
+        QTEST(ftdiRegistryLatencyMs(ftdibus, port).value_or(-1), "ms");
     }
 
     // ftdi_sio's latency_timer, found through a port link; "16\n" as sysfs gives it.
