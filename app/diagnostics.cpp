@@ -1,5 +1,6 @@
 #include "diagnostics.h"
 
+#include "adapterlatency.h"
 #include "messenger.h"
 #include "orvescversion.h"
 #include "portmap.h"
@@ -39,23 +40,46 @@ QAction *Diagnostics::addTo(QMenu *menu)
     return m_action;
 }
 
+namespace {
+
+// Up to a few milliseconds the timer costs little; above, every reply waits for it.
+QString latencyText(int ms, const QString &device)
+{
+    QString text = QStringLiteral("latency timer %1 ms").arg(ms);
+    if (ms <= 4)
+        return text;
+#ifdef Q_OS_WIN
+    Q_UNUSED(device)
+    return text + QStringLiteral(" (each reply waits up to %1 ms in the adapter: set it to 1 in Device Manager, "
+                                 "the port's Properties, Port Settings, Advanced, Latency Timer (msec))")
+                          .arg(ms);
+#else
+    return text + QStringLiteral(" (each reply waits up to %1 ms in the adapter: the package's udev rule sets it to "
+                                 "1 when the adapter is plugged in, or: echo 1 | sudo tee "
+                                 "/sys/bus/usb-serial/devices/%2/latency_timer)")
+                          .arg(ms)
+                          .arg(QFileInfo(QFileInfo(device).canonicalFilePath()).fileName());
+#endif
+}
+
+} // namespace
+
 QString Diagnostics::describeSystemDevice(const QString &device)
 {
-    const std::optional<SystemPortInfo> info = systemPortInfo(device);
-    if (!info)
-        return QString();
     QStringList parts;
-    if (info->vendorId && info->productId) {
-        parts << QStringLiteral("USB %1:%2")
-                         .arg(*info->vendorId, 4, 16, QLatin1Char('0'))
-                         .arg(*info->productId, 4, 16, QLatin1Char('0'));
+    if (const std::optional<SystemPortInfo> info = systemPortInfoOf(device)) {
+        if (info->vendorId && info->productId) {
+            parts << QStringLiteral("USB %1:%2")
+                             .arg(*info->vendorId, 4, 16, QLatin1Char('0'))
+                             .arg(*info->productId, 4, 16, QLatin1Char('0'));
+        }
+        if (const QString name = adapterName(*info); !name.isEmpty())
+            parts << name;
+        if (!info->serialNumber.isEmpty())
+            parts << QStringLiteral("serial %1").arg(info->serialNumber);
     }
-    for (const QString &text : {info->manufacturer, info->description}) {
-        if (!text.isEmpty())
-            parts << text;
-    }
-    if (!info->serialNumber.isEmpty())
-        parts << QStringLiteral("serial %1").arg(info->serialNumber);
+    if (const std::optional<int> latency = adapterLatencyMs(device))
+        parts << latencyText(*latency, device);
     return parts.join(QStringLiteral(", "));
 }
 

@@ -40,7 +40,7 @@ public:
     bool save(const QString &path);
     void SaveDiagnostics_Click();
 
-    // USB ids, maker, product and serial number as Qt Serial Port reports them for a device.
+    // USB ids, the adapter's name, serial number and latency timer as the system reports them for a device.
     static QString describeSystemDevice(const QString &device);
 
 private:

@@ -30,15 +30,17 @@ void ensureApplication()
     static QCoreApplication application(argc, argv);
 }
 
-// Eight paced simulators linked as COM1..COM8 in a folder of their own, no system port.
+// Paced simulators linked as COM1..COM8 in a folder of their own, no system port; a latency timer
+// above 0 plays adapters that hand bytes over on its ticks.
 struct Escs
 {
-    Escs()
+    explicit Escs(int count = 8, int latencyTimerMs = 0)
     {
         ensureApplication();
-        for (int com = 1; com <= 8; ++com) {
+        for (int com = 1; com <= count; ++com) {
             sim::SimOptions options;
             options.lineRatePacing = true;
+            options.latencyTimerMs = latencyTimerMs;
             options.faults.replyDelayMs = EscDelayMs;
             sims.push_back(std::make_unique<sim::EscSimulator>(options));
             sims.back()->start(folder.path().toStdString(), com);
@@ -104,8 +106,28 @@ void writeNotVerified(benchmark::State &state)
     writeOneAndEight(state, false);
 }
 
+// One verified write on one ESC behind an adapter with the given latency timer (0: none).
+void writeOne(benchmark::State &state)
+{
+    Escs escs(1, int(state.range(0)));
+    double total = 0;
+    bool on = false;
+    for (auto _ : state) {
+        on = !on;
+        const double ms = escs.writeMs(1, true, on ? "on" : "off");
+        if (ms < 0) {
+            state.SkipWithError("a write failed");
+            return;
+        }
+        total += ms;
+        state.SetIterationTime(ms / 1000.0);
+    }
+    state.counters["one_ms"] = total / double(state.iterations());
+}
+
 } // namespace
 
+BENCHMARK(writeOne)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(6)->ArgName("latency_timer")->Arg(0)->Arg(16);
 BENCHMARK(writeVerified)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(6);
 BENCHMARK(writeNotVerified)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 

@@ -41,15 +41,17 @@ void ensureApplication()
     static QCoreApplication application(argc, argv);
 }
 
-// One paced simulator on COM1 and the exchanges over the real component.
+// One paced simulator on COM1 and the exchanges over the real component; latencyTimerMs > 0 plays
+// an adapter that hands bytes over on its latency timer's ticks.
 struct Bench
 {
-    explicit Bench(int model, sim::Faults faults = {})
+    explicit Bench(int model, sim::Faults faults = {}, int latencyTimerMs = 0)
     {
         ensureApplication();
         sim::SimOptions options;
         options.modelCode = model;
         options.lineRatePacing = true;
+        options.latencyTimerMs = latencyTimerMs;
         options.faults = faults;
         esc = std::make_unique<sim::EscSimulator>(options);
         esc->start(folder.path().toStdString(), 1);
@@ -96,7 +98,7 @@ void identify(benchmark::State &state)
 {
     sim::Faults faults;
     faults.replyDelayMs = EscDelayMs;
-    Bench bench(183, faults);
+    Bench bench(183, faults, int(state.range(0)));
     // Request and model code.
     timeExchange(state, [&] { benchmark::DoNotOptimize(bench.exchanges.identify(1)); }, 2, 1);
 }
@@ -105,7 +107,7 @@ void readTwelveBytes(benchmark::State &state)
 {
     sim::Faults faults;
     faults.replyDelayMs = EscDelayMs;
-    Bench bench(183, faults);
+    Bench bench(183, faults, int(state.range(0)));
     std::array<std::int16_t, 12> escConfig{};
     // Request and twelve settings bytes.
     timeExchange(state, [&] { bench.exchanges.read_Config2(escConfig); }, 13, 1);
@@ -115,7 +117,7 @@ void tenCommands(benchmark::State &state)
 {
     sim::Faults faults;
     faults.replyDelayMs = EscDelayMs;
-    Bench bench(183, faults);
+    Bench bench(183, faults, int(state.range(0)));
     const std::int16_t codes[10] = {160, 38, 48, 134, 65, 81, 98, 116, 128, 144};
     // Each: command, echo, answer.
     timeExchange(state, [&] {
@@ -181,9 +183,9 @@ void wakeLatency(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(identify)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(50);
-BENCHMARK(readTwelveBytes)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(50);
-BENCHMARK(tenCommands)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(identify)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(50)->ArgName("latency_timer")->Arg(0)->Arg(1)->Arg(16);
+BENCHMARK(readTwelveBytes)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(50)->ArgName("latency_timer")->Arg(0)->Arg(1)->Arg(16);
+BENCHMARK(tenCommands)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20)->ArgName("latency_timer")->Arg(0)->Arg(1)->Arg(16);
 BENCHMARK(timeOutWaitCpu)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(wakeLatency)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(100);
 

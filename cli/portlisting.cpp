@@ -1,5 +1,6 @@
 #include "portlisting.h"
 
+#include "adapterlatency.h"
 #include "console.h"
 #include "exitcodes.h"
 #include "portcandidates.h"
@@ -21,14 +22,31 @@ QString hex4(quint16 value)
     return QString::number(value, 16).rightJustified(4, QLatin1Char('0'));
 }
 
+// Nothing up to a few milliseconds; above, how long each reply waits and how to lower it.
+QString latencyNote(int ms, const QString &device)
+{
+    if (ms <= 4)
+        return QString();
+#ifdef Q_OS_WIN
+    Q_UNUSED(device)
+    const QString lower = QStringLiteral("set it to 1 in Device Manager: the port's Properties, Port Settings, "
+                                         "Advanced, Latency Timer (msec)");
+#else
+    const QString lower = QStringLiteral("the package's udev rule sets it to 1 when the adapter is plugged in, or: "
+                                         "echo 1 | sudo tee /sys/bus/usb-serial/devices/%1/latency_timer")
+                                  .arg(QFileInfo(QFileInfo(device).canonicalFilePath()).fileName());
+#endif
+    return QStringLiteral("latency timer %1 ms: each reply waits up to %1 ms in the adapter; %2").arg(ms).arg(lower);
+}
+
 } // namespace
 
 UsbIds usbIds(const QString &device)
 {
-    const std::optional<SystemPortInfo> info = systemPortInfo(QFileInfo(device).canonicalFilePath());
+    const std::optional<SystemPortInfo> info = systemPortInfoOf(device);
     if (!info || !info->vendorId || !info->productId)
         return {};
-    return {hex4(*info->vendorId), hex4(*info->productId), info->description};
+    return {hex4(*info->vendorId), hex4(*info->productId), info->description, info->manufacturer, adapterName(*info)};
 }
 
 int listPorts(const PortMap &map, bool json, Console &console)
@@ -49,9 +67,14 @@ int listPorts(const PortMap &map, bool json, Console &console)
             object.insert(QStringLiteral("usb_vendor_id"), ids.vendor);
             object.insert(QStringLiteral("usb_product_id"), ids.product);
             object.insert(QStringLiteral("description"), ids.description);
-            if (!ids.description.isEmpty())
-                usb += QLatin1Char(' ') + ids.description;
+            object.insert(QStringLiteral("manufacturer"), ids.manufacturer);
+            object.insert(QStringLiteral("product"), ids.description);
+            if (!ids.name.isEmpty())
+                usb += QLatin1Char(' ') + ids.name;
         }
+        const std::optional<int> latency = adapterLatencyMs(device);
+        if (latency)
+            object.insert(QStringLiteral("latency_timer_ms"), *latency);
         if (!problem.isEmpty())
             object.insert(QStringLiteral("problem"), problem);
         array.append(object);
@@ -60,6 +83,8 @@ int listPorts(const PortMap &map, bool json, Console &console)
             columns << QStringLiteral("(linked as %1)").arg(map.link(number));
         if (!usb.isEmpty())
             columns << usb;
+        if (const QString note = latency ? latencyNote(*latency, device) : QString(); !note.isEmpty())
+            columns << QStringLiteral("[%1]").arg(note);
         if (!problem.isEmpty())
             columns << QStringLiteral("[%1]").arg(problem);
         text += columns.join(QLatin1Char('\t')) + QLatin1Char('\n');

@@ -175,10 +175,10 @@ int runStation(const CliRequest &request, const CliSetup &setup, JobSetup &job, 
         // An ESC's CONNECT belongs to its programming: a first Ctrl+C lets both finish.
         programming = true;
         EscSession::Connection esc = connectHere();
-        while (esc.identified() && !cutShort) {
+        while (esc.identified() || cutShort) {
             programming = true;
             PortResult result = connectionResult(session, esc);
-            if (esc.ok())
+            if (esc.ok() && !cutShort)
                 result = writeConnected(job, session, esc.report, std::move(result));
             programming = false;
             if (cutShort) {

@@ -1,5 +1,6 @@
 #include "qserialportcomponent.h"
 
+#include "adapterlatency.h"
 #include "portchecks.h"
 #include "portholders.h"
 
@@ -253,6 +254,11 @@ void QSerialPortComponent::open()
         m_port->close();
         throw;
     }
+#ifdef Q_OS_UNIX
+    // Every reply is a byte or a few: an adapter holding them for its latency timer would slow
+    // each exchange several times over.
+    requestLowLatency(int(m_port->handle()));
+#endif
     // Bytes that reached the line before this open belong to no exchange of ours.
     m_port->clear(QSerialPort::AllDirections);
 }

@@ -1,5 +1,7 @@
 #include "escsimulator.h"
 
+#include "replytiming.h"
+
 #include <cerrno>
 #include <condition_variable>
 #include <cstdlib>
@@ -22,8 +24,6 @@ constexpr std::uint8_t SettingsRequest = 0x02;
 constexpr std::uint8_t ClosingByte = 1;
 constexpr std::uint8_t Accepted = 1;
 constexpr std::uint8_t Refused = 0;
-// One byte is 10 bits (start, 8 data, stop) at 19200 baud.
-constexpr std::chrono::nanoseconds ByteTime{ 10 * 1000000000LL / 19200 };
 
 std::string errnoText(const std::string &what)
 {
@@ -60,6 +60,8 @@ struct EscSimulator::State
     int wakeRead = -1;
     int wakeWrite = -1;
     std::thread thread;
+    // The latency timer's ticks count from here.
+    std::chrono::steady_clock::time_point started;
 
     mutable std::mutex mutex;
     mutable std::condition_variable received;
@@ -186,12 +188,13 @@ bool EscSimulator::State::pause(std::chrono::nanoseconds duration)
 
 bool EscSimulator::State::writeAll(const std::vector<std::uint8_t> &bytes)
 {
-    const std::size_t chunk = options.lineRatePacing ? 1 : bytes.size();
     std::size_t done = 0;
-    while (done < bytes.size()) {
-        if (options.lineRatePacing && !pause(ByteTime))
+    const auto deliveries = replyDeliveries(bytes.size(), std::chrono::steady_clock::now(), options.lineRatePacing,
+                                            std::chrono::milliseconds(options.latencyTimerMs), started);
+    for (const Delivery &delivery : deliveries) {
+        if (!pause(delivery.at - std::chrono::steady_clock::now()))
             return false;
-        const std::size_t end = std::min(bytes.size(), done + chunk);
+        const std::size_t end = done + delivery.count;
         while (done < end) {
             const ssize_t n = ::write(masterFd, bytes.data() + done, end - done);
             if (n > 0) {
@@ -316,6 +319,7 @@ bool EscSimulator::start(const std::string &linkFolder, int comNumber, std::stri
         s.commandsSinceFaults = 0;
         s.log.clear();
     }
+    s.started = std::chrono::steady_clock::now();
     s.thread = std::thread([&s] { s.serve(); });
     return true;
 }

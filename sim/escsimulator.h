@@ -66,6 +66,9 @@ struct SimOptions
     Faults faults;
     // Write the replies at the real line rate (10 bits per byte at 19200 baud) instead of at once.
     bool lineRatePacing = false;
+    // Above 0: hand replies over only on the ticks of a timer of this many milliseconds, as a USB
+    // adapter with a latency timer (FTDI's: 16 ms unless set lower) holds what it received.
+    int latencyTimerMs = 0;
     // Called on the serving thread for every byte received, after it is logged.
     std::function<void(const ReceivedByte &)> onReceived;
 };

@@ -145,8 +145,13 @@ int main(int argc, char *argv[])
                                         QStringLiteral("Answer commands without echoing them."));
     const QCommandLineOption pace(QStringLiteral("pace"),
                                   QStringLiteral("Write replies at the real line rate (19200 baud)."));
+    const QCommandLineOption latencyTimer(QStringLiteral("latency-timer"),
+                                          QStringLiteral("Hand replies over every MS milliseconds (1 to 255), as a USB "
+                                                         "adapter with a latency timer does (FTDI's default: 16)."),
+                                          QStringLiteral("MS"));
     parser.addOptions({ model, com, folder, settings, state, log, silent, identifyByte, replyDelay, settingsBytes,
-                        closingByte, rejectCommand, ignoreCommand, extraBytes, dropAfter, echoOnly, answerOnly, pace });
+                        closingByte, rejectCommand, ignoreCommand, extraBytes, dropAfter, echoOnly, answerOnly, pace,
+                        latencyTimer });
     parser.process(app);
 
     SimOptions options;
@@ -173,6 +178,10 @@ int main(int argc, char *argv[])
     faults.echoWithoutAnswer = parser.isSet(echoOnly);
     faults.answerWithoutEcho = parser.isSet(answerOnly);
     options.lineRatePacing = parser.isSet(pace);
+    if (parser.isSet(latencyTimer)
+        && (!parseCount(parser.value(latencyTimer), options.latencyTimerMs) || options.latencyTimerMs < 1
+            || options.latencyTimerMs > 255))
+        return usageError(QStringLiteral("--latency-timer takes milliseconds from 1 to 255"));
     if (parser.isSet(identifyByte)) {
         if (!parseByte(parser.value(identifyByte), byte))
             return usageError(QStringLiteral("--identify-byte takes a byte"));

@@ -2,6 +2,7 @@
 #include "line.h"
 #include "memorysettingsview.h"
 #include "modeltable.h"
+#include "replytiming.h"
 #include "settingsform.h"
 #include "simfolder.h"
 
@@ -127,6 +128,35 @@ private slots:
         QCOMPARE(int(sim.settings()[0]), brake);
     }
 
+    // A latency timer hands over on its ticks what reached the adapter since the last one.
+    void deliversRepliesOnTheLatencyTimersTicks_data()
+    {
+        QTest::addColumn<int>("bytes");
+        QTest::addColumn<bool>("paced");
+        QTest::addColumn<int>("timerMs");
+        QTest::addColumn<qint64>("readyNs");
+        QTest::addColumn<QString>("deliveries");  // "nanoseconds after the first tick x bytes"
+        QTest::newRow("at once") << 3 << false << 0 << 5000000LL << "5000000x3";
+        QTest::newRow("paced") << 2 << true << 0 << 0LL << "520833x1 1041666x1";
+        QTest::newRow("one byte waits for the tick") << 1 << false << 16 << 3000000LL << "16000000x1";
+        QTest::newRow("twelve paced bytes in one tick") << 12 << true << 16 << 3000000LL << "16000000x12";
+        QTest::newRow("reply across a tick") << 12 << true << 16 << 12000000LL << "16000000x7 32000000x5";
+        QTest::newRow("ready on a tick") << 1 << false << 16 << 32000000LL << "32000000x1";
+    }
+    void deliversRepliesOnTheLatencyTimersTicks()
+    {
+        QFETCH(int, bytes);
+        QFETCH(bool, paced);
+        QFETCH(int, timerMs);
+        QFETCH(qint64, readyNs);
+        const std::chrono::steady_clock::time_point ticksFrom{};
+        QStringList got;
+        for (const Delivery &d : replyDeliveries(std::size_t(bytes), ticksFrom + std::chrono::nanoseconds(readyNs),
+                                                 paced, std::chrono::milliseconds(timerMs), ticksFrom))
+            got << QStringLiteral("%1x%2").arg((d.at - ticksFrom).count()).arg(d.count);
+        QTEST(got.join(QLatin1Char(' ')), "deliveries");
+    }
+
     void replyDelayHoldsTheAnswerWithoutBlockingStop()
     {
         test::SimFolder folder;
@@ -204,7 +234,7 @@ private slots:
         const QString text = QString::fromLatin1(log.readAll());
         const QRegularExpression expected(QStringLiteral("^%1 0x00\n%1 0x02\n%1 0xA0\n%1 0x74\n$").arg(QStringLiteral("\\d+\\.\\d{6}")));
         QVERIFY2(expected.match(text).hasMatch(), qPrintable(text));
-        QCOMPARE(run(QStringLiteral("--model 179"), "02", 11), QByteArray::fromHex("a0203239405061758191 01"));
+        QCOMPARE(run(QStringLiteral("--model 179 --pace --latency-timer 16"), "02", 11), QByteArray::fromHex("a0203239405061758191 01"));
         QCOMPARE(run(QStringLiteral("--model 45"), "02", 11), QByteArray::fromHex("a02b3038415162708090 01"));
     }
 
@@ -214,6 +244,7 @@ private slots:
         QTest::newRow("model beyond a byte") << QStringLiteral("--model 300");
         QTest::newRow("nine settings") << QStringLiteral("--settings 1,2,3,4,5,6,7,8,9");
         QTest::newRow("reject command 0") << QStringLiteral("--reject-command 0");
+        QTest::newRow("latency timer beyond FTDI's 255 ms") << QStringLiteral("--latency-timer 256");
     }
     void refusesBadOptions()
     {
