@@ -5,6 +5,7 @@
 #include "orvescversion.h"
 #include "portmap.h"
 #include "portlist.h"
+#include "serialerrortext.h"
 #include "systemportinfo.h"
 #include "trafficformatter.h"
 #include "trafficrecorder.h"
@@ -97,7 +98,7 @@ QString Diagnostics::report() const
     int listed = 0;
     for (const auto &[number, device] : listedPorts(m_portMap)) {
         ++listed;
-        QString line = QStringLiteral("  COM%1  %2").arg(number).arg(m_portMap.toolTip(number));
+        QString line = QStringLiteral("  COM%1  %2").arg(number).arg(portToolTip(m_portMap, number));
         if (const QString described = m_describe(device); !described.isEmpty())
             line += QStringLiteral("  ") + described;
         lines << line;

@@ -5,6 +5,7 @@
 #include "portfollower.h"
 #include "portmap.h"
 #include "portlist.h"
+#include "serialerrortext.h"
 #include "systemportinfo.h"
 
 #include <QComboBox>
@@ -35,7 +36,7 @@ void Form1::scan_COM()
     std::size_t recorded = 0;
     for (int number : found) {
         cmbCOM->addItem(QStringLiteral("COM%1").arg(number));
-        const QString tip = withAdapterName(m_portMap.toolTip(number), m_portMap.device(number));
+        const QString tip = withAdapterName(portToolTip(m_portMap, number), m_portMap.device(number));
         if (!tip.isEmpty())
             cmbCOM->setItemData(cmbCOM->count() - 1, tip, Qt::ToolTipRole);
         // Only the first ten ports get a number; a later entry can be listed but never probed.

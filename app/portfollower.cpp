@@ -3,6 +3,7 @@
 #include "form1.h"
 #include "messenger.h"
 #include "portholders.h"
+#include "serialerrortext.h"
 #include "portwatcher.h"
 
 #include <QTimer>
@@ -44,7 +45,7 @@ void PortFollower::catchUp()
     if (!m_flickered.isEmpty() && !m_hinted) {
         // The box waits for the user; while it is open a further flicker must not show another.
         m_hinted = true;
-        m_messenger.beepAndShow(vanishingAdapterMessage(m_flickered).toStdString());
+        m_messenger.beepAndShow(vanishingAdapterText(m_flickered).toStdString());
         m_flickered.clear();
     }
 }

@@ -1,6 +1,7 @@
 #include "portcandidates.h"
 
 #include "portlist.h"
+#include "serialerrortext.h"
 #include "systemserialport.h"
 
 #include <QStringList>
@@ -14,7 +15,7 @@ QString openProblem(SerialPort &component, int number)
         component.setCommPort(number);
         component.setPortOpen(true);
     } catch (const SerialError &error) {
-        problem = error.description();
+        problem = serialErrorText(error);
     }
     try {
         component.setPortOpen(false);
@@ -38,7 +39,7 @@ PortCandidates portCandidates(const PortMap &map)
     PortCandidates candidates;
     candidates.usable = std::move(scan.usable);
     for (const SerialError &error : scan.refused)
-        candidates.refused.push_back({error.description()});
+        candidates.refused.push_back({serialErrorText(error)});
     return candidates;
 }
 

@@ -38,8 +38,8 @@ HeldPort::~HeldPort()
 void HeldPort::setCommPort(int number)
 {
     if (m_open) {
-        throw SerialError(serialerror::PortAlreadyOpen,
-                          QStringLiteral("COM%1 is already open.").arg(m_inner.commPort()));
+        throw SerialError(serialerror::PortAlreadyOpen, SerialCause::AlreadyOpen,
+                          QStringLiteral("COM%1").arg(m_inner.commPort()));
     }
     if (m_inner.portOpen() && number == m_inner.commPort())
         return;
@@ -54,8 +54,8 @@ void HeldPort::setPortOpen(bool open)
         return;
     }
     if (m_open) {
-        throw SerialError(serialerror::PortAlreadyOpen,
-                          QStringLiteral("COM%1 is already open.").arg(m_inner.commPort()));
+        throw SerialError(serialerror::PortAlreadyOpen, SerialCause::AlreadyOpen,
+                          QStringLiteral("COM%1").arg(m_inner.commPort()));
     }
     if (m_inner.portOpen()) {
         // What came while no exchange had the port open belongs to none, as after a real open.
@@ -81,7 +81,7 @@ bool HeldPort::portOpen() const
 void HeldPort::requireOpen() const
 {
     if (!m_open)
-        throw SerialError(serialerror::PortNotOpen, QStringLiteral("COM%1 is not open.").arg(m_inner.commPort()));
+        throw SerialError(serialerror::PortNotOpen, SerialCause::NotOpen, QStringLiteral("COM%1").arg(m_inner.commPort()));
 }
 
 void HeldPort::output(const QByteArray &bytes)

@@ -59,7 +59,7 @@ void PinnedPort::setPortOpen(bool open)
     if (open && isPinned()) {
         const int number = currentNumber();
         if (number == 0)
-            throw SerialError(serialerror::PortGone, QString());
+            throw SerialError(serialerror::PortGone, SerialCause::Gone, QStringLiteral("COM%1 (%2)").arg(m_number).arg(m_device));
         if (number != m_inner.commPort())
             m_inner.setCommPort(number);
     } else if (open) {

@@ -116,42 +116,20 @@ bool brlttyInstalled()
     return !QStandardPaths::findExecutable(QStringLiteral("brltty"), folders).isEmpty();
 }
 
-QString portInUseMessage(const QString &port, const QString &device)
+SerialError portInUse(const QString &port, const QString &device)
 {
-    const std::vector<HoldingProcess> holders = processesHolding(device);
-    if (!holders.empty()) {
-        QStringList named;
-        for (const HoldingProcess &holder : holders) {
-            named << (holder.program.isEmpty() ? QStringLiteral("process %1").arg(holder.pid)
-                                               : QStringLiteral("%1, process %2")
-                                                         .arg(holder.program, QString::number(holder.pid)));
-        }
-        return QStringLiteral("%1 is in use by another program (%2). Close that program, or choose another port.")
-                .arg(port, named.join(QStringLiteral("; ")));
-    }
+    QStringList details;
+    for (const HoldingProcess &holder : processesHolding(device))
+        details << holder.program << QString::number(holder.pid);
+    if (!details.isEmpty())
+        return SerialError(serialerror::PortInUse, SerialCause::InUse, port, details);
     const QStringList services = runningPortServices();
-    if (services.isEmpty()) {
-        return QStringLiteral("%1 is in use by another program. Close that program, or choose another port.")
-                .arg(port);
-    }
-    QStringList units;
     for (const PortService &service : PortServices) {
         if (services.contains(QLatin1String(service.program)))
-            units << QLatin1String(service.units);
+            details << QLatin1String(service.program) << QLatin1String(service.units);
     }
-    return QStringLiteral("%1 is in use by another program; %2 %3 running and may hold it. Stop %4 with: sudo "
-                          "systemctl stop %5, then try again.")
-            .arg(port, services.join(QStringLiteral(" and ")),
-                 services.size() == 1 ? QStringLiteral("is") : QStringLiteral("are"),
-                 services.size() == 1 ? QStringLiteral("it") : QStringLiteral("them"), units.join(QLatin1Char(' ')));
-}
-
-QString vanishingAdapterMessage(const QString &device)
-{
-    return QStringLiteral("The USB adapter %1 appeared and vanished again at once: brltty, a braille-display "
-                          "service, may be taking it. If you use no braille display, remove it with: sudo apt "
-                          "remove brltty, then plug the adapter in again.")
-            .arg(device);
+    return SerialError(serialerror::PortInUse, details.isEmpty() ? SerialCause::InUse : SerialCause::InUseByServices,
+                       port, details);
 }
 
 } // namespace orvesc

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "serialport.h"
+
 #include <vector>
 
 namespace orvesc {
@@ -26,12 +28,8 @@ QStringList runningPortServices();
 // Whether brltty, the braille-display service that claims USB serial adapters, is installed.
 bool brlttyInstalled();
 
-// What to tell the user when COM<n> (device) is in use by a program that took no lock file: the
-// program where it can be seen, else the running services that take serial devices, each with
-// what to do.
-QString portInUseMessage(const QString &port, const QString &device);
-
-// The hint for a USB adapter that appeared and vanished again at once while brltty is installed.
-QString vanishingAdapterMessage(const QString &device);
+// Why COM<n> (device) is in use when its program took no lock file: the programs holding it where
+// they can be seen, else the running services that take serial devices.
+SerialError portInUse(const QString &port, const QString &device);
 
 } // namespace orvesc

@@ -193,14 +193,4 @@ QString PortMap::link(int number) const
     return resolve(number).link;
 }
 
-QString PortMap::toolTip(int number) const
-{
-    const Entry entry = resolve(number);
-    if (entry.device.isEmpty())
-        return QString();
-    if (entry.link.isEmpty())
-        return entry.device;
-    return QStringLiteral("%1 (linked as %2)").arg(entry.device, entry.link);
-}
-
 } // namespace orvesc

@@ -44,8 +44,6 @@ public:
     bool present(int number) const;
     // The link that gives COMn its number, or an empty text when the system's list does.
     QString link(int number) const;
-    // One line for the port list's tooltip: the device, and the link when a link names it.
-    QString toolTip(int number) const;
 
 private:
     struct Entry

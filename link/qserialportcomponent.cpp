@@ -63,23 +63,21 @@ QString qtLockFilePath(const QString &device)
     return QString();
 }
 
-// The program holding the device's lock file, as "name, process N"; empty when nobody alive does.
-QString lockHolder(const QString &device)
+// The program holding the device's lock file and its process number; empty when nobody alive does.
+QStringList lockHolder(const QString &device)
 {
     const QString path = qtLockFilePath(device);
     if (path.isEmpty())
-        return QString();
+        return {};
     QLockFile lock(path);
     qint64 pid = 0;
     QString host;
     QString application;
     if (!lock.getLockInfo(&pid, &host, &application) || pid <= 0)
-        return QString();
+        return {};
     if (::kill(pid_t(pid), 0) != 0 && errno != EPERM)
-        return QString();
-    if (application.isEmpty())
-        return QStringLiteral("process %1").arg(pid);
-    return QStringLiteral("%1, process %2").arg(application).arg(pid);
+        return {};
+    return {application, QString::number(pid)};
 }
 
 QString deviceGroup(const QString &device, bool *grantsNothing)
@@ -139,10 +137,7 @@ void QSerialPortComponent::setCommPort(int number)
     m_lost = false;
     portchecks::numberInRange(number);
     if (m_portMap.device(number).isEmpty()) {
-        throw SerialError(serialerror::NoSuchPort,
-                          QStringLiteral("There is no COM%1: no serial port or USB adapter has "
-                                         "that number. Check that the adapter is plugged in.")
-                                  .arg(number));
+        throw SerialError(serialerror::NoSuchPort, SerialCause::NoNumber, QStringLiteral("COM%1").arg(number));
     }
 }
 
@@ -184,15 +179,13 @@ void QSerialPortComponent::applySettings()
             && m_port->setFlowControl(QSerialPort::NoFlowControl);
     if (!applied) {
         const QString reason = m_port->errorString();
-        throw SerialError(serialerror::SetupFailed,
-                          QStringLiteral("%1 does not take the line settings %2,%3,%4,%5%6")
-                                  .arg(portLabel())
-                                  .arg(m_settings.baudRate)
-                                  .arg(QLatin1Char(m_settings.parity))
-                                  .arg(m_settings.dataBits)
-                                  .arg(m_settings.stopBits)
-                                  .arg(isUnhelpful(reason) ? QStringLiteral(".")
-                                                           : QStringLiteral(": %1.").arg(reason)));
+        throw SerialError(serialerror::SetupFailed, SerialCause::SettingsRefused, portLabel(),
+                          {QStringLiteral("%1,%2,%3,%4")
+                                   .arg(m_settings.baudRate)
+                                   .arg(QLatin1Char(m_settings.parity))
+                                   .arg(m_settings.dataBits)
+                                   .arg(m_settings.stopBits),
+                           isUnhelpful(reason) ? QString() : reason});
     }
 }
 
@@ -225,7 +218,7 @@ void QSerialPortComponent::open()
 {
     if (m_port->isOpen()) {
         throw SerialError(serialerror::PortAlreadyOpen,
-                          QStringLiteral("COM%1 is already open.").arg(m_commPort));
+                          SerialCause::AlreadyOpen, QStringLiteral("COM%1").arg(m_commPort));
     }
     m_lost = false;
     // Whatever setCommPort said about the number, the open says again.
@@ -278,54 +271,32 @@ void QSerialPortComponent::throwOpenFailure(const QString &device, int error,
     const QString port = QStringLiteral("COM%1 (%2)").arg(m_commPort).arg(device);
     switch (error) {
     case QSerialPort::DeviceNotFoundError:
-        throw SerialError(serialerror::NoSuchPort,
-                          QStringLiteral("%1 cannot be opened: the device does not exist. Check "
-                                         "that the USB adapter is plugged in.")
-                                  .arg(port));
+        throw SerialError(serialerror::NoSuchPort, SerialCause::DeviceMissing, port);
     case QSerialPort::PermissionError: {
 #ifdef Q_OS_UNIX
         if (const int refusal = m_accessCheck(device); refusal == EACCES || refusal == EPERM) {
             bool grantsNothing = true;
             const QString group = deviceGroup(device, &grantsNothing);
             if (grantsNothing || group.isEmpty()) {
-                throw SerialError(serialerror::AccessDenied,
-                                  QStringLiteral("%1 may not be opened by this user. Ask the "
-                                                 "administrator of this computer for access to "
-                                                 "the device.")
-                                          .arg(port));
+                throw SerialError(serialerror::AccessDenied, SerialCause::NoAccess, port);
             }
-            throw SerialError(serialerror::AccessDenied,
-                              QStringLiteral("%1 may not be opened by this user: access is "
-                                             "granted to the group \"%2\". Join it with: sudo "
-                                             "usermod -aG %2 $USER, then log in again.")
-                                      .arg(port, group));
+            throw SerialError(serialerror::AccessDenied, SerialCause::NoAccessGroup, port, {group});
         }
         if (qtLockFilePath(device).isEmpty()) {
-            throw SerialError(serialerror::AccessDenied,
-                              QStringLiteral("%1 cannot be opened: this user may not write the "
-                                             "port's lock file (in /var/lock or /tmp).")
-                                      .arg(port));
+            throw SerialError(serialerror::AccessDenied, SerialCause::LockFileDenied, port);
         }
-        if (const QString holder = lockHolder(device); !holder.isEmpty()) {
-            throw SerialError(serialerror::PortInUse,
-                              QStringLiteral("%1 is in use by another program (%2). Close that "
-                                             "program, or choose another port.")
-                                      .arg(port, holder));
-        }
+        if (const QStringList holder = lockHolder(device); !holder.isEmpty())
+            throw SerialError(serialerror::PortInUse, SerialCause::InUse, port, holder);
 #endif
         // No lock file names the holder: look for it among the processes, or name the services
         // that take serial devices.
-        throw SerialError(serialerror::PortInUse, portInUseMessage(port, device));
+        throw portInUse(port, device);
     }
     case QSerialPort::UnsupportedOperationError:
-        throw SerialError(serialerror::NotSerialPort,
-                          QStringLiteral("%1 cannot be opened: it is not a serial port.").arg(port));
+        throw SerialError(serialerror::NotSerialPort, SerialCause::NotSerial, port);
     default:
-        throw SerialError(serialerror::OpenFailed,
-                          QStringLiteral("%1 cannot be opened: %2.")
-                                  .arg(port, isUnhelpful(systemText)
-                                                     ? QStringLiteral("the system gave no reason")
-                                                     : systemText));
+        throw SerialError(serialerror::OpenFailed, SerialCause::OpenFailed, port,
+                          {isUnhelpful(systemText) ? QString() : systemText});
     }
 }
 
@@ -344,13 +315,10 @@ void QSerialPortComponent::requireOpen() const
     if (m_port->isOpen())
         return;
     if (m_lost) {
-        throw SerialError(serialerror::ConnectionLost,
-                          QStringLiteral("The connection to COM%1 (%2) was lost: the USB adapter "
-                                         "may have been unplugged.")
-                                  .arg(m_commPort)
-                                  .arg(m_device));
+        throw SerialError(serialerror::ConnectionLost, SerialCause::ConnectionLost,
+                          QStringLiteral("COM%1 (%2)").arg(m_commPort).arg(m_device));
     }
-    throw SerialError(serialerror::PortNotOpen, QStringLiteral("COM%1 is not open.").arg(m_commPort));
+    throw SerialError(serialerror::PortNotOpen, SerialCause::NotOpen, QStringLiteral("COM%1").arg(m_commPort));
 }
 
 void QSerialPortComponent::pullWaitingBytes() const
@@ -374,11 +342,8 @@ void QSerialPortComponent::output(const QByteArray &bytes)
     requireOpen();
     if (!flushed || m_port->bytesToWrite() > 0) {
         const QString reason = m_port->errorString();
-        throw SerialError(serialerror::WriteFailed,
-                          QStringLiteral("Sending to %1 failed%2")
-                                  .arg(portLabel(), isUnhelpful(reason)
-                                                 ? QStringLiteral(".")
-                                                 : QStringLiteral(": %1.").arg(reason)));
+        throw SerialError(serialerror::WriteFailed, SerialCause::WriteFailed, portLabel(),
+                          {isUnhelpful(reason) ? QString() : reason});
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <stdexcept>
 
@@ -25,21 +26,52 @@ inline constexpr int OpenFailed = 8023;      // any other reason the system gave
 inline constexpr int PortGone = 8024;        // the device a session was pinned to has vanished
 } // namespace serialerror
 
-// A failure of the serial component: a number and a description that names the port and the
-// cause in words a hobbyist understands.
+// Which sentence tells a SerialError: the number sorts failures for callers, the cause picks the
+// words (worded by the session, never here).
+enum class SerialCause {
+    NoNumber,        // no device has COMn
+    OutOfRange,      // COMn outside what the tool can use
+    NumberWhileOpen, // the number changed while the port is open
+    BadLineSettings, // details: the settings text
+    BadReadLength,   // details: the length
+    BadReadMode,     // details: the mode
+    SettingsRefused, // details: the settings, the system's reason
+    AlreadyOpen,
+    DeviceMissing,
+    NoAccess,
+    NoAccessGroup,   // details: the group that may open it
+    LockFileDenied,
+    InUse,           // details: program and process number of each holder (program may be empty)
+    InUseByServices, // details: each running service and the units that stop it
+    NotSerial,
+    OpenFailed,      // details: the system's reason
+    ConnectionLost,
+    NotOpen,
+    WriteFailed,     // details: the system's reason
+    ReadFailed,      // details: the system's reason
+    Gone,            // the device a session was pinned to has vanished
+};
+
+// A failure of the serial component: a number, the cause and what its words need: the port as
+// they name it ("COM3" or "COM3 (/dev/ttyUSB0)") and the cause's details.
 class SerialError : public std::runtime_error
 {
 public:
-    SerialError(int number, const QString &description)
-        : std::runtime_error(description.toStdString()), m_number(number), m_description(description)
+    SerialError(int number, SerialCause cause, const QString &port, const QStringList &details = {})
+        : std::runtime_error("serial port failure"), m_number(number), m_cause(cause), m_port(port), m_details(details)
     {
     }
     int number() const { return m_number; }
-    QString description() const { return m_description; }
+    SerialCause cause() const { return m_cause; }
+    QString port() const { return m_port; }
+    QStringList details() const { return m_details; }
+    QString detail(int index) const { return m_details.value(index); }
 
 private:
     int m_number;
-    QString m_description;
+    SerialCause m_cause;
+    QString m_port;
+    QStringList m_details;
 };
 
 // The window's serial component, MSComm1: a stateful port object whose properties keep their

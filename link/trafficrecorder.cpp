@@ -61,8 +61,7 @@ void TrafficRecorder::recordFailure(const SerialError &error) const
     event.kind = TrafficEvent::Kind::Failure;
     event.time = TrafficEvent::Clock::now();
     event.port = m_inner.commPort();
-    event.errorNumber = error.number();
-    event.message = error.description();
+    event.error = error;
     push(std::move(event));
 }
 

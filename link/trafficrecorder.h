@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace orvesc {
@@ -25,9 +26,8 @@ struct TrafficEvent
     int port = 0;
     // Written or Read: the bytes, in order.
     QByteArray bytes;
-    // Failure: the error's number and description.
-    int errorNumber = 0;
-    QString message;
+    // Failure: the error.
+    std::optional<SerialError> error;
 };
 
 // Keeps the last events of a serial component for a diagnostics file, and hands each one to an

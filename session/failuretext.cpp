@@ -1,5 +1,7 @@
 #include "failuretext.h"
 
+#include "serialerrortext.h"
+
 #include <QDir>
 #include <QStringList>
 
@@ -22,7 +24,7 @@ QString unopenedNote(const EscFailure &failure)
         return QString();
     QString note = QStringLiteral("These ports could not be opened, so no ESC was looked for there:");
     for (const SerialError &refused : failure.unopened)
-        note += CR + refused.description();
+        note += CR + serialErrorText(refused);
     return QString(2, CR) + note;
 }
 
@@ -45,10 +47,10 @@ QString windowText(const EscFailure &failure)
     case Kind::NotFound:
         return notFoundText() + unopenedNote(failure);
     case Kind::PortUnavailable:
-        return failure.serial ? failure.serial->description() : QString();
+        return failure.serial ? serialErrorText(*failure.serial) : QString();
     case Kind::PortGone:
         return failure.serial && failure.serial->number() != serialerror::PortGone
-                ? failure.serial->description()
+                ? serialErrorText(*failure.serial)
                 : goneText(failure, FrontEnd::Window);
     case Kind::OutOfRange:
         return QStringLiteral("The setting code %1 cannot be sent: a command is one byte, 0 to 255. "

@@ -1,4 +1,5 @@
 #include "escbench.h"
+#include "serialerrortext.h"
 
 #include "diagnostics.h"
 #include "messagebox.h"
@@ -182,7 +183,7 @@ private slots:
             watcher.look();
             systemPorts.clear();
             watcher.look();
-            QCOMPARE(bench.messages.texts, installed ? QStringList{vanishingAdapterMessage(usb)} : QStringList());
+            QCOMPARE(bench.messages.texts, installed ? QStringList{vanishingAdapterText(usb)} : QStringList());
             installed = true;
         }
     }

@@ -64,7 +64,7 @@ public:
     void setCommPort(int number) override
     {
         if (m_open)
-            throw SerialError(serialerror::PortAlreadyOpen, QStringLiteral("COM is open"));
+            throw SerialError(serialerror::PortAlreadyOpen, SerialCause::OpenFailed, QStringLiteral("COM is open"));
         m_commPort = number;
     }
     int commPort() const override { return m_commPort; }
@@ -82,9 +82,9 @@ public:
             return;
         }
         if (m_open)
-            throw SerialError(serialerror::PortAlreadyOpen, QStringLiteral("already open"));
+            throw SerialError(serialerror::PortAlreadyOpen, SerialCause::OpenFailed, QStringLiteral("already open"));
         if (++m_opens > m_script.faultAt && m_script.fault == Fault::Open)
-            throw SerialError(serialerror::PortInUse, QStringLiteral("held by another program"));
+            throw SerialError(serialerror::PortInUse, SerialCause::OpenFailed, QStringLiteral("held by another program"));
         m_open = true;
         for (const std::uint8_t value : m_opens == 1 ? m_script.junk : std::vector<std::uint8_t>())
             m_buffer.push_back({ m_time.now, value });
@@ -94,7 +94,7 @@ public:
     {
         requireLine();
         if (m_script.fault == Fault::Write)
-            throw SerialError(serialerror::WriteFailed, QStringLiteral("write failed"));
+            throw SerialError(serialerror::WriteFailed, SerialCause::OpenFailed, QStringLiteral("write failed"));
         m_written.insert(m_written.end(), bytes.begin(), bytes.end());
         m_writeTime = m_time.now;
         for (const auto &[delay, value] : m_script.reply)
@@ -140,9 +140,9 @@ private:
     void requireLine() const
     {
         if (!m_open)
-            throw SerialError(serialerror::PortNotOpen, QStringLiteral("not open"));
+            throw SerialError(serialerror::PortNotOpen, SerialCause::OpenFailed, QStringLiteral("not open"));
         if (m_lineDropped)
-            throw SerialError(serialerror::ConnectionLost, QStringLiteral("line lost"));
+            throw SerialError(serialerror::ConnectionLost, SerialCause::OpenFailed, QStringLiteral("line lost"));
     }
     void look()
     {

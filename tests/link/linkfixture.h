@@ -4,6 +4,7 @@
 #include "eventloopwaiter.h"
 #include "memorysettingsview.h"
 #include "portmap.h"
+#include "serialerrortext.h"
 #include "systemserialcomponent.h"
 #include "simfolder.h"
 

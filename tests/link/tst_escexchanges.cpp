@@ -96,7 +96,7 @@ private slots:
         // Exact: the tool never names itself, though its simulator holds the terminal too.
         const QString expected = QString(row.message).replace(QLatin1String("%1"), rig.device())
                 .replace(QLatin1String("%2"), QString::number(row.held ? holder->pid() : 0));
-        QCOMPARE(result.failure.serial ? result.failure.serial->description() : QString(), expected);
+        QCOMPARE(result.failure.serial ? serialErrorText(*result.failure.serial) : QString(), expected);
     }
 
     // On the waiter's clock a limit is neither cut short nor overrun, and silence costs a few waits.
@@ -210,7 +210,7 @@ private slots:
 
         QCOMPARE(Config(escConfig.begin(), escConfig.begin() + (command ? 1 : 12)), row.expected);
         QCOMPARE(failure.kind, row.kind);
-        QCOMPARE(failure.serial ? failure.serial->description() : QString(),
+        QCOMPARE(failure.serial ? serialErrorText(*failure.serial) : QString(),
                  QString(row.message).replace(QLatin1String("%1"), rig.device()));
         QVERIFY(!rig.port.portOpen());
         QTest::qWait(20);

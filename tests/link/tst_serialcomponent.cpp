@@ -27,7 +27,7 @@ SerialError failureOf(const std::function<void()> &operation)
     } catch (const SerialError &error) {
         return error;
     }
-    return SerialError(0, QStringLiteral("(no failure)"));
+    return SerialError(0, SerialCause::OpenFailed, QStringLiteral("(no failure)"));
 }
 
 } // namespace
@@ -147,8 +147,9 @@ private slots:
         if (error.number() == 0)
             error = failureOf([&] { port.setPortOpen(true); });
         QCOMPARE(error.number(), errorNumber);
-        QVERIFY2(error.description().startsWith(QString(says).replace(QLatin1String("%1"), device)), qPrintable(error.description()));
-        QCOMPARE(failureOf([&] { port.setPortOpen(true); }).description(), error.description());
+        QVERIFY2(serialErrorText(error).startsWith(QString(says).replace(QLatin1String("%1"), device)),
+                 qPrintable(serialErrorText(error)));
+        QCOMPARE(serialErrorText(failureOf([&] { port.setPortOpen(true); })), serialErrorText(error));
         QVERIFY(!port.portOpen());
     }
 
@@ -203,7 +204,7 @@ private slots:
         const std::vector<HoldingProcess> holders = processesHolding(device);
         QCOMPARE(holders.size(), std::size_t(1));
         QCOMPARE(holders.front().pid, child.processId());
-        QCOMPARE(portInUseMessage(QStringLiteral("COM1"), device),
+        QCOMPARE(serialErrorText(portInUse(QStringLiteral("COM1"), device)),
                  QStringLiteral("COM1 is in use by another program (sleep, process %1). Close that program, "
                                 "or choose another port.").arg(child.processId()));
         child.kill();

@@ -34,7 +34,7 @@ public:
     void setPortOpen(bool open) override
     {
         if (open && openFails)
-            throw SerialError(*openFails, QStringLiteral("COM%1 is in use by another program.").arg(m_number));
+            throw SerialError(*openFails, SerialCause::InUse, QStringLiteral("COM%1").arg(m_number));
         m_open = open;
         if (!open)
             m_buffer.clear();

@@ -1,5 +1,7 @@
 #include "trafficformatter.h"
 
+#include "serialerrortext.h"
+
 #include "commandcodes.h"
 #include "escprotocol.h"
 #include "escexchanges.h"
@@ -178,7 +180,7 @@ QStringList TrafficFormatter::format(const TrafficEvent &event)
     case TrafficEvent::Kind::Failure:
         lines << stamp
                         + QStringLiteral("failure on %1 (%2): %3")
-                                  .arg(port, QString::number(event.errorNumber), event.message);
+                                  .arg(port, QString::number(event.error->number()), serialErrorText(*event.error));
         break;
     }
     return lines;
@@ -190,7 +192,7 @@ QStringList TrafficFormatter::formatAll(const std::vector<TrafficEvent> &events,
     // A port scan tries every number: the numbers no device has would fill a screen per scan, so
     // a run of them shows as its first line and one line naming the rest.
     const auto missing = [](const TrafficEvent &event) {
-        return event.kind == TrafficEvent::Kind::Failure && event.errorNumber == serialerror::NoSuchPort;
+        return event.kind == TrafficEvent::Kind::Failure && event.error->number() == serialerror::NoSuchPort;
     };
     TrafficFormatter formatter(origin);
     QStringList lines;
