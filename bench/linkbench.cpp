@@ -25,13 +25,6 @@ namespace {
 constexpr double ByteMs = 10.0 / 19200.0 * 1000.0;  // one byte at 19200 baud, 8N1
 constexpr int EscDelayMs = 2;                        // the ESC's thinking time before each reply
 
-class Silent : public Messenger
-{
-public:
-    void beepAndShow(const std::string &text) override { last = text; }
-    std::string last;
-};
-
 // The waits sleep in an event loop, which needs an application object.
 void ensureApplication()
 {
@@ -65,8 +58,7 @@ struct Bench
     std::unique_ptr<sim::EscSimulator> esc;
     SystemSerialComponent port{PortMap(folder.path(), {})};
     EventLoopWaiter waiter;
-    Silent messages;
-    EscExchanges exchanges{port, waiter, messages};
+    EscExchanges exchanges{port, waiter};
 };
 
 void reportAgainstFloor(benchmark::State &state, double wallMs, int iterations, int bytes,

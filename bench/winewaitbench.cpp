@@ -30,8 +30,7 @@ int main(int argc, char *argv[])
     }
     const std::unique_ptr<SerialPort> port = createSystemSerialPort(PortMap(folder.path(), {}));
     EventLoopWaiter waiter;
-    bench::SilentMessenger messages;
-    EscExchanges exchanges(*port, waiter, messages);
+    EscExchanges exchanges(*port, waiter);
     std::array<std::int16_t, 12> escConfig{};
 
     const double cpuStart = bench::cpuSeconds();
