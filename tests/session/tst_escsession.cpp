@@ -51,6 +51,14 @@ class TestEscSession : public QObject
     std::unique_ptr<PortMap> m_map;
     std::unique_ptr<EscSession> m_session;
 
+    void plug(const Row &row)
+    {
+        m_esc.model = row.model;
+        m_esc.settings = sim::factorySettings(row.model);
+        if (row.setUp)
+            row.setUp(m_esc);
+    }
+
 private slots:
     void init()
     {
@@ -83,10 +91,7 @@ private slots:
     void connect()
     {
         QFETCH(Row, row);
-        m_esc.model = row.model;
-        m_esc.settings = sim::factorySettings(row.model);
-        if (row.setUp)
-            row.setUp(m_esc);
+        plug(row);
         if (row.kind == Kind::Cancelled)
             m_waiter.cancelAtWait = 0;
         const EscSession::Connection found = m_session->connect({1}, {});
@@ -123,10 +128,7 @@ private slots:
     void program()
     {
         QFETCH(Row, row);
-        m_esc.model = row.model;
-        m_esc.settings = sim::factorySettings(row.model);
-        if (row.setUp)
-            row.setUp(m_esc);
+        plug(row);
         QVERIFY(m_session->connect({1}, {}).ok());
         m_esc.written.clear();
         if (row.kind == Kind::PortGone) {
