@@ -1,3 +1,4 @@
+#include "portmap.h"
 #include "windowsportinfo.h"
 
 #include <QTest>
@@ -50,6 +51,22 @@ private slots:
                                : QString(),
                  ids);
     }
+
+#ifdef _WIN32
+    // A port the system lists is described; without a SetupAPI entry (Wine keeps none for the ports it
+    // maps) by its driver path. SetupAPI's own entries are not tried here: no Windows, no adapter.
+    void describesListedPorts()
+    {
+        const QStringList ports = PortMap::reportedSystemPorts();
+        if (ports.isEmpty())
+            QSKIP("The system lists no COM port.");
+        const std::optional<SystemPortInfo> info = systemPortInfo(QStringLiteral("\\\\.\\") + ports.first());
+        QVERIFY(info);
+        QVERIFY(!info->description.isEmpty());
+        if (info->manufacturer.isEmpty())
+            QVERIFY2(info->description.startsWith(QLatin1String("\\Device\\")), qPrintable(info->description));
+    }
+#endif
 };
 
 QTEST_APPLESS_MAIN(TestWindowsPortInfo)
