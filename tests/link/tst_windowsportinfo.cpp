@@ -14,42 +14,34 @@ private slots:
     // `ids`: vendor:product as the port list shows them, empty where the hardware id has none.
     void readsSetupApiEntries_data()
     {
-        QTest::addColumn<QString>("device");
-        QTest::addColumn<QString>("friendlyName");
-        QTest::addColumn<QString>("hardwareId");
-        QTest::addColumn<QString>("description");
-        QTest::addColumn<QString>("ids");
-        QTest::newRow("FTDI through usbser's bus") << "COM3" << "USB Serial Port (COM3)"
-                                                   << "USB\\VID_0403&PID_6001&REV_0600" << "USB Serial Port"
-                                                   << "0403:6001";
-        QTest::newRow("FTDI's own bus driver") << "\\\\.\\COM4" << "USB Serial Port (COM4)"
-                                               << "FTDIBUS\\COMPORT&VID_0403&PID_6015" << "USB Serial Port"
-                                               << "0403:6015";
-        QTest::newRow("CH340, lower-case id, path") << "C:/work/com12" << "USB-SERIAL CH340 (COM12)"
-                                                    << "usb\\vid_1a86&pid_7523" << "USB-SERIAL CH340" << "1a86:7523";
-        QTest::newRow("another port's number stays") << "COM1" << "Bridge (COM10)" << "USB\\VID_10C4&PID_EA60"
-                                                     << "Bridge (COM10)" << "10c4:ea60";
-        QTest::newRow("built-in port") << "COM1" << "Communications Port (COM1)" << "ACPI\\PNP0501"
-                                       << "Communications Port" << "";
-        QTest::newRow("vendor id alone") << "COM5" << "" << "USB\\VID_0403" << "" << "";
-        QTest::newRow("short id") << "COM5" << "" << "USB\\VID_04&PID_6001" << "" << "";
+        for (const char *column : {"device", "friendlyName", "hardwareId", "description", "ids"})
+            QTest::addColumn<QString>(column);
+        const auto row = [](const char *name, const char *device, const char *friendly, const char *id,
+                            const char *description, const char *ids) {
+            QTest::newRow(name) << device << friendly << id << description << ids;
+        };
+        row("usbser", "COM3", "USB Serial Port (COM3)", "USB\\VID_0403&PID_6001&REV_0600", "USB Serial Port",
+            "0403:6001");
+        row("FTDI's bus", "\\\\.\\COM4", "USB Serial Port (COM4)", "FTDIBUS\\COMPORT&VID_0403&PID_6015",
+            "USB Serial Port", "0403:6015");
+        row("lower case, path", "C:/work/com12", "CH340 (COM12)", "usb\\vid_1a86&pid_7523", "CH340", "1a86:7523");
+        row("another port's number", "COM1", "Bridge (COM10)", "USB\\VID_10C4&PID_EA60", "Bridge (COM10)",
+            "10c4:ea60");
+        row("built-in port", "COM1", "Communications Port (COM1)", "ACPI\\PNP0501", "Communications Port", "");
+        row("vendor id alone", "COM5", "", "USB\\VID_0403", "", "");
+        row("short id", "COM5", "", "USB\\VID_04&PID_6001", "", "");
     }
     void readsSetupApiEntries()
     {
         QFETCH(QString, device);
         QFETCH(QString, friendlyName);
         QFETCH(QString, hardwareId);
-        QFETCH(QString, description);
-        QFETCH(QString, ids);
         const QString port = windowsport::comName(device);
         const SystemPortInfo info = windowsport::fromSetupApi(port, friendlyName, QStringLiteral("FTDI"), hardwareId);
-        QCOMPARE(info.description, description);
+        QTEST(info.description, "description");
         QCOMPARE(info.manufacturer, QStringLiteral("FTDI"));
-        QCOMPARE(info.vendorId ? QStringLiteral("%1:%2")
-                                         .arg(*info.vendorId, 4, 16, QLatin1Char('0'))
-                                         .arg(*info.productId, 4, 16, QLatin1Char('0'))
-                               : QString(),
-                 ids);
+        const auto hex = [](quint16 id) { return QStringLiteral("%1").arg(id, 4, 16, QLatin1Char('0')); };
+        QTEST(info.vendorId ? hex(*info.vendorId) + QLatin1Char(':') + hex(*info.productId) : QString(), "ids");
     }
 
 #ifdef _WIN32
