@@ -1,5 +1,6 @@
 #include "winserialcomponent.h"
 
+#include "deviceloss.h"
 #include "portchecks.h"
 #include "portholders.h"
 
@@ -25,12 +26,15 @@ QString systemText(DWORD error)
     return text;
 }
 
-// Errors after which the port is gone: the adapter was unplugged while open.
-bool meansDeviceGone(DWORD error)
-{
-    return error == ERROR_DEVICE_REMOVED || error == ERROR_BAD_COMMAND || error == ERROR_GEN_FAILURE
-            || error == ERROR_DEV_NOT_EXIST || error == ERROR_FILE_NOT_FOUND || error == ERROR_INVALID_HANDLE;
-}
+// deviceloss.h spells winerror.h's values as plain numbers, so that its reading is tested on Linux too
+// (mingw-w64's winerror.h lacks ERROR_NO_SUCH_DEVICE).
+static_assert(winerror::FileNotFound == ERROR_FILE_NOT_FOUND && winerror::AccessDenied == ERROR_ACCESS_DENIED
+              && winerror::InvalidHandle == ERROR_INVALID_HANDLE && winerror::NotReady == ERROR_NOT_READY
+              && winerror::BadCommand == ERROR_BAD_COMMAND && winerror::GenFailure == ERROR_GEN_FAILURE
+              && winerror::DevNotExist == ERROR_DEV_NOT_EXIST && winerror::OperationAborted == ERROR_OPERATION_ABORTED
+              && winerror::DeviceNotConnected == ERROR_DEVICE_NOT_CONNECTED
+              && winerror::DeviceRemoved == ERROR_DEVICE_REMOVED);
+using winerror::meansDeviceGone;
 
 // One overlapped transfer on the port, waited for: the timeouts make reads return at once and
 // bound writes, so the wait is short.
@@ -57,7 +61,8 @@ WinSerialComponent::WinSerialComponent(PortMap portMap, QObject *parent)
 {
     m_stop = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
     m_taken = ::CreateEventW(nullptr, FALSE, FALSE, nullptr);
-    m_watch.hEvent = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    m_wait = std::make_unique<CommWait>();
+    m_wait->overlapped.hEvent = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
 }
 
 WinSerialComponent::~WinSerialComponent()
@@ -65,7 +70,7 @@ WinSerialComponent::~WinSerialComponent()
     close();
     ::CloseHandle(m_stop);
     ::CloseHandle(m_taken);
-    ::CloseHandle(m_watch.hEvent);
+    ::CloseHandle(m_wait->overlapped.hEvent);
 }
 
 QString WinSerialComponent::portLabel() const
@@ -207,78 +212,6 @@ void WinSerialComponent::open()
     m_watcher = std::thread([this] { watch(); });
 }
 
-// The watcher thread. A posted call wakes the owner's event loop wherever it sleeps, nested loops
-// included (a QWinEventNotifier stays silent while its own handler runs, and a readyRead handler may
-// wait for the next byte).
-void WinSerialComponent::watch()
-{
-    OVERLAPPED &overlapped = m_watch;
-    const HANDLE stopOrByte[] = {m_stop, overlapped.hEvent};
-    const HANDLE stopOrTaken[] = {m_stop, m_taken};
-    bool polling = false;
-    DWORD polled = 0;
-    for (;;) {
-        bool received = false;
-        bool atOnce = false;
-        if (!polling) {
-            DWORD mask = 0;
-            ::ResetEvent(overlapped.hEvent);
-            BOOL ended = ::WaitCommEvent(m_handle, &mask, &overlapped);
-            atOnce = ended;
-            if (!ended && ::GetLastError() == ERROR_IO_PENDING) {
-                if (::WaitForMultipleObjects(2, stopOrByte, FALSE, INFINITE) == WAIT_OBJECT_0)
-                    break;
-                DWORD ignored = 0;
-                ended = ::GetOverlappedResult(m_handle, &overlapped, &ignored, FALSE);
-            }
-            if (ended) {
-                received = (mask & EV_RXCHAR) != 0;
-            } else if (meansDeviceGone(::GetLastError())) {
-                m_gone = true;
-                received = true;
-            } else {
-                // This line cannot wait for a byte (a pseudo-terminal under Wine has no modem lines):
-                // look every few milliseconds instead.
-                polling = true;
-            }
-        }
-        if (polling) {
-            if (::WaitForSingleObject(m_stop, 10) == WAIT_OBJECT_0)
-                break;
-            const DWORD waiting = queued();
-            received = m_gone || (waiting > 0 && waiting != polled);
-            polled = waiting;
-        } else if (atOnce) {
-            // Wine ends a wait at once while unread bytes remain: pause instead of spinning on them.
-            if (::WaitForSingleObject(m_stop, 10) == WAIT_OBJECT_0)
-                break;
-        }
-        if (!received)
-            continue;
-        QMetaObject::invokeMethod(this, [this] { onReceived(); }, Qt::QueuedConnection);
-        if (::WaitForMultipleObjects(2, stopOrTaken, FALSE, INFINITE) == WAIT_OBJECT_0 || m_gone)
-            break;
-    }
-    // An empty mask ends a WaitCommEvent still pending. Wine may end it only when the handle closes,
-    // which close() does next; the OVERLAPPED outlives the handle, so a late end writes nowhere stray.
-    ::SetCommMask(m_handle, 0);
-    ::CancelIo(m_handle);
-    ::WaitForSingleObject(overlapped.hEvent, 200);
-}
-
-void WinSerialComponent::onReceived()
-{
-    ::SetEvent(m_taken);
-    if (!portOpen())
-        return;
-    if (m_gone) {
-        lose();
-        return;
-    }
-    if (queued() > 0)
-        emit readyRead();
-}
-
 void WinSerialComponent::close()
 {
     m_lost = false;
@@ -290,6 +223,7 @@ void WinSerialComponent::close()
     ::PurgeComm(m_handle, PURGE_RXCLEAR | PURGE_RXABORT);
     ::CloseHandle(m_handle);
     m_handle = INVALID_HANDLE_VALUE;
+    endWait();
 }
 
 void WinSerialComponent::lose()

@@ -9,6 +9,7 @@
 #include <qt_windows.h>
 
 #include <atomic>
+#include <memory>
 #include <thread>
 
 namespace orvesc {
@@ -50,6 +51,7 @@ private:
     void close();
     void applySettings();
     void watch();
+    void endWait();
     void onReceived();
     DWORD queued() const;
     void requireOpen() const;
@@ -64,8 +66,16 @@ private:
     // Set by the owner's thread each time it has taken a notice, so the watcher posts one at a time.
     HANDLE m_taken = nullptr;
     std::thread m_watcher;
-    // The watcher's WaitCommEvent: kept here, since the system may finish it only when the handle closes.
-    OVERLAPPED m_watch{};
+    // The watcher's WaitCommEvent: its OVERLAPPED and the mask the system writes when the wait ends.
+    // Never on the watcher's stack, since the system may end the wait only when the handle closes.
+    struct CommWait
+    {
+        OVERLAPPED overlapped{};
+        DWORD mask = 0;
+        // Left pending by the watcher: close() waits for its end once the handle is closed.
+        bool pending = false;
+    };
+    std::unique_ptr<CommWait> m_wait;
     mutable std::atomic<bool> m_gone{false};
     LineSettings m_settings;
     int m_commPort = 1;
