@@ -146,14 +146,13 @@ void WinSerialComponent::applySettings()
     }
     if (!applied) {
         const QString reason = systemText(::GetLastError());
-        throw SerialError(serialerror::SetupFailed,
-                          QStringLiteral("%1 does not take the line settings %2,%3,%4,%5%6")
-                                  .arg(portLabel())
-                                  .arg(m_settings.baudRate)
-                                  .arg(QLatin1Char(m_settings.parity))
-                                  .arg(m_settings.dataBits)
-                                  .arg(m_settings.stopBits)
-                                  .arg(reason.isEmpty() ? QStringLiteral(".") : QStringLiteral(": %1.").arg(reason)));
+        throw SerialError(serialerror::SetupFailed, SerialCause::SettingsRefused, portLabel(),
+                          {QStringLiteral("%1,%2,%3,%4")
+                                   .arg(m_settings.baudRate)
+                                   .arg(QLatin1Char(m_settings.parity))
+                                   .arg(m_settings.dataBits)
+                                   .arg(m_settings.stopBits),
+                           reason});
     }
 }
 
@@ -185,7 +184,7 @@ bool WinSerialComponent::portOpen() const
 void WinSerialComponent::open()
 {
     if (portOpen())
-        throw SerialError(serialerror::PortAlreadyOpen, QStringLiteral("COM%1 is already open.").arg(m_commPort));
+        throw SerialError(serialerror::PortAlreadyOpen, SerialCause::AlreadyOpen, QStringLiteral("COM%1").arg(m_commPort));
     m_lost = false;
     setCommPort(m_commPort);
 
@@ -239,19 +238,14 @@ void WinSerialComponent::throwOpenFailure(DWORD error)
     switch (error) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
-        throw SerialError(serialerror::NoSuchPort,
-                          QStringLiteral("%1 cannot be opened: the device does not exist. Check that the USB "
-                                         "adapter is plugged in.")
-                                  .arg(port));
+        throw SerialError(serialerror::NoSuchPort, SerialCause::DeviceMissing, port);
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
         // Windows opens a port for one program at a time: a refusal means another one holds it.
-        throw SerialError(serialerror::PortInUse, portInUseMessage(port, m_portMap.device(m_commPort)));
+        throw portInUse(port, m_portMap.device(m_commPort));
     default: {
         const QString reason = systemText(error);
-        throw SerialError(serialerror::OpenFailed,
-                          QStringLiteral("%1 cannot be opened: %2.")
-                                  .arg(port, reason.isEmpty() ? QStringLiteral("the system gave no reason") : reason));
+        throw SerialError(serialerror::OpenFailed, SerialCause::OpenFailed, port, {reason});
     }
     }
 }
@@ -261,11 +255,9 @@ void WinSerialComponent::requireOpen() const
     if (portOpen())
         return;
     if (m_lost) {
-        throw SerialError(serialerror::ConnectionLost,
-                          QStringLiteral("The connection to %1 was lost: the USB adapter may have been unplugged.")
-                                  .arg(portLabel()));
+        throw SerialError(serialerror::ConnectionLost, SerialCause::ConnectionLost, portLabel());
     }
-    throw SerialError(serialerror::PortNotOpen, QStringLiteral("COM%1 is not open.").arg(m_commPort));
+    throw SerialError(serialerror::PortNotOpen, SerialCause::NotOpen, QStringLiteral("COM%1").arg(m_commPort));
 }
 
 DWORD WinSerialComponent::queued() const
@@ -292,10 +284,7 @@ void WinSerialComponent::output(const QByteArray &bytes)
     requireOpen();
     if (!sent || written != DWORD(bytes.size())) {
         const QString reason = sent ? QString() : systemText(error);
-        throw SerialError(serialerror::WriteFailed,
-                          QStringLiteral("Sending to %1 failed%2")
-                                  .arg(portLabel(), reason.isEmpty() ? QStringLiteral(".")
-                                                                     : QStringLiteral(": %1.").arg(reason)));
+        throw SerialError(serialerror::WriteFailed, SerialCause::WriteFailed, portLabel(), {reason});
     }
 }
 
@@ -316,8 +305,7 @@ QByteArray WinSerialComponent::input()
         if (meansDeviceGone(error))
             lose();
         requireOpen();
-        throw SerialError(serialerror::ReadFailed,
-                          QStringLiteral("Reading from %1 failed: %2.").arg(portLabel(), systemText(error)));
+        throw SerialError(serialerror::ReadFailed, SerialCause::ReadFailed, portLabel(), {systemText(error)});
     }
     bytes.resize(int(read));
     return bytes;
