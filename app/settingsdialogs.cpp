@@ -31,7 +31,8 @@ QString QtSettingsDialogs::openPath(const QString &caption, const QString &folde
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (newestFirst) {
         // Only Qt's own dialog lets the program choose the order; a backup's name starts with
-        // its time, so the reverse order of names is newest first.
+        // its place in the write order (older ones with their time, and they sort first), so the
+        // reverse order of names is newest first.
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setViewMode(QFileDialog::Detail);
         if (auto *view = dialog.findChild<QTreeView *>(QStringLiteral("treeView")))

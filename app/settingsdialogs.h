@@ -16,7 +16,7 @@ class SettingsDialogs
 public:
     virtual ~SettingsDialogs() = default;
     // The file to open, or an empty text when the user cancelled. `newestFirst`: the folder's
-    // names begin with their time (the backups) and are listed in reverse order.
+    // names sort in the order they were written (the backups) and are listed in reverse order.
     virtual QString openPath(const QString &caption, const QString &folder, bool newestFirst) = 0;
     // The file to save to, or an empty text when the user cancelled.
     virtual QString savePath(const QString &caption, const QString &suggested) = 0;

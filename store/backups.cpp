@@ -5,7 +5,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -25,23 +28,28 @@ QString modelPart(const SettingsDocument &document)
                                                                          QLatin1Char('-'));
 }
 
-// Exactly the names save() gives a model's backups: time, model, and a number when two reads
+const QString TimePattern = QStringLiteral("\\d{8}-\\d{6}-\\d{3}");
+
+// Exactly the names save() gives a model's backups: the place in the write order (absent in the
+// names of versions that named backups by time alone), time, model, and a number when two reads
 // share a millisecond. Anything else in the folder is the user's and stays untouched.
 QRegularExpression namePattern(const QString &model)
 {
-    return QRegularExpression(QStringLiteral("^(\\d{8}-\\d{6}-\\d{3})_")
+    return QRegularExpression(QStringLiteral("^(?:n(\\d+)_)?(") + TimePattern + QStringLiteral(")_")
                               + QRegularExpression::escape(model)
                               + QStringLiteral("(?:-(\\d+))?")
                               + QRegularExpression::escape(Suffix) + QLatin1Char('$'));
 }
 
-// The model's backups, oldest first: by time, then by the number of a second read within the
-// same millisecond ("-2" would sort before the suffix as plain text).
+// The model's backups, oldest first. The write order decides, not the clock, which may have been
+// set back since; names without a place in it come first, by time, then by the number of a
+// second read within the same millisecond ("-2" would sort before the suffix as plain text).
 QStringList backupNames(const QDir &dir, const QString &model)
 {
     const QRegularExpression pattern = namePattern(model);
     struct Named
     {
+        qulonglong place;
         QString time;
         int number;
         QString name;
@@ -50,15 +58,44 @@ QStringList backupNames(const QDir &dir, const QString &model)
     for (const QString &name : dir.entryList(QDir::Files)) {
         const QRegularExpressionMatch match = pattern.match(name);
         if (match.hasMatch())
-            found.push_back({ match.captured(1), match.captured(2).toInt(), name });
+            found.push_back({ match.captured(1).toULongLong(), match.captured(2),
+                              match.captured(3).toInt(), name });
     }
     std::sort(found.begin(), found.end(), [](const Named &a, const Named &b) {
-        return std::tie(a.time, a.number) < std::tie(b.time, b.number);
+        return std::tie(a.place, a.time, a.number) < std::tie(b.place, b.time, b.number);
     });
     QStringList names;
     for (const Named &item : found)
         names << item.name;
     return names;
+}
+
+// The place after every backup in the folder, of any model, so that the names of all of them
+// sort in the order they were written.
+qulonglong nextPlace(const QDir &dir)
+{
+    static const QRegularExpression placed(QStringLiteral("^n(\\d+)_") + TimePattern + QLatin1Char('_'));
+    qulonglong last = 0;
+    for (const QString &name : dir.entryList(QDir::Files)) {
+        const QRegularExpressionMatch match = placed.match(name);
+        if (match.hasMatch() && name.endsWith(Suffix))
+            last = std::max(last, match.captured(1).toULongLong());
+    }
+    return last + 1;
+}
+
+// The backups this process wrote, by path: pruning leaves them whatever order other runs or
+// their clocks gave the folder, so a run never loses a backup it has told the user about.
+struct WrittenHere
+{
+    QMutex mutex;
+    QSet<QString> paths;
+};
+
+WrittenHere &writtenHere()
+{
+    static WrittenHere written;
+    return written;
 }
 
 } // namespace
@@ -80,12 +117,6 @@ BackupStore::BackupStore(QString folder)
 {
 }
 
-QString BackupStore::fileName(const SettingsDocument &document, const QDateTime &now)
-{
-    return now.toUTC().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")) + QLatin1Char('_')
-        + modelPart(document) + Suffix;
-}
-
 BackupOutcome BackupStore::save(const SettingsDocument &document, const QDateTime &now)
 {
     if (!isOn())
@@ -103,25 +134,43 @@ BackupOutcome BackupStore::save(const SettingsDocument &document, const QDateTim
             return { newest.fileName(), {} };
     }
 
-    QString name = fileName(document, now);
-    // Two reads within one millisecond still get a file each.
+    // The place leads the name, so the folder's names sort in write order whatever the clock says.
+    const QString stem = QStringLiteral("n%1_").arg(nextPlace(dir), 6, 10, QLatin1Char('0'))
+        + now.toUTC().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")) + QLatin1Char('_')
+        + modelPart(document);
+    QString name = stem + Suffix;
+    // Another process may have taken the same place within the same millisecond.
     for (int n = 2; dir.exists(name); ++n)
-        name = fileName(document, now).replace(Suffix, QStringLiteral("-%1").arg(n) + Suffix);
-    QString error = writeDocumentFile(dir.filePath(name), document);
+        name = stem + QStringLiteral("-%1").arg(n) + Suffix;
+    const QString path = dir.filePath(name);
+    QString error = writeDocumentFile(path, document);
     if (!error.isEmpty())
         return { {}, error };
-    prune(modelPart(document), name);
-    return { dir.filePath(name), {} };
+    {
+        WrittenHere &written = writtenHere();
+        const QMutexLocker lock(&written.mutex);
+        written.paths.insert(path);
+    }
+    prune(modelPart(document));
+    return { path, {} };
 }
 
-void BackupStore::prune(const QString &model, const QString &written) const
+void BackupStore::prune(const QString &model) const
 {
     const QDir dir(m_folder);
-    QStringList names = backupNames(dir, model);
-    // A clock set back names the new file as the oldest; it is still the one this read is about.
-    names.removeOne(written);
-    for (int i = 0; i < names.size() - (Limit - 1); ++i)
-        QFile::remove(dir.filePath(names.at(i)));
+    const QStringList names = backupNames(dir, model);
+    WrittenHere &written = writtenHere();
+    const QMutexLocker lock(&written.mutex);
+    qsizetype excess = names.size() - Limit;
+    for (const QString &name : names) {
+        if (excess <= 0)
+            break;
+        const QString path = dir.filePath(name);
+        if (!written.paths.contains(path)) {
+            QFile::remove(path);
+            --excess;
+        }
+    }
 }
 
 } // namespace orvesc

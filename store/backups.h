@@ -15,8 +15,9 @@ struct BackupOutcome
     QString error;
 };
 
-// The automatic backups of the settings each CONNECT reads: one settings file per read, named
-// by time and model so that names sort from oldest to newest, at most Limit files per model.
+// The automatic backups of the settings each CONNECT reads: one settings file per read, named by
+// its place in the order the tool wrote them, then time and model, so that names sort from oldest
+// to newest even when the clock was set back; at most Limit files per model.
 class BackupStore
 {
 public:
@@ -30,16 +31,14 @@ public:
     QString folder() const { return m_folder; }
     bool isOn() const { return !m_folder.isEmpty(); }
 
-    // Saves the document unless the newest backup of its model holds the same, then removes that
-    // model's oldest backups past Limit; other files of the folder are never touched. Nothing
-    // while backups are off.
+    // Saves the document unless the newest backup of its model, in write order, holds the same,
+    // then removes that model's oldest backups past Limit, never one this process wrote; other
+    // files of the folder are never touched. `now` only names the file. Nothing while backups
+    // are off.
     BackupOutcome save(const SettingsDocument &document, const QDateTime &now);
 
-    // The name a backup of the document gets at that time.
-    static QString fileName(const SettingsDocument &document, const QDateTime &now);
-
 private:
-    void prune(const QString &model, const QString &written) const;
+    void prune(const QString &model) const;
 
     QString m_folder;
 };

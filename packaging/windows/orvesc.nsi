@@ -43,6 +43,7 @@ Section "OrvESC" Main
     CreateDirectory "$SMPROGRAMS\${APPNAME}"
     CreateShortcut "$SMPROGRAMS\${APPNAME}\${APPNAME}.lnk" "$INSTDIR\orvesc.exe"
     CreateShortcut "$SMPROGRAMS\${APPNAME}\Uninstall ${APPNAME}.lnk" "$INSTDIR\uninstall.exe"
+    CreateShortcut "$SMPROGRAMS\${APPNAME}\Read Me.lnk" "$INSTDIR\README.txt"
 
     WriteRegStr HKLM "Software\${APPNAME}" "InstallDir" "$INSTDIR"
     WriteRegStr HKLM "${UNINSTKEY}" "DisplayName" "${APPNAME}"
@@ -59,6 +60,7 @@ Section "Uninstall"
     SetShellVarContext all
     Delete "$SMPROGRAMS\${APPNAME}\${APPNAME}.lnk"
     Delete "$SMPROGRAMS\${APPNAME}\Uninstall ${APPNAME}.lnk"
+    Delete "$SMPROGRAMS\${APPNAME}\Read Me.lnk"
     RMDir "$SMPROGRAMS\${APPNAME}"
     ; Only what the installer put there: backups and remembered choices belong to the user.
     RMDir /r "$INSTDIR\platforms"

@@ -8,11 +8,20 @@
 #include "settingsfiles.h"
 #include "settingslocation.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTreeView>
+
+#include <map>
+#include <utility>
 
 using namespace orvesc;
 using namespace orvesc::test;
@@ -49,6 +58,35 @@ void writeFile(const QString &path, const QByteArray &bytes)
 QByteArray document(int model, std::array<std::int16_t, 12> report)
 {
     return QByteArray::fromStdString(writeSettingsDocument(*documentFromReport(model, report).document));
+}
+
+// A backup of the QUORL R5 3S as the store names it: its place in the write order (none in older names), then time.
+QString r5(int place, const QString &time)
+{
+    return (place ? QString::asprintf("n%06d_", place) : QString()) + time + "_QUORL-R5-3S.orvesc.json";
+}
+
+// What Restore Backup's dialog lists, top down, once it shows the folder's files and its sort has settled.
+QStringList restoreBackupList(const QString &folder, int files)
+{
+    QStringList shown, before;
+    QElapsedTimer waited;
+    waited.start();
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        const auto *view = dialog ? dialog->findChild<QTreeView *>(QStringLiteral("treeView")) : nullptr;
+        if (!view)
+            return;
+        before = std::exchange(shown, {});
+        for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+            shown << view->model()->index(row, 0, view->rootIndex()).data().toString();
+        if ((shown.size() == files && shown == before) || waited.hasExpired(10000))
+            dialog->reject();
+    });
+    poll.start(20);
+    QtSettingsDialogs(nullptr).openPath(QStringLiteral("Restore Backup"), folder, true);
+    return shown;
 }
 
 } // namespace
@@ -219,22 +257,70 @@ private slots:
         QCOMPARE(bench.listTexts(), before);
     }
 
-    // Past 200 backups of a model its oldest goes; other models' backups and names the store does not give
-    // stay, and a clock set back never costs the backup just written, although its name is the oldest.
-    void pruningTakesOnlyTheModelsOldest()
+    // Backups keep the order the tool wrote them in, whatever the clock said: pruning (past 200 of a model its
+    // oldest go, never one this run wrote; other models and the user's names stay), the same-as-newest check and
+    // Restore Backup's list follow it. A step "NAME=X" is a file another run left, "X@TIME" a read of settings X
+    // saved at that clock time (UTC); `saved`: what each save names, `shown`: the top of Restore Backup's list.
+    void backupsKeepTheWriteOrder_data()
     {
-        const QString folder = m_dir.filePath(QStringLiteral("backups"));
-        QDir().mkpath(folder);
-        QStringList kept{"mine.orvesc.json", "20000101-000000-000_QUORL-R5-3S-copy.orvesc.json"};
-        for (int i = 0; i < 2 * BackupStore::Limit; ++i)
-            kept << QString::asprintf("20200101-000000-%03d_QUORL-%s.orvesc.json", i / 2, i % 2 ? "R9-12S" : "R5-3S");
-        for (const QString &name : kept)
-            writeFile(folder + '/' + name, "{}");
-        BackupStore(folder).save(*documentFromReport(38, {160, 38, 48, 56, 65, 81, 98, 112, 128, 144, 0, 0}).document,
-                                 QDateTime(QDate(1970, 1, 1), QTime(0, 0, 1), Qt::UTC)); // a clock set back
-        kept[kept.indexOf("20200101-000000-000_QUORL-R5-3S.orvesc.json")] = "19700101-000001-000_QUORL-R5-3S.orvesc.json";
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("saved");
+        QTest::addColumn<QStringList>("pruned");
+        QTest::addColumn<QStringList>("shown");
+        QStringList earlier{"mine.orvesc.json=-", "20000101-000000-000_QUORL-R5-3S-copy.orvesc.json=-"}, alongside;
+        for (int i = 1; i <= BackupStore::Limit; ++i) {
+            earlier << r5(i, "20261207-101500-000") + "=A" << QString::asprintf("20200101-000000-%03d_QUORL-R9-12S.orvesc.json=-", i);
+            alongside << r5(i + 1, "20261207-101600-000") + "=A"; // another run's, while this one runs
+        }
+        const QString x1 = r5(201, "19700101-000001-000"), x2 = r5(202, "19700101-000002-000");
+        QTest::newRow("clock set back: the backup after DEFAULT costs not the one before, nor other files")
+            << earlier + QStringList{"B@1970-01-01T00:00:01", "C@1970-01-01T00:00:02"} << QStringList{x1, x2}
+            << QStringList{r5(1, "20261207-101500-000"), r5(2, "20261207-101500-000")}
+            << QStringList{x2, x1, r5(200, "20261207-101500-000")};
+        const QString ahead = r5(0, "20300101-000000-000"), a7 = r5(7, "20261207-101500-000"), b8 = r5(8, "20261208-090001-000");
+        QTest::newRow("the newest is the last written, not the latest time")
+            << QStringList{ahead + "=B", a7 + "=A", "A@2026-12-08T09:00:00", "B@2026-12-08T09:00:01"}
+            << QStringList{a7, b8} << QStringList() << QStringList{b8, a7, ahead};
+        const QString r9 = "n000041_20261207-101500-000_QUORL-R9-12S.orvesc.json", a42 = r5(42, "19700101-000000-000");
+        const QString first = r5(0, "20250101-000000-000"), same = r5(0, "20261207-101500-000"),
+                      second = QString(same).replace("3S.", "3S-2.");
+        QTest::newRow("names by time alone come first; places count across models")
+            << QStringList{second + "=B", same + "=A", first + "=C", r9 + "=-", "A@1970-01-01T00:00:00"} << QStringList{a42}
+            << QStringList() << QStringList{a42, r9}; // the dialog sorts "-2" before the suffix: no matter within a millisecond
+        const QString mine = r5(1, "20261207-101500-000"), last = r5(202, "20261207-101700-000");
+        QTest::newRow("this run's backup outlives the limit")
+            << QStringList{"B@2026-12-07T10:15:00"} + alongside + QStringList{"C@2026-12-07T10:17:00"} << QStringList{mine, last}
+            << QStringList{r5(2, "20261207-101600-000"), r5(3, "20261207-101600-000")} << QStringList{last};
+    }
+    void backupsKeepTheWriteOrder()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, saved);
+        QFETCH(QStringList, pruned);
+        QFETCH(QStringList, shown);
+        const std::map<QString, std::array<std::int16_t, 12>> reads{{"A", {160, 38, 48, 56, 65, 81, 98, 112, 128, 144, 0, 0}},
+            {"B", {161, 38, 48, 56, 65, 81, 98, 112, 128, 144, 0, 0}}, {"C", {162, 37, 49, 54, 64, 80, 96, 113, 129, 144, 192, 0}}};
+        QTemporaryDir dir;
+        QStringList written, kept;
+        for (const QString &step : steps) {
+            const QStringList parts = step.split(QRegularExpression("[=@]"));
+            if (step.contains('@')) {
+                const BackupOutcome outcome = BackupStore(dir.path()).save(
+                    *documentFromReport(38, reads.at(parts[0])).document, QDateTime::fromString(parts[1] + 'Z', Qt::ISODate));
+                written << QFileInfo(outcome.file).fileName();
+            } else {
+                writeFile(dir.filePath(parts[0]), reads.count(parts[1]) ? document(38, reads.at(parts[1])) : "{}");
+                kept << parts[0];
+            }
+        }
+        QCOMPARE(written, saved);
+        kept += saved;
+        kept.removeDuplicates();
+        for (const QString &name : pruned)
+            QVERIFY(kept.removeOne(name));
         kept.sort();
-        QCOMPARE(backups(), kept);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name), kept);
+        QCOMPARE(restoreBackupList(dir.path(), int(kept.size())).mid(0, shown.size()), shown);
     }
 
     // The remembered choices leave "Unknown Organization" once; a value set since in the new place stays.
