@@ -161,19 +161,12 @@ private slots:
         QTest::newRow("twelve bytes") << Exchange{183, 160, {}, twelve};
         QTest::newRow("thirteen bytes for twelve")
                 << Exchange{183, 160, faults([](auto &f) { f.extraBytes = {9}; }), twelve};
-        QTest::newRow("closing byte 0") << Exchange{38, 160, faults([](auto &f) { f.closingByte = 0; }),
-                                                    upTo({0, 38, 48, 56, 65, 81, 98, 112, 128, 144, 0}),
-                                                    Kind::BadReply};
         QTest::newRow("first byte 0") << Exchange{38, 0, {}, upTo({0, 38, 48, 56, 65, 81, 98, 112, 128, 144, 1}),
                                                   Kind::EmptyReport};
         QTest::newRow("read, line dropped")
                 << Exchange{38, 160, faults([](auto &f) { f.dropAfterBytes = 1; }), upTo({0}), Kind::PortGone, Lost};
 
         QTest::newRow("161 echoed and accepted") << Exchange{0, 161, {}, {1}};
-        // Whether an answer accepts the command is the session's to judge.
-        QTest::newRow("161 echoed and refused") << Exchange{0, 161, faults([](auto &f) { f.rejectCommand = 1; }), {0}};
-        QTest::newRow("1 without echo") << Exchange{0, 161, faults([](auto &f) { f.answerWithoutEcho = true; }), {1},
-                                                   Kind::BadReply};
         QTest::newRow("0 without echo ends at once")
                 << Exchange{0, 161, faults([](auto &f) { f.answerWithoutEcho = true, f.rejectCommand = 1; }), {0},
                             Kind::BadReply};
