@@ -14,15 +14,18 @@ std::vector<ListedPort> listedPorts(const PortMap &map)
 
 PortScan scanPorts(SerialPort &component, const PortMap &map)
 {
+    // Opening is what tells: every number the map names is tried (on Windows the system's list may
+    // lag a driver's port), and a failure counts only for a port that is there.
     PortScan scan;
-    for (const ListedPort &port : listedPorts(map)) {
+    for (int number = FirstListedPort; number <= LastListedPort; ++number) {
+        if (map.device(number).isEmpty())
+            continue;
         try {
-            component.setCommPort(port.number);
+            component.setCommPort(number);
             component.setPortOpen(true);
-            scan.usable.push_back(port.number);
+            scan.usable.push_back(number);
         } catch (const SerialError &error) {
-            // Gone between the look and the open: no port to name.
-            if (error.number() != serialerror::NoSuchPort)
+            if (error.number() != serialerror::NoSuchPort && map.present(number))
                 scan.refused.push_back(error);
         }
         try {

@@ -23,8 +23,9 @@ struct ListedPort
 // (PortMap::present), in ascending order, found without opening any of them.
 std::vector<ListedPort> listedPorts(const PortMap &map);
 
-// The listed ports opened and closed again one by one: those that open, and why the others would
-// not (busy, not permitted), so that a search that finds no ESC can name them.
+// Every number the map names opened and closed again one by one: those that open, and why the
+// listed ones that would not did not (busy, not permitted), so that a search that finds no ESC
+// can name them.
 struct PortScan
 {
     std::vector<int> usable;
