@@ -69,9 +69,12 @@ void WinSerialComponent::watch()
     if (wait.pending) {
         // An empty mask ends a pending wait at once, as the documentation promises; CancelIoEx is for a
         // driver (or Wine) that does not keep that promise, and names this wait alone, never a transfer.
-        // close() waits for the end: the wait's storage is the component's, not this thread's.
+        // The end is waited for here, since Wine may hand it to the thread that began the wait; one
+        // still pending after that is left to close(), which waits again once the handle is closed.
         ::SetCommMask(m_handle, 0);
         ::CancelIoEx(m_handle, &wait.overlapped);
+        if (::WaitForSingleObject(wait.overlapped.hEvent, 200) == WAIT_OBJECT_0)
+            wait.pending = false;
     }
 }
 

@@ -147,17 +147,7 @@ public:
     QStringList systemPorts;
 
 private:
-#ifdef _WIN32
-    // Windows lists a port by its number: the running simulators' COM names.
-    PortMap m_portMap = PortMap::following(sims.path(), [this] {
-        QStringList names;
-        for (const QString &link : sims.plugged())
-            names << link.section(QLatin1Char('/'), -1).toUpper();
-        return names;
-    });
-#else
-    PortMap m_portMap = PortMap::following(sims.path(), [this] { return systemPorts; });
-#endif
+    PortMap m_portMap = PortMap::following(sims.path(), [this] { return systemPorts + sims.systemList(); });
     EventLoopWaiter m_waiter;
     QTimer m_watch;
 

@@ -42,7 +42,7 @@ public:
         err.open(QIODevice::WriteOnly);
         cli::Console console(out, err);
         const int code = cli::runCli(QStringList{QStringLiteral("orvesc-cli")} + QProcess::splitCommand(arguments),
-                                     cli::CliSetup{path(), QStringList(), backupFolder()}, console);
+                                     cli::CliSetup{path(), systemList(), backupFolder()}, console);
         return {code, QString::fromUtf8(out.data()), QString::fromUtf8(err.data())};
     }
 };

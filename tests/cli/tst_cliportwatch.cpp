@@ -32,7 +32,9 @@ private slots:
         QProcess watch;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("ORVESC_PORT_LINKS"), folder.path());
+#ifndef _WIN32 // Windows has no links: its own port list is the one to follow
         environment.insert(QStringLiteral("ORVESC_SYSTEM_PORTS"), QString());
+#endif
         watch.setProcessEnvironment(environment);
         watch.start(QStringLiteral(ORVESC_CLI_EXECUTABLE), QStringList{QStringLiteral("ports"), QStringLiteral("--watch")}
                                                                 << (option.isEmpty() ? QStringList() : QStringList{option}));
@@ -50,7 +52,7 @@ private slots:
         const auto device = [](const sim::EscSimulator &esc, int) { return QString::fromStdString(esc.devicePath()); };
 #endif
         const QString firstDevice = device(first, 1);
-        QVERIFY(seen(lines[0], firstDevice));
+        QVERIFY2(seen(lines[0], firstDevice), watch.peek(1 << 16).constData());
         QVERIFY(seen(lines[1], device(folder.addEsc(3), 3)));
         first.stop();
         QVERIFY(seen(lines[2], firstDevice));

@@ -67,6 +67,17 @@ public:
         }
         return links;
     }
+    // The system's own port list as the tests give it to port maps: empty beside the links here;
+    // on Windows, where a port is its number, the running simulators' COM names.
+    QStringList systemList() const
+    {
+        QStringList names;
+#ifdef _WIN32
+        for (const QString &link : plugged())
+            names << link.section(QLatin1Char('/'), -1).toUpper();
+#endif
+        return names;
+    }
     // Pulls the cable of the ESC on COMn: its port vanishes.
     void unplug(int com)
     {
