@@ -1,5 +1,6 @@
 #include "adapterlatency.h"
 #include "deviceloss.h"
+#include "portlist.h"
 #include "portmap.h"
 #include "systemportinfo.h"
 #include "windowsportinfo.h"
@@ -20,6 +21,20 @@ class TestAdapters : public QObject
     Q_OBJECT
 
 private slots:
+    // Only ports that are there are listed: on Windows the ones the system lists (every COM number
+    // names a device there), elsewhere links whose device exists.
+    void listsOnlyThePortsThatAreThere()
+    {
+        QTemporaryDir dir;
+        QFile(dir.filePath(QStringLiteral("ttyUSB0"))).open(QIODevice::WriteOnly);
+        QFile::link(dir.filePath(QStringLiteral("ttyUSB0")), dir.filePath(QStringLiteral("com3")));
+        QFile::link(dir.filePath(QStringLiteral("ttyUSB1")), dir.filePath(QStringLiteral("com5")));
+        std::vector<int> numbers;
+        for (const ListedPort &port : listedPorts(PortMap(dir.path(), {QStringLiteral("COM3")})))
+            numbers.push_back(port.number);
+        QCOMPARE(numbers, std::vector<int>{3});
+    }
+
     void namesAdaptersAsPeopleKnowThem_data()
     {
         QTest::addColumn<QString>("manufacturer");
