@@ -1,14 +1,11 @@
 #include "linkfixture.h"
-#include "scriptedesc.h"
 
 
 using namespace orvesc;
-using namespace std::chrono_literals;
 using test::faults;
 using Kind = EscFailure::Kind;
 using Bytes = QList<int>;
 using Config = QList<int>;
-using Replies = QList<QPair<int, int>>;  // ms after the request, byte
 
 namespace {
 
@@ -93,63 +90,6 @@ private slots:
         const QString expected = QString(row.message).replace(QLatin1String("%1"), rig.device())
                 .replace(QLatin1String("%2"), QString::number(row.held ? holder->pid() : 0));
         QCOMPARE(result.failure.serial ? serialErrorText(*result.failure.serial) : QString(), expected);
-    }
-
-    // On the waiter's clock a limit is neither cut short nor overrun, and silence costs a few waits.
-    void limitsHoldOnTheWaitersClock_data()
-    {
-        QTest::addColumn<QString>("exchange");
-        QTest::addColumn<Replies>("replies");
-        QTest::addColumn<int>("result");  // the model code, the first setting or the command's answer
-        const auto spaced = [](int gapMs, int count) {
-            Replies replies;
-            for (int i = 1; i <= count; ++i)
-                replies.append({i * gapMs, i == 11 ? 1 : 160});
-            return replies;
-        };
-        QTest::newRow("model code at 999 ms") << "identify" << Replies{{999, 38}} << 38;
-        QTest::newRow("model code at 1 s") << "identify" << Replies{{1000, 38}} << 0;
-        QTest::newRow("11 bytes 450 ms apart: last at 4.95 s") << "settings" << spaced(450, 11) << 160;
-        QTest::newRow("11 bytes 460 ms apart: last at 5.06 s") << "settings" << spaced(460, 11) << 0;
-        QTest::newRow("7 bytes, then silence") << "settings" << spaced(10, 7) << 0;
-        QTest::newRow("silent ESC") << "settings" << Replies{} << 0;
-        QTest::newRow("answer 999 ms after the echo") << "command" << Replies{{1, 161}, {1000, 1}} << 1;
-        QTest::newRow("answer 1 s after the echo") << "command" << Replies{{1, 161}, {1001, 1}} << 0;
-        QTest::newRow("echo at 1 s") << "command" << Replies{{1000, 161}, {1001, 1}} << 0;
-    }
-    void limitsHoldOnTheWaitersClock()
-    {
-        QFETCH(QString, exchange);
-        QFETCH(Replies, replies);
-        QFETCH(int, result);
-        fuzz::Script script;
-        for (const auto &[ms, byte] : replies)
-            script.reply.push_back({std::chrono::milliseconds(ms), std::uint8_t(byte)});
-        fuzz::VirtualTime time;
-        fuzz::ScriptedPort port(time);
-        fuzz::VirtualWaiter waiter(time, port);
-        EscExchanges exchanges(port, waiter);
-        port.begin(script);
-        waiter.begin(script);
-        std::array<std::int16_t, 12> config{};
-        EscFailure failure;
-        if (exchange == QLatin1String("identify")) {
-            const auto found = exchanges.identify(1);
-            config[0] = found.code;
-            failure = found.failure;
-        } else if (exchange == QLatin1String("settings")) {
-            failure = exchanges.read_Config(config);
-        } else {
-            const auto answer = exchanges.send_Command(161);
-            config[0] = answer.reply;
-            failure = answer.failure;
-        }
-
-        QCOMPARE(config[0], result);
-        QCOMPARE(bool(failure), result == 0);
-        QVERIFY(!port.portOpen());
-        QVERIFY2(time.now <= 5s, "an exchange waited on past its limit");
-        QVERIFY2(waiter.waits() <= replies.size() + 1, "an exchange spun instead of waiting");
     }
 
     void readsAndCommandsEndAsTheEscAnswers_data()

@@ -211,13 +211,6 @@ private slots:
         QVERIFY(!m_esc.portOpen());
     }
 
-    void searchWithoutPorts()
-    {
-        QCOMPARE(m_session->connect({}, {}).failure.kind, Kind::NoPortListed);
-        QCOMPARE(m_session->connect({0}, {}).failure.kind, Kind::NoPortSelected);
-        QVERIFY(m_esc.written.empty());
-    }
-
     void program_data()
     {
         QTest::addColumn<Row>("row");
