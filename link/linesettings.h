@@ -15,6 +15,12 @@ struct LineSettings
     int dataBits = 8;
     double stopBits = 1;
 
+    // Back to "19200,N,8,1".
+    QString text() const
+    {
+        return QStringLiteral("%1,%2,%3,%4").arg(baudRate).arg(QLatin1Char(parity)).arg(dataBits).arg(stopBits);
+    }
+
     // Empty when the text is not a line setting a serial port can take.
     static std::optional<LineSettings> parse(const QString &settings)
     {

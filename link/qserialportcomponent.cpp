@@ -180,12 +180,7 @@ void QSerialPortComponent::applySettings()
     if (!applied) {
         const QString reason = m_port->errorString();
         throw SerialError(serialerror::SetupFailed, SerialCause::SettingsRefused, portLabel(),
-                          {QStringLiteral("%1,%2,%3,%4")
-                                   .arg(m_settings.baudRate)
-                                   .arg(QLatin1Char(m_settings.parity))
-                                   .arg(m_settings.dataBits)
-                                   .arg(m_settings.stopBits),
-                           isUnhelpful(reason) ? QString() : reason});
+                          {m_settings.text(), isUnhelpful(reason) ? QString() : reason});
     }
 }
 

@@ -147,12 +147,7 @@ void WinSerialComponent::applySettings()
     if (!applied) {
         const QString reason = systemText(::GetLastError());
         throw SerialError(serialerror::SetupFailed, SerialCause::SettingsRefused, portLabel(),
-                          {QStringLiteral("%1,%2,%3,%4")
-                                   .arg(m_settings.baudRate)
-                                   .arg(QLatin1Char(m_settings.parity))
-                                   .arg(m_settings.dataBits)
-                                   .arg(m_settings.stopBits),
-                           reason});
+                          {m_settings.text(), reason});
     }
 }
 

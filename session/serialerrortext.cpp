@@ -108,7 +108,7 @@ QString serialErrorText(const SerialError &error)
     case SerialCause::ReadFailed:
         return QStringLiteral("Reading from %1 failed: %2.").arg(port, error.detail(0));
     case SerialCause::Gone:
-        return QStringLiteral("The device of %1 is gone.").arg(port);
+        return QStringLiteral("The ESC's port %1 is gone.").arg(port);
     }
     return QString();
 }
