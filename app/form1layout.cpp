@@ -174,7 +174,8 @@ void Form1::buildControls()
     chkDetected->setGeometry(twipRect(120, 240, 255, 255));
     LblDetected = new QLabel(QStringLiteral("ESC Detected"), Frame3);
     LblDetected->setObjectName(QStringLiteral("LblDetected"));
-    LblDetected->setGeometry(twipRect(480, 255, 1095, 255));
+    // Grown to the frame's edge so that the caption is whole, not cut after "Detecte".
+    LblDetected->setGeometry(twipRect(480, 255, 1290, 255));
     setTextColour(LblDetected, {QPalette::WindowText}, DarkBrown);
     LESCType = new QLabel(QStringLiteral("QUORL R8 W 12S"), Frame3);
     LESCType->setObjectName(QStringLiteral("LESCType"));
