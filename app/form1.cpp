@@ -226,6 +226,7 @@ void Form1::connectRun()
     // Every list position is searched in order, each shown in the list as it is probed; only
     // the first ten have a port number.
     std::vector<int> candidates;
+    candidates.reserve(std::size_t(cmbCOM->count()));
     for (int position = 0; position < cmbCOM->count(); ++position)
         candidates.push_back(position < int(ComPorts.size()) ? ComPorts[std::size_t(position)] : 0);
     EscSession::ConnectOptions options;

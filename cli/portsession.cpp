@@ -28,7 +28,7 @@ PortSession::~PortSession() = default;
 EscSession::Connection PortSession::connect(const std::vector<int> &candidates,
                                             const EscSession::ConnectOptions &options)
 {
-    const EscSession::Connection found = m_engine.connect(candidates, options);
+    EscSession::Connection found = m_engine.connect(candidates, options);
     const bool searchWide = !found.identified() && candidates.size() > 1
             && found.failure.is(EscFailure::Kind::NotFound);
     m_target = found.position < 0 || searchWide ? PortTarget{}

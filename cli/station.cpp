@@ -113,7 +113,7 @@ EscSession::Connection awaitRemoval(const EscSession::Connection &handled,
         pause();
         if (stopped())
             break;
-        const EscSession::Connection now = connectHere();
+        EscSession::Connection now = connectHere();
         if (!now.ok()) {
             ++silent;
             continue;

@@ -23,7 +23,7 @@ QString adapterName(const SystemPortInfo &info)
         return repeatsId ? QString() : trimmed;
     };
     const QString manufacturer = named(info.manufacturer, info.vendorId);
-    const QString product = named(info.description, info.productId);
+    QString product = named(info.description, info.productId);
     if (manufacturer.isEmpty() || product.startsWith(manufacturer, Qt::CaseInsensitive))
         return product;
     return product.isEmpty() ? manufacturer : manufacturer + QLatin1Char(' ') + product;

@@ -115,7 +115,7 @@ QString serialErrorText(const SerialError &error)
 
 QString portToolTip(const PortMap &map, int number)
 {
-    const QString device = map.device(number);
+    QString device = map.device(number);
     const QString link = map.link(number);
     if (device.isEmpty() || link.isEmpty())
         return device;
