@@ -64,15 +64,21 @@ int exitCode(const EscFailure &failure)
 
 QString problemText(const EscFailure &failure, const PortTarget &target)
 {
-    if (failure.is(EscFailure::Kind::NotFound) && target.number > 0)
-        return QStringLiteral("No ESC answered on %1 (%2). Check the cable's connector orientation at the ESC and "
-                              "that the ESC is powered.")
-                .arg(target.label, target.device);
     QString text = failureText(failure, FrontEnd::CommandLine);
-    // The component names "COM3 (/dev/x)"; a device the user named by its path keeps that name.
-    if (target.number > 0 && target.label != QStringLiteral("COM%1").arg(target.number))
-        text.replace(QStringLiteral("COM%1 (%2)").arg(target.number).arg(target.device), target.label);
+    // The component names "COM3 (/dev/x)"; a device the user named by its path keeps that name
+    // (beside its device where no ESC answered there).
+    if (target.number > 0 && target.label != QStringLiteral("COM%1").arg(target.number)) {
+        const QString named = failure.is(EscFailure::Kind::NotFound)
+                ? QStringLiteral("%1 (%2)").arg(target.label, target.device)
+                : target.label;
+        text.replace(QStringLiteral("COM%1 (%2)").arg(target.number).arg(target.device), named);
+    }
     return text;
+}
+
+QString readProblem(const EscFailure &failure, const PortTarget &target)
+{
+    return QStringLiteral("Reading the settings failed: %1").arg(problemText(failure, target));
 }
 
 } // namespace orvesc::cli

@@ -47,5 +47,7 @@ private:
 int exitCode(const EscFailure &failure);
 // A failure in the command line's words; a port the user named by its device path is named so.
 QString problemText(const EscFailure &failure, const PortTarget &target);
+// The same, for a settings read that failed.
+QString readProblem(const EscFailure &failure, const PortTarget &target);
 
 } // namespace orvesc::cli
