@@ -4,7 +4,6 @@
 #include "escprotocol.h"
 #include "exitcodes.h"
 #include "documentfile.h"
-#include "modeltable.h"
 #include "settingsdocument.h"
 #include "writereport.h"
 
@@ -22,11 +21,6 @@ namespace {
 QString text(const std::string &s)
 {
     return QString::fromStdString(s);
-}
-
-QString modelText(int model)
-{
-    return text(modelName(model));
 }
 
 } // namespace

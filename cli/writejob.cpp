@@ -23,11 +23,6 @@ QString text(const std::string &s)
     return QString::fromStdString(s);
 }
 
-QString modelText(int model)
-{
-    return text(modelName(model));
-}
-
 QStringList texts(const std::vector<std::string> &lines)
 {
     QStringList list;

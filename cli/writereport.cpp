@@ -1,6 +1,7 @@
 #include "writereport.h"
 
 #include "escprotocol.h"
+#include "modeltable.h"
 #include "settingsdocument.h"
 
 #include <QJsonObject>
@@ -24,6 +25,11 @@ QString commandName(const PlannedCommand &command)
 QString hexByte(int code)
 {
     return QStringLiteral("0x") + QString::number(code & 0xFF, 16).toUpper().rightJustified(2, QLatin1Char('0'));
+}
+
+QString modelText(int model)
+{
+    return text(modelName(model));
 }
 
 QString counted(qsizetype count, const QString &one, const QString &many)

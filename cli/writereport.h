@@ -18,6 +18,8 @@ namespace orvesc::cli {
 
 // A byte as --trace and --dry-run show it: "0x38".
 QString hexByte(int code);
+// The model's name as the model table gives it.
+QString modelText(int model);
 // "1 setting", "3 settings".
 QString counted(qsizetype count, const QString &one, const QString &many);
 
