@@ -1,5 +1,7 @@
 #include "combochoicelist.h"
 
+#include "windowtexts.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -53,7 +55,9 @@ void ComboChoiceList::append(const std::string &entry)
     const QSignalBlocker blocker(m_combo);
     const bool wasEmpty = m_combo->count() == 0;
     const QString text = m_combo->currentText();
-    m_combo->addItem(QString::fromStdString(entry));
+    m_combo->addItem(displayEntry(entry), QString::fromStdString(entry));
+    if (m_explainer)
+        m_combo->setItemData(m_combo->count() - 1, m_explainer(entry), Qt::ToolTipRole);
     if (wasEmpty) {
         // QComboBox makes the first item of an empty box current; a fill must not select anything.
         m_combo->setCurrentIndex(-1);
@@ -70,7 +74,23 @@ std::string ComboChoiceList::entry(int index) const
 {
     if (index < 0 || index >= m_combo->count())
         return {};
-    return m_combo->itemText(index).toStdString();
+    return m_combo->itemData(index).toString().toStdString();
+}
+
+void ComboChoiceList::retranslate()
+{
+    const QSignalBlocker blocker(m_combo);
+    for (int i = 0; i < m_combo->count(); ++i)
+        m_combo->setItemText(i, displayEntry(entry(i)));
+    // Text typed over the field stays; a selection shows in the new language.
+    if (m_selected >= 0)
+        m_combo->setEditText(m_combo->itemText(m_selected));
+}
+
+void ComboChoiceList::explainEntries()
+{
+    for (int i = 0; i < m_combo->count(); ++i)
+        m_combo->setItemData(i, m_explainer ? m_explainer(entry(i)) : QString(), Qt::ToolTipRole);
 }
 
 int ComboChoiceList::selectedIndex() const

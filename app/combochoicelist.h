@@ -3,6 +3,9 @@
 #include "choicelist.h"
 
 #include <QMetaObject>
+#include <QString>
+
+#include <functional>
 
 class QComboBox;
 
@@ -29,12 +32,20 @@ public:
 
     QComboBox *combo() const { return m_combo; }
 
+    // The entries are kept in English (what the catalogue and files name) and shown in the
+    // current language; this shows them again after a change of language.
+    void retranslate();
+    // Each entry's tooltip: what the explainer says of it (nothing for an empty text).
+    void setExplainer(std::function<QString(const std::string &)> explainer) { m_explainer = std::move(explainer); }
+    void explainEntries();
+
 private:
     // A choice of the user's (a pick, or typed text naming an entry or none): a click when it
     // changes what the list names.
     void userSelected(int index);
 
     QComboBox *m_combo;
+    std::function<QString(const std::string &)> m_explainer;
     QMetaObject::Connection m_indexChanged;
     QMetaObject::Connection m_activated;
     QMetaObject::Connection m_textEdited;

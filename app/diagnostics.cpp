@@ -1,5 +1,7 @@
 #include "diagnostics.h"
 
+#include "windowtexts.h"
+
 #include "adapterlatency.h"
 #include "messenger.h"
 #include "orvescversion.h"
@@ -11,6 +13,7 @@
 #include "trafficrecorder.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -35,7 +38,8 @@ Diagnostics::Diagnostics(const TrafficRecorder &recorder, const PortMap &portMap
 
 QAction *Diagnostics::addTo(QMenu *menu)
 {
-    m_action = menu->addAction(QObject::tr("Save Diagnostics..."));
+    m_action = menu->addAction(QString());
+    setSourceText(m_action, "Diagnostics", QStringLiteral(QT_TRANSLATE_NOOP("Diagnostics", "Save Diagnostics...")));
     m_action->setObjectName(QStringLiteral("SaveDiagnostics"));
     QObject::connect(m_action, &QAction::triggered, m_action, [this] { SaveDiagnostics_Click(); });
     return m_action;
@@ -46,7 +50,7 @@ namespace {
 // Up to a few milliseconds the timer costs little; above, every reply waits for it.
 QString latencyText(int ms, const QString &device)
 {
-    QString text = QStringLiteral("latency timer %1 ms").arg(ms);
+    QString text = QCoreApplication::translate("Diagnostics", "latency timer %1 ms").arg(ms);
     if (ms <= 4)
         return text;
 #ifdef Q_OS_WIN
@@ -77,7 +81,7 @@ QString Diagnostics::describeSystemDevice(const QString &device)
         if (const QString name = adapterName(*info); !name.isEmpty())
             parts << name;
         if (!info->serialNumber.isEmpty())
-            parts << QStringLiteral("serial %1").arg(info->serialNumber);
+            parts << QCoreApplication::translate("Diagnostics", "serial %1").arg(info->serialNumber);
     }
     if (const std::optional<int> latency = adapterLatencyMs(device))
         parts << latencyText(*latency, device);
@@ -87,14 +91,14 @@ QString Diagnostics::describeSystemDevice(const QString &device)
 QString Diagnostics::report() const
 {
     QStringList lines;
-    lines << QStringLiteral("%1 %2 diagnostics, written %3")
+    lines << QCoreApplication::translate("Diagnostics", "%1 %2 diagnostics, written %3")
                      .arg(QStringLiteral(ORVESC_APP_NAME), QStringLiteral(ORVESC_VERSION_STRING),
                           QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
-    lines << QStringLiteral("Qt %1 (built with %2)").arg(QLatin1String(qVersion()), QStringLiteral(QT_VERSION_STR));
-    lines << QStringLiteral("System: %1, kernel %2 %3, %4")
+    lines << QCoreApplication::translate("Diagnostics", "Qt %1 (built with %2)").arg(QLatin1String(qVersion()), QStringLiteral(QT_VERSION_STR));
+    lines << QCoreApplication::translate("Diagnostics", "System: %1, kernel %2 %3, %4")
                      .arg(QSysInfo::prettyProductName(), QSysInfo::kernelType(), QSysInfo::kernelVersion(),
                           QSysInfo::currentCpuArchitecture());
-    lines << QString() << QStringLiteral("Ports (COM%1 to COM%2):").arg(FirstListedPort).arg(LastListedPort);
+    lines << QString() << QCoreApplication::translate("Diagnostics", "Ports (COM%1 to COM%2):").arg(FirstListedPort).arg(LastListedPort);
     int listed = 0;
     for (const auto &[number, device] : listedPorts(m_portMap)) {
         ++listed;
@@ -104,11 +108,11 @@ QString Diagnostics::report() const
         lines << line;
     }
     if (listed == 0)
-        lines << QStringLiteral("  none");
+        lines << QCoreApplication::translate("Diagnostics", "  none");
 
     const std::vector<TrafficEvent> events = m_recorder.events();
     lines << QString()
-          << QStringLiteral("Traffic (%1 events, %2 older ones dropped; seconds since start-up):")
+          << QCoreApplication::translate("Diagnostics", "Traffic (%1 events, %2 older ones dropped; seconds since start-up):")
                      .arg(events.size())
                      .arg(m_recorder.dropped());
     for (const QString &line : TrafficFormatter::formatAll(events, m_recorder.started()))
@@ -121,7 +125,8 @@ bool Diagnostics::save(const QString &path)
     QSaveFile file(path);
     const bool written = file.open(QIODevice::WriteOnly) && file.write(report().toUtf8()) >= 0 && file.commit();
     if (!written) {
-        m_messenger.beepAndShow(QStringLiteral("The diagnostics could not be written to %1: %2. Choose another "
+        //: %1 is the file, %2 the reason.
+        m_messenger.beepAndShow(QCoreApplication::translate("Diagnostics", "The diagnostics could not be written to %1: %2. Choose another "
                                                "folder and save again.")
                                         .arg(QDir::toNativeSeparators(path), file.errorString())
                                         .toStdString());
@@ -143,8 +148,8 @@ QString Diagnostics::choosePathInDialog() const
         folder = QDir::homePath();
     const QString name = QStringLiteral("orvesc-diagnostics-%1.txt")
                                  .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
-    return QFileDialog::getSaveFileName(m_window, QObject::tr("Save Diagnostics"), folder + QLatin1Char('/') + name,
-                                        QObject::tr("Text files (*.txt)"));
+    return QFileDialog::getSaveFileName(m_window, QCoreApplication::translate("Diagnostics", "Save Diagnostics"), folder + QLatin1Char('/') + name,
+                                        QCoreApplication::translate("Diagnostics", "Text files (*.txt)"));
 }
 
 } // namespace orvesc

@@ -3,6 +3,7 @@
 #include "combochoicelist.h"
 #include "escsession.h"
 #include "escrecords.h"
+#include "settingkeys.h"
 #include "settingsform.h"
 #include "settingsview.h"
 
@@ -38,6 +39,9 @@ class Verification;
 class TrafficRecorder;
 class Waiter;
 class frmAbout;
+
+// The language the window starts in: the one chosen in its Language menu, else the system's.
+QString chosenLanguage();
 
 // The tool's main window: every control the user sees, the window-level state, and the Connect,
 // Program and Default runs that talk to the ESC.
@@ -128,6 +132,7 @@ signals:
     void runEnded();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -140,6 +145,13 @@ private:
 
     void buildControls();
     void buildSettingsMenu();
+    void buildLanguageMenu();
+    // Every text of the window in the current language.
+    void retranslate();
+    // The settings' explanations as tooltips and What's This, for the model the lists show.
+    void explainSettings();
+    SettingKey keyShown(SettingList which) const;
+    QString entryExplanation(SettingList which, const std::string &entry) const;
     // The window's title, naming the settings file that waits for CONNECT if there is one.
     void showTitle();
     void connectRun();
@@ -187,6 +199,7 @@ private:
     QAction *mnuRestoreBackup = nullptr;
     QAction *mnuCompare = nullptr;
     QAction *mnuVerify = nullptr;
+    QMenu *mnuLanguage = nullptr;
     QComboBox *cmbCOM = nullptr;
     QLabel *Picture1 = nullptr;
     QGroupBox *Frame1 = nullptr;

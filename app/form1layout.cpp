@@ -4,6 +4,7 @@
 #include "diagnostics.h"
 #include "lamp.h"
 #include "twips.h"
+#include "windowtexts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -37,16 +38,16 @@ struct ListLayout
 
 // In the order of SettingList.
 const std::array<ListLayout, SettingListCount> ListLayouts{{
-    {"cmbBrake", "labBrake", "BRAKE", "Brake", 1, 1, 1095},
-    {"cmbBatt", "labBattery", "BATTERY", "Battery", 1, 1, 1095},
-    {"cmbLVC", "labLVC", "CUTOFF V/CELL", "LVC", 2, 1, 1095},
-    {"cmbLVCAction", "labLVCAction", "AUTOCUT MODE", "LVC Action", 2, 2, 1815},
-    {"cmbSoftStart", "labSoftStart", "SOFT START", "Soft Start", 1, 2, 1455},
-    {"cmbTiming", "labTiming", "TIMING MODE", "Timing", 1, 1, 1455},
-    {"cmbFrequency", "labFrequency", "FREQUENCY", "Frequency", 1, 2, 1455},
-    {"cmbReverse", "labReverse", "MOTOR REVERSE", "Reverse", 2, 1, 1455},
-    {"cmbRPM", "labRPM", "RPM CONTROL", "RPM Control", 2, 2, 1455},
-    {"cmbACCN", "labACCN", "ACCELERATION DELAY", "Reverse", 1, 1, 1455},
+    {"cmbBrake", "labBrake", QT_TRANSLATE_NOOP("Window", "BRAKE"), "Brake", 1, 1, 1095},
+    {"cmbBatt", "labBattery", QT_TRANSLATE_NOOP("Window", "BATTERY"), "Battery", 1, 1, 1095},
+    {"cmbLVC", "labLVC", QT_TRANSLATE_NOOP("Window", "CUTOFF V/CELL"), "LVC", 2, 1, 1095},
+    {"cmbLVCAction", "labLVCAction", QT_TRANSLATE_NOOP("Window", "AUTOCUT MODE"), "LVC Action", 2, 2, 1815},
+    {"cmbSoftStart", "labSoftStart", QT_TRANSLATE_NOOP("Window", "SOFT START"), "Soft Start", 1, 2, 1455},
+    {"cmbTiming", "labTiming", QT_TRANSLATE_NOOP("Window", "TIMING MODE"), "Timing", 1, 1, 1455},
+    {"cmbFrequency", "labFrequency", QT_TRANSLATE_NOOP("Window", "FREQUENCY"), "Frequency", 1, 2, 1455},
+    {"cmbReverse", "labReverse", QT_TRANSLATE_NOOP("Window", "MOTOR REVERSE"), "Reverse", 2, 1, 1455},
+    {"cmbRPM", "labRPM", QT_TRANSLATE_NOOP("Window", "RPM CONTROL"), "RPM Control", 2, 2, 1455},
+    {"cmbACCN", "labACCN", QT_TRANSLATE_NOOP("Window", "ACCELERATION DELAY"), "Reverse", 1, 1, 1455},
 }};
 
 struct CheckLayout
@@ -58,15 +59,15 @@ struct CheckLayout
 
 // In the order of NewConfig.
 const std::array<CheckLayout, 9> CheckLayouts{{
-    {"chkBrake", "BRAKE", 1335},
-    {"chkBatt", "BATTERY", 1335},
-    {"chkLVC", "CUTOFF", 1335},
-    {"chkLVCAction", "AUTOCUT", 1335},
-    {"chkSoftStart", "SOFT START", 1335},
-    {"chkTiming", "TIMING", 1335},
-    {"chkFrequency", "FREQUENCY", 1335},
-    {"chkReverse", "MOTOR", 1335},
-    {"chkRPM", "RPM CONTROL", 1575},
+    {"chkBrake", QT_TRANSLATE_NOOP("Window", "BRAKE"), 1335},
+    {"chkBatt", QT_TRANSLATE_NOOP("Window", "BATTERY"), 1335},
+    {"chkLVC", QT_TRANSLATE_NOOP("Window", "CUTOFF"), 1335},
+    {"chkLVCAction", QT_TRANSLATE_NOOP("Window", "AUTOCUT"), 1335},
+    {"chkSoftStart", QT_TRANSLATE_NOOP("Window", "SOFT START"), 1335},
+    {"chkTiming", QT_TRANSLATE_NOOP("Window", "TIMING"), 1335},
+    {"chkFrequency", QT_TRANSLATE_NOOP("Window", "FREQUENCY"), 1335},
+    {"chkReverse", QT_TRANSLATE_NOOP("Window", "MOTOR"), 1335},
+    {"chkRPM", QT_TRANSLATE_NOOP("Window", "RPM CONTROL"), 1575},
 }};
 
 constexpr int ListHeight = 315;
@@ -108,18 +109,21 @@ void setTextColour(QWidget *widget, std::initializer_list<QPalette::ColorRole> r
     widget->setPalette(palette);
 }
 
-QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption, const QRect &twips)
+QGroupBox *makeFrame(QWidget *parent, const char *name, const char *caption, const QRect &twips)
 {
-    auto *frame = new QGroupBox(caption, parent);
+    auto *frame = new QGroupBox(parent);
+    if (caption)
+        setSourceText(frame, caption);
     frame->setObjectName(QLatin1String(name));
     frame->setGeometry(twipRect(twips.x(), twips.y(), twips.width(), twips.height()));
     setTextColour(frame, {QPalette::WindowText}, DarkBrown);
     return frame;
 }
 
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QRect &twips)
+QPushButton *makeButton(QWidget *parent, const char *name, const char *caption, const QRect &twips)
 {
-    auto *button = new QPushButton(caption, parent);
+    auto *button = new QPushButton(parent);
+    setSourceText(button, caption);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(twipRect(twips.x(), twips.y(), twips.width(), twips.height()));
     button->setAutoDefault(false);
@@ -134,15 +138,19 @@ void Form1::buildControls()
     showTitle();
     setWindowIcon(windowIconArt());
 
-    frm_Exit = menuBar()->addAction(tr("Exit"));
+    frm_Exit = menuBar()->addAction(QString());
+    setSourceText(frm_Exit, QT_TRANSLATE_NOOP("Window", "Exit"));
     frm_Exit->setObjectName(QStringLiteral("frm_Exit"));
-    About = menuBar()->addAction(tr("About"));
+    About = menuBar()->addAction(QString());
+    setSourceText(About, QT_TRANSLATE_NOOP("Window", "About"));
     About->setObjectName(QStringLiteral("About"));
     connect(frm_Exit, &QAction::triggered, this, &Form1::frm_Exit_Click);
     connect(About, &QAction::triggered, this, &Form1::About_Click);
     buildSettingsMenu();
     mnuSettings->addSeparator();
     m_diagnostics->addTo(mnuSettings);
+    mnuSettings->addSeparator();
+    buildLanguageMenu();
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -154,7 +162,7 @@ void Form1::buildControls()
 
     cmbCOM = new QComboBox(client);
     cmbCOM->setObjectName(QStringLiteral("cmbCOM"));
-    cmbCOM->setPlaceholderText(QStringLiteral("COM Port"));
+    cmbCOM->setProperty("placeholderSource", QByteArray(QT_TRANSLATE_NOOP("Window", "COM Port")));
     cmbCOM->setGeometry(twipRect(240, 240, 975, ListHeight));
 
     Picture1 = new QLabel(client);
@@ -163,16 +171,17 @@ void Form1::buildControls()
     Picture1->setPixmap(bannerPicture());
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Frame5 = makeFrame(client, "Frame5", QString(), QRect(120, 600, 3135, 855));
-    Connect = makeButton(Frame5, "Connect", QStringLiteral("CONNECT"), QRect(120, 240, 1215, 495));
-    Program = makeButton(Frame5, "Program", QStringLiteral("PROGRAM"), QRect(1680, 240, 1215, 495));
+    Frame5 = makeFrame(client, "Frame5", nullptr, QRect(120, 600, 3135, 855));
+    Connect = makeButton(Frame5, "Connect", QT_TRANSLATE_NOOP("Window", "CONNECT"), QRect(120, 240, 1215, 495));
+    Program = makeButton(Frame5, "Program", QT_TRANSLATE_NOOP("Window", "PROGRAM"), QRect(1680, 240, 1215, 495));
 
-    Frame1 = makeFrame(client, "Frame1", QString(), QRect(120, 1440, 3855, 975));
-    Frame3 = makeFrame(client, "Frame3", QStringLiteral("ESC"), QRect(4080, 1440, 1815, 975));
+    Frame1 = makeFrame(client, "Frame1", nullptr, QRect(120, 1440, 3855, 975));
+    Frame3 = makeFrame(client, "Frame3", QT_TRANSLATE_NOOP("Window", "ESC"), QRect(4080, 1440, 1815, 975));
     chkDetected = new Lamp(LampGreen, Frame3);
     chkDetected->setObjectName(QStringLiteral("chkDetected"));
     chkDetected->setGeometry(twipRect(120, 240, 255, 255));
-    LblDetected = new QLabel(QStringLiteral("ESC Detected"), Frame3);
+    LblDetected = new QLabel(Frame3);
+    setSourceText(LblDetected, QT_TRANSLATE_NOOP("Window", "ESC Detected"));
     LblDetected->setObjectName(QStringLiteral("LblDetected"));
     // Grown to the frame's edge so that the caption is whole, not cut after "Detecte".
     LblDetected->setGeometry(twipRect(480, 255, 1290, 255));
@@ -181,14 +190,14 @@ void Form1::buildControls()
     LESCType->setObjectName(QStringLiteral("LESCType"));
     LESCType->setGeometry(twipRect(120, 600, 1575, 255));
 
-    frBattery = makeFrame(client, "frBattery", QString(), QRect(120, 2520, 3855, 1695));
-    Frame4 = makeFrame(client, "Frame4", QStringLiteral("Programming"), QRect(4080, 2520, 1815, 3495));
-    Frame2 = makeFrame(client, "Frame2", QString(), QRect(120, 4320, 3855, 1695));
-    frACCN = makeFrame(client, "frACCN", QString(), QRect(120, 6000, 2415, 975));
-    Frame7 = makeFrame(client, "Frame7", QString(), QRect(2640, 6240, 1335, 735));
-    CmdReset = makeButton(Frame7, "CmdReset", QStringLiteral("DEFAULT"), QRect(120, 240, 1095, 375));
-    Frame6 = makeFrame(client, "Frame6", QString(), QRect(4080, 6240, 1815, 735));
-    Close = makeButton(Frame6, "Close", QStringLiteral("CLOSE"), QRect(440, 240, 975, 375));
+    frBattery = makeFrame(client, "frBattery", nullptr, QRect(120, 2520, 3855, 1695));
+    Frame4 = makeFrame(client, "Frame4", QT_TRANSLATE_NOOP("Window", "Programming"), QRect(4080, 2520, 1815, 3495));
+    Frame2 = makeFrame(client, "Frame2", nullptr, QRect(120, 4320, 3855, 1695));
+    frACCN = makeFrame(client, "frACCN", nullptr, QRect(120, 6000, 2415, 975));
+    Frame7 = makeFrame(client, "Frame7", nullptr, QRect(2640, 6240, 1335, 735));
+    CmdReset = makeButton(Frame7, "CmdReset", QT_TRANSLATE_NOOP("Window", "DEFAULT"), QRect(120, 240, 1095, 375));
+    Frame6 = makeFrame(client, "Frame6", nullptr, QRect(4080, 6240, 1815, 735));
+    Close = makeButton(Frame6, "Close", QT_TRANSLATE_NOOP("Window", "CLOSE"), QRect(440, 240, 975, 375));
 
     // Labels in a frame inherit its brown; theirs is the window's ordinary text colour.
     const QColor normalText = client->palette().color(QPalette::Active, QPalette::WindowText);
@@ -214,7 +223,8 @@ void Form1::buildControls()
         const int frameWidth = frame->width() * TwipsPerPixel;
         const int labelWidth = place.column == 1 && frame != frACCN ? 1740 : frameWidth - left - 60;
 
-        auto *label = new QLabel(QString::fromUtf8(place.caption), frame);
+        auto *label = new QLabel(frame);
+        setSourceText(label, place.caption);
         label->setObjectName(QLatin1String(place.labelName));
         label->setGeometry(twipRect(left, labelTop, labelWidth, LabelHeight));
         label->setFont(labelFont);
@@ -238,7 +248,8 @@ void Form1::buildControls()
     labFrequency = m_labels[static_cast<int>(SettingList::Frequency)];
 
     for (int k = 0; k < 9; ++k) {
-        auto *check = new QCheckBox(QString::fromUtf8(CheckLayouts[k].caption), Frame4);
+        auto *check = new QCheckBox(Frame4);
+        setSourceText(check, CheckLayouts[k].caption);
         check->setObjectName(QLatin1String(CheckLayouts[k].name));
         check->setGeometry(twipRect(120, 240 + 360 * k, CheckLayouts[k].width, 315));
         setTextColour(check, {QPalette::WindowText}, DarkBrown);
@@ -275,6 +286,12 @@ void Form1::buildControls()
         m_checks[6], m_checks[7], m_checks[8], combo(SettingList::ACCN)};
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    for (int i = 0; i < SettingListCount; ++i) {
+        const auto which = static_cast<SettingList>(i);
+        m_lists[i]->setExplainer([this, which](const std::string &entry) { return entryExplanation(which, entry); });
+    }
+    retranslate();
 }
 
 } // namespace orvesc

@@ -1,5 +1,8 @@
 #include "form1.h"
 
+#include "translatable.h"
+#include "windowtexts.h"
+
 #include <QLabel>
 
 // The window's side of the ten setting lists: the SettingsView the catalogue's procedures work on,
@@ -13,7 +16,10 @@ ChoiceList &Form1::list(SettingList which)
 
 void Form1::setFrequencyCaption(const std::string &caption)
 {
-    labFrequency->setText(QString::fromStdString(caption));
+    // The catalogue names the caption in English; which of its settings the list holds changes its
+    // explanation too.
+    setSourceText(labFrequency, CaptionContext, QString::fromStdString(caption));
+    explainSettings();
 }
 
 void Form1::setModelName(const std::string &name)

@@ -20,7 +20,6 @@ namespace orvesc {
 
 namespace {
 
-const char *const ProgrammedMessage = "Quorl ESC programmed";
 
 } // namespace
 
@@ -94,7 +93,8 @@ void Form1::programRun()
         for (SettingList which : collected.unselected)
             captions << QString::fromStdString(listCaption(which));
         m_messenger.beepAndShow(
-            QStringLiteral("Nothing was sent: no choice is selected for %1.")
+            //: %1 lists the captions of the settings without a choice.
+            tr("Nothing was sent: no choice is selected for %1.")
                 .arg(captions.join(QStringLiteral(", ")))
                 .toStdString());
         return;
@@ -126,7 +126,8 @@ void Form1::programRun()
     }
     if (options.readBack && !m_verification->tellReadBack(run))
         return;
-    m_messenger.beepAndShow(ProgrammedMessage);
+    //: Quorl is the maker's name and stays.
+    m_messenger.beepAndShow(tr("Quorl ESC programmed").toStdString());
 }
 
 } // namespace orvesc

@@ -1,5 +1,6 @@
 #include "documentfile.h"
 #include "form1.h"
+#include "languages.h"
 #include "settingslocation.h"
 
 #include "orvescversion.h"
@@ -56,6 +57,7 @@ int main(int argc, char *argv[])
     if (!file)
         return EXIT_FAILURE;
 
+    orvesc::useLanguage(orvesc::chosenLanguage());
     orvesc::Form1 window;
     // The About window and the message boxes show the same icon as the main window.
     QApplication::setWindowIcon(window.windowIcon());

@@ -36,6 +36,13 @@ std::string lines(const std::vector<std::string> &items)
 
 } // namespace
 
+std::string SettingsFiles::cannotUse(const QString &path, const QString &reason)
+{
+    //: %1 is the file, %2 what is wrong with it.
+    return text(tr("Cannot use the settings file\r%1\r%2.\rThe lists are unchanged.")
+                    .arg(QDir::toNativeSeparators(path), reason));
+}
+
 SettingsFiles::SettingsFiles(SettingsView &view, Messenger &messenger, SettingsDialogs &dialogs)
     : m_view(view)
     , m_messenger(messenger)
@@ -67,7 +74,7 @@ void SettingsFiles::rememberFolder(const QString &path) const
 
 void SettingsFiles::open(int escType)
 {
-    const QString path = m_dialogs->openPath(QStringLiteral("Open Settings"), lastFolder(), false);
+    const QString path = m_dialogs->openPath(tr("Open Settings"), lastFolder(), false);
     if (path.isEmpty())
         return;
     rememberFolder(path);
@@ -78,13 +85,14 @@ void SettingsFiles::restoreBackup(int escType)
 {
     const QString folder = m_backups.folder();
     if (folder.isEmpty() || QDir(folder).entryList(QDir::Files).isEmpty()) {
-        m_messenger.beepAndShow("There are no backups yet. Each CONNECT that reads an ESC's "
-                                "settings saves them in\r"
-                                + text(QDir::toNativeSeparators(
-                                    folder.isEmpty() ? BackupStore::defaultFolder() : folder)));
+        //: CONNECT is the window's button; %1 is a folder.
+        m_messenger.beepAndShow(text(tr("There are no backups yet. Each CONNECT that reads an ESC's "
+                                        "settings saves them in\r%1")
+                                         .arg(QDir::toNativeSeparators(
+                                             folder.isEmpty() ? BackupStore::defaultFolder() : folder))));
         return;
     }
-    const QString path = m_dialogs->openPath(QStringLiteral("Restore Backup"), folder, true);
+    const QString path = m_dialogs->openPath(tr("Restore Backup"), folder, true);
     if (!path.isEmpty())
         openFile(path, escType);
 }
@@ -93,47 +101,52 @@ void SettingsFiles::openFile(const QString &path, int escType)
 {
     const DocumentResult read = readDocumentFile(path);
     if (!read.document) {
-        m_messenger.beepAndShow("Cannot use the settings file\r" + text(QDir::toNativeSeparators(path))
-                                + "\r" + read.error + ".\rThe lists are unchanged.");
+        m_messenger.beepAndShow(cannotUse(path, QString::fromStdString(read.error)));
         return;
     }
     const SettingsDocument &document = *read.document;
     const SettingRequests requests = requestsOf(document);
     const ApplyPlan plan = planApply(m_view, escType, requests);
     if (!plan.refusal.empty()) {
-        m_messenger.beepAndShow("Cannot use the settings file\r" + text(QDir::toNativeSeparators(path))
-                                + "\r" + plan.refusal + ".\rThe lists are unchanged.");
+        m_messenger.beepAndShow(cannotUse(path, QString::fromStdString(plan.refusal)));
         return;
     }
     std::string question;
     if (document.modelCode != escType) {
-        question = "This file holds the settings of a " + modelLabel(document.modelCode)
-            + ", the connected ESC is a " + modelLabel(escType)
-            + ". Settings it does not offer keep their choice.\r\r";
+        //: %1 and %2 are model names.
+        question = text(tr("This file holds the settings of a %1, the connected ESC is a %2. "
+                           "Settings it does not offer keep their choice.")
+                            .arg(QString::fromStdString(modelLabel(document.modelCode)),
+                                 QString::fromStdString(modelLabel(escType))))
+            + "\r\r";
     }
     // An ignored key may be a typo that leaves a setting other than the user meant.
     if (!read.warnings.empty()) {
         std::string ignored;
         for (const std::string &warning : read.warnings)
             ignored += (ignored.empty() ? "" : "; ") + warning;
-        question += "Check the file for typos: " + ignored + ".\r\r";
+        question += text(tr("Check the file for typos: %1.").arg(QString::fromStdString(ignored))) + "\r\r";
     }
     if (plan.changes.empty()) {
-        std::string same = "The lists already show the settings of this file.";
+        std::string same = text(tr("The lists already show the settings of this file."));
         if (!plan.notOffered.empty())
-            same += "\rThe connected ESC does not offer:" + lines(plan.notOffered);
+            same += "\r" + text(tr("The connected ESC does not offer:")) + lines(plan.notOffered);
         m_messenger.beepAndShow(question + same);
         return;
     }
-    question += "These settings will change:\r" + describeChanges(plan.changes)
-        + "\r\rPress PROGRAM afterwards to write them into the ESC.";
+    question += text(tr("These settings will change:")) + "\r" + describeChanges(plan.changes) + "\r\r"
+        //: PROGRAM is the window's button.
+        + text(tr("Press PROGRAM afterwards to write them into the ESC."));
     if (!m_dialogs->confirm(question))
         return;
     applyRequests(m_view, escType, requests);
     if (plan.notOffered.empty())
         return;
-    m_messenger.beepAndShow("These settings of the file are not offered by the connected "
-                            + modelLabel(escType) + " and keep their choice:" + lines(plan.notOffered));
+    //: %1 is a model name; one setting per line follows.
+    m_messenger.beepAndShow(text(tr("These settings of the file are not offered by the connected %1 and keep "
+                                    "their choice:")
+                                     .arg(QString::fromStdString(modelLabel(escType))))
+                            + lines(plan.notOffered));
 }
 
 void SettingsFiles::openPendingFile(int escType)
@@ -149,28 +162,28 @@ void SettingsFiles::save(int escType)
 {
     const DocumentResult built = documentFromView(m_view, escType);
     if (!built.document) {
-        m_messenger.beepAndShow("Nothing was saved: " + built.error + ".");
+        m_messenger.beepAndShow(text(tr("Nothing was saved: %1.").arg(QString::fromStdString(built.error))));
         return;
     }
     const QString suggested = QDir(lastFolder()).filePath(
         QString::fromStdString(built.document->modelName).trimmed().replace(QLatin1Char(' '),
                                                                             QLatin1Char('-'))
         + QString::fromLatin1(SettingsFileSuffix));
-    QString path = m_dialogs->savePath(QStringLiteral("Save Settings As"), suggested);
+    QString path = m_dialogs->savePath(tr("Save Settings As"), suggested);
     if (path.isEmpty())
         return;
     const QString typed = path;
     path = settingsFileToWrite(typed);
     // The dialog asked about the name without the suffix, if it asked at all.
     if (path != typed && QFileInfo::exists(path)
-        && !m_dialogs->confirm("The file\r" + text(QDir::toNativeSeparators(path)) + "\ralready exists. Replace it?"))
+        && !m_dialogs->confirm(text(tr("The file\r%1\ralready exists. Replace it?").arg(QDir::toNativeSeparators(path)))))
         return;
     rememberFolder(path);
     const QString error = writeDocumentFile(path, *built.document);
     if (!error.isEmpty())
-        m_messenger.beepAndShow("The settings could not be saved to\r"
-                                + text(QDir::toNativeSeparators(path)) + "\r(" + text(error)
-                                + "). Choose another place.");
+        //: %1 is the file, %2 the reason.
+        m_messenger.beepAndShow(text(tr("The settings could not be saved to\r%1\r(%2). Choose another place.")
+                                         .arg(QDir::toNativeSeparators(path), error)));
 }
 
 } // namespace orvesc

@@ -3,6 +3,7 @@
 #include "backups.h"
 #include "escrecords.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -20,6 +21,8 @@ class SettingsView;
 // sends a byte to the ESC.
 class SettingsFiles
 {
+    Q_DECLARE_TR_FUNCTIONS(SettingsFiles)
+
 public:
     SettingsFiles(SettingsView &view, Messenger &messenger, SettingsDialogs &dialogs);
 
@@ -42,6 +45,7 @@ public:
     void openPendingFile(int escType);
 
 private:
+    static std::string cannotUse(const QString &path, const QString &reason);
     QString lastFolder() const;
     void rememberFolder(const QString &path) const;
 

@@ -7,6 +7,7 @@
 #include "settingsdialogs.h"
 #include "settingsfiles.h"
 #include "verification.h"
+#include "windowtexts.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -19,32 +20,36 @@ namespace orvesc {
 
 namespace {
 
-void tellNotConnected(Messenger &messenger, const char *action)
+void tellNotConnected(Messenger &messenger, const QAction *action)
 {
-    messenger.beepAndShow(std::string(action)
-                          + " works once CONNECT has read an ESC's settings: connect the ESC first.");
+    //: %1 is the menu entry chosen, CONNECT the window's button.
+    messenger.beepAndShow(Form1::tr("%1 works once CONNECT has read an ESC's settings: connect the ESC first.")
+                              .arg(action->text())
+                              .toStdString());
 }
 
 } // namespace
 
 void Form1::buildSettingsMenu()
 {
-    mnuSettings = menuBar()->addMenu(tr("Settings"));
+    mnuSettings = menuBar()->addMenu(QString());
+    setSourceText(mnuSettings->menuAction(), QT_TRANSLATE_NOOP("Window", "Settings"));
     mnuSettings->setObjectName(QStringLiteral("mnuSettings"));
     mnuSettings->menuAction()->setObjectName(QStringLiteral("mnuSettings"));
-    const auto add = [this](QAction *&action, const char *name, const QString &text,
+    const auto add = [this](QAction *&action, const char *name, const char *text,
                             const QKeySequence &shortcut) {
-        action = mnuSettings->addAction(text);
+        action = mnuSettings->addAction(QString());
+        setSourceText(action, text);
         action->setObjectName(QLatin1String(name));
         action->setShortcut(shortcut);
     };
-    add(mnuOpenSettings, "mnuOpenSettings", tr("Open Settings..."), QKeySequence::Open);
-    add(mnuSaveSettings, "mnuSaveSettings", tr("Save Settings As..."),
+    add(mnuOpenSettings, "mnuOpenSettings", QT_TRANSLATE_NOOP("Window", "Open Settings..."), QKeySequence::Open);
+    add(mnuSaveSettings, "mnuSaveSettings", QT_TRANSLATE_NOOP("Window", "Save Settings As..."),
         QKeySequence(Qt::CTRL | Qt::Key_S));
-    add(mnuRestoreBackup, "mnuRestoreBackup", tr("Restore Backup..."), {});
+    add(mnuRestoreBackup, "mnuRestoreBackup", QT_TRANSLATE_NOOP("Window", "Restore Backup..."), {});
     mnuSettings->addSeparator();
-    add(mnuCompare, "mnuCompare", tr("Compare with ESC"), {});
-    add(mnuVerify, "mnuVerify", tr("Verify after PROGRAM"), {});
+    add(mnuCompare, "mnuCompare", QT_TRANSLATE_NOOP("Window", "Compare with ESC"), {});
+    add(mnuVerify, "mnuVerify", QT_TRANSLATE_NOOP("Window", "Verify after PROGRAM"), {});
     mnuVerify->setCheckable(true);
     mnuVerify->setChecked(m_verification->verifyAfterProgram());
 
@@ -96,7 +101,8 @@ void Form1::openPendingFile()
 
 void Form1::showTitle()
 {
-    const QString title = QStringLiteral("Orvantis ESC PC Interface");
+    //: The window's title; Orvantis is the maker's name and stays.
+    const QString title = tr("Orvantis ESC PC Interface");
     const QString pending = m_files->pendingFile();
     setWindowTitle(pending.isEmpty() ? title
                                      : tr("%1 - \"%2\" will be opened after CONNECT")
@@ -108,7 +114,7 @@ void Form1::mnuOpenSettings_Click()
     if (m_busy)
         return;
     if (!settingsShown()) {
-        tellNotConnected(m_messenger, "Open Settings...");
+        tellNotConnected(m_messenger, mnuOpenSettings);
         return;
     }
     m_files->open(m_records.EscType);
@@ -119,7 +125,7 @@ void Form1::mnuSaveSettings_Click()
     if (m_busy)
         return;
     if (!settingsShown()) {
-        tellNotConnected(m_messenger, "Save Settings As...");
+        tellNotConnected(m_messenger, mnuSaveSettings);
         return;
     }
     m_files->save(m_records.EscType);
@@ -130,7 +136,7 @@ void Form1::mnuRestoreBackup_Click()
     if (m_busy)
         return;
     if (!settingsShown()) {
-        tellNotConnected(m_messenger, "Restore Backup...");
+        tellNotConnected(m_messenger, mnuRestoreBackup);
         return;
     }
     m_files->restoreBackup(m_records.EscType);

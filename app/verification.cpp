@@ -14,10 +14,6 @@ namespace {
 
 const QString VerifyKey = QStringLiteral("verifyAfterProgram");
 
-const char *const SameSettings = "The ESC holds the settings shown.";
-const char *const ProgramNotTaken =
-    "The ESC accepted every command, but reading its settings back shows differences:";
-
 } // namespace
 
 Verification::Verification(EscSession &session, Messenger &messenger, SettingsView &view,
@@ -49,7 +45,10 @@ void Verification::compareWithEsc()
         std::string captions;
         for (SettingList which : collected.unselected)
             captions += (captions.empty() ? "" : ", ") + m_view.listCaption(which);
-        m_messenger.beepAndShow("Nothing was compared: no choice is selected for " + captions + ".");
+        //: %1 lists the captions of the settings without a choice.
+        m_messenger.beepAndShow(tr("Nothing was compared: no choice is selected for %1.")
+                                    .arg(QString::fromStdString(captions))
+                                    .toStdString());
         return;
     }
     const EscSession::Comparison compared = m_session.compare(shown.NewConfig);
@@ -57,7 +56,7 @@ void Verification::compareWithEsc()
         tell(compared.failure);
         return;
     }
-    m_messenger.beepAndShow(compared.differences.empty() ? std::string(SameSettings)
+    m_messenger.beepAndShow(compared.differences.empty() ? tr("The ESC holds the settings shown.").toStdString()
                                                          : describeDifferences(compared.differences));
 }
 
@@ -75,7 +74,9 @@ bool Verification::tellReadBack(const EscSession::Programming &run)
     }
     if (run.differences.empty())
         return true;
-    m_messenger.beepAndShow(std::string(ProgramNotTaken) + "\r" + describeDifferences(run.differences));
+    m_messenger.beepAndShow(
+        tr("The ESC accepted every command, but reading its settings back shows differences:").toStdString()
+        + "\r" + describeDifferences(run.differences));
     return false;
 }
 

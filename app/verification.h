@@ -4,6 +4,8 @@
 #include "escsession.h"
 #include "settingscompare.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -19,6 +21,8 @@ class SettingsView;
 // Verify after PROGRAM is on (remembered in QSettings, off by default).
 class Verification
 {
+    Q_DECLARE_TR_FUNCTIONS(Verification)
+
 public:
     Verification(EscSession &session, Messenger &messenger, SettingsView &view,
                  const EscRecords &records);
