@@ -41,7 +41,7 @@ const std::array<ListLayout, SettingListCount> ListLayouts{{
     {"cmbBrake", "labBrake", QT_TRANSLATE_NOOP("Window", "BRAKE"), "Brake", 1, 1, 1095},
     {"cmbBatt", "labBattery", QT_TRANSLATE_NOOP("Window", "BATTERY"), "Battery", 1, 1, 1095},
     {"cmbLVC", "labLVC", QT_TRANSLATE_NOOP("Window", "CUTOFF V/CELL"), "LVC", 2, 1, 1095},
-    {"cmbLVCAction", "labLVCAction", QT_TRANSLATE_NOOP("Window", "AUTOCUT MODE"), "LVC Action", 2, 2, 1815},
+    {"cmbLVCAction", "labLVCAction", QT_TRANSLATE_NOOP("Window", "AUTOCUT MODE"), "LVC Action", 2, 2, 1875},
     {"cmbSoftStart", "labSoftStart", QT_TRANSLATE_NOOP("Window", "SOFT START"), "Soft Start", 1, 2, 1455},
     {"cmbTiming", "labTiming", QT_TRANSLATE_NOOP("Window", "TIMING MODE"), "Timing", 1, 1, 1455},
     {"cmbFrequency", "labFrequency", QT_TRANSLATE_NOOP("Window", "FREQUENCY"), "Frequency", 1, 2, 1455},
@@ -57,17 +57,17 @@ struct CheckLayout
     int width; // twips
 };
 
-// In the order of NewConfig.
+// In the order of NewConfig. Each box reaches the frame's edge, so that no caption is cut.
 const std::array<CheckLayout, 9> CheckLayouts{{
-    {"chkBrake", QT_TRANSLATE_NOOP("Window", "BRAKE"), 1335},
-    {"chkBatt", QT_TRANSLATE_NOOP("Window", "BATTERY"), 1335},
-    {"chkLVC", QT_TRANSLATE_NOOP("Window", "CUTOFF"), 1335},
-    {"chkLVCAction", QT_TRANSLATE_NOOP("Window", "AUTOCUT"), 1335},
-    {"chkSoftStart", QT_TRANSLATE_NOOP("Window", "SOFT START"), 1335},
-    {"chkTiming", QT_TRANSLATE_NOOP("Window", "TIMING"), 1335},
-    {"chkFrequency", QT_TRANSLATE_NOOP("Window", "FREQUENCY"), 1335},
-    {"chkReverse", QT_TRANSLATE_NOOP("Window", "MOTOR"), 1335},
-    {"chkRPM", QT_TRANSLATE_NOOP("Window", "RPM CONTROL"), 1575},
+    {"chkBrake", QT_TRANSLATE_NOOP("Window", "BRAKE"), 1635},
+    {"chkBatt", QT_TRANSLATE_NOOP("Window", "BATTERY"), 1635},
+    {"chkLVC", QT_TRANSLATE_NOOP("Window", "CUTOFF"), 1635},
+    {"chkLVCAction", QT_TRANSLATE_NOOP("Window", "AUTOCUT"), 1635},
+    {"chkSoftStart", QT_TRANSLATE_NOOP("Window", "SOFT START"), 1635},
+    {"chkTiming", QT_TRANSLATE_NOOP("Window", "TIMING"), 1635},
+    {"chkFrequency", QT_TRANSLATE_NOOP("Window", "FREQUENCY"), 1635},
+    {"chkReverse", QT_TRANSLATE_NOOP("Window", "MOTOR"), 1635},
+    {"chkRPM", QT_TRANSLATE_NOOP("Window", "RPM CONTROL"), 1635},
 }};
 
 constexpr int ListHeight = 315;
