@@ -119,16 +119,17 @@ RecordLine recordLine(const EscSession::Connection &esc, const QString &port, co
 int runStation(const CliRequest &request, const CliSetup &setup, JobSetup &job, Console &console,
                const std::atomic<bool> *stop)
 {
-    const StationPort port = choosePort(request, setup, console);
-    if (port.exitCode != Done)
-        return port.exitCode;
-    const int number = port.resolved.targets.front().number;
-    const QString label = port.resolved.targets.front().label;
+    // A record that cannot be kept is known before any port is opened.
     RunRecord record(request.record.isEmpty() ? RunRecord::defaultFile(setup.backupFolder) : request.record);
     if (const QString problem = record.start(); !problem.isEmpty()) {
         console.note(QStringLiteral("orvesc-cli: %1 Nothing was sent.").arg(problem));
         return UsageError;
     }
+    const StationPort port = choosePort(request, setup, console);
+    if (port.exitCode != Done)
+        return port.exitCode;
+    const int number = port.resolved.targets.front().number;
+    const QString label = port.resolved.targets.front().label;
     console.note(QStringLiteral("Station: the record of this run goes to %1").arg(QDir::toNativeSeparators(record.file())));
     PortSession session(port.resolved.map, job.portWrapper(), true);
     StationRun run(session.engine(), session.waiter(), number);

@@ -53,6 +53,8 @@ std::vector<std::pair<QString, QString>> writtenSettings(int escType, const std:
 
 QString RunRecord::defaultFile(const QString &backupFolder)
 {
+    if (backupFolder.isEmpty())
+        return QString();
     return QDir(backupFolder).filePath(QStringLiteral("station-record.csv"));
 }
 
@@ -91,6 +93,8 @@ RunRecord::RunRecord(QString file)
 
 QString RunRecord::start()
 {
+    if (m_file.isEmpty())
+        return tr("No record file is named: name one.");
     if (QFileInfo(m_file).isDir())
         return tr("The record file %1 is a folder: name a file.").arg(QDir::toNativeSeparators(m_file));
     if (!QFileInfo::exists(m_file)) {
