@@ -137,6 +137,11 @@ Form1::Form1(SerialPort &port, const PortMap &portMap, Waiter &waiter, Messenger
 
 Form1::~Form1()
 {
+    if (m_several) {
+        // Gone with the window: nothing of the window is left to enable again.
+        disconnect(m_several, nullptr, this, nullptr);
+        delete m_several;
+    }
     delete m_about;
 }
 

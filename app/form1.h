@@ -67,7 +67,7 @@ public:
     const std::array<std::int16_t, 10> &comPorts() const { return ComPorts; }
     // True while a Connect, Program, Default or Compare run is under way, or a run of several ESCs
     // is open.
-    bool isBusy() const { return m_busy || m_several; }
+    bool isBusy() const { return m_busy || !m_several.isNull(); }
     const TrafficRecorder &recorder() const { return *m_recorder; }
     Diagnostics &diagnostics() { return *m_diagnostics; }
     // From now on the port list follows the ports the watcher sees come and go.

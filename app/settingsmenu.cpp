@@ -1,6 +1,7 @@
 // The main window's Settings menu: settings files, backups and the read-back of the settings.
 #include "form1.h"
 
+#include "backupkeeper.h"
 #include "diagnostics.h"
 #include "messenger.h"
 

@@ -9,6 +9,8 @@
 #include <QSaveFile>
 #include <QStringList>
 
+#include <cstdlib>
+
 namespace orvesc {
 
 namespace {
@@ -68,9 +70,15 @@ QString RunRecord::header()
 
 QString RunRecord::line(const RecordLine &line)
 {
-    // The offset keeps a line's time unambiguous across a change to or from summer time.
-    const QDateTime local = line.time.toOffsetFromUtc(line.time.offsetFromUtc());
-    QStringList fields{local.toString(Qt::ISODate), line.port, QString::number(line.modelCode), line.modelName,
+    // The offset keeps a line's time unambiguous across a change to or from summer time; Qt
+    // writes "Z" for an offset of 0, which some spreadsheets do not read.
+    const int offset = line.time.offsetFromUtc();
+    const QString time = line.time.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"))
+            + QStringLiteral("%1%2:%3")
+                      .arg(offset < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+                      .arg(std::abs(offset) / 3600, 2, 10, QLatin1Char('0'))
+                      .arg(std::abs(offset) % 3600 / 60, 2, 10, QLatin1Char('0'));
+    QStringList fields{time, line.port, QString::number(line.modelCode), line.modelName,
                        line.pass ? QStringLiteral("PASS") : QStringLiteral("FAIL"), line.reason,
                        QDir::toNativeSeparators(line.backup)};
     for (const QString &key : keyNames()) {

@@ -91,7 +91,7 @@ private slots:
         python.start(QStringLiteral("python3"), {QStringLiteral(ORVESC_RECORD_CHECK), m_folder().path() + QStringLiteral("/record.csv")});
         QVERIFY(python.waitForFinished());
         const QStringList rows = QString::fromUtf8(python.readAll()).split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(rows.size(), 3);
+        QVERIFY2(rows.size() == 3, python.readAllStandardError().constData());
         QCOMPARE(rows[0], QStringLiteral("PASS|QUORL R5 3S|kept|ON|"));
         QCOMPARE(rows[1], QStringLiteral("PASS|QUORL R9 12S|kept|ON|"));
         QVERIFY2(rows[2].startsWith(QLatin1String("FAIL|QUORL R5 3S|kept|ON|The ESC rejected BATTERY")), qPrintable(rows[2]));
