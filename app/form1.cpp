@@ -6,6 +6,7 @@
 #include "messagebox.h"
 #include "settingsdialogs.h"
 #include "settingsfiles.h"
+#include "severalescsdialog.h"
 #include "verification.h"
 #include "portfollower.h"
 
@@ -136,6 +137,11 @@ Form1::Form1(SerialPort &port, const PortMap &portMap, Waiter &waiter, Messenger
 
 Form1::~Form1()
 {
+    if (m_several) {
+        // Gone with the window: nothing of the window is left to enable again.
+        disconnect(m_several, nullptr, this, nullptr);
+        delete m_several;
+    }
     delete m_about;
 }
 
@@ -203,7 +209,7 @@ bool Form1::runCancelled() const
 
 void Form1::Connect_Click()
 {
-    if (m_busy)
+    if (m_busy || m_several)
         return;
     {
         const RunGuard guard(*this);
@@ -214,7 +220,7 @@ void Form1::Connect_Click()
 
 void Form1::Program_Click()
 {
-    if (m_busy)
+    if (m_busy || m_several)
         return;
     const RunGuard guard(*this);
     programRun();
@@ -222,7 +228,7 @@ void Form1::Program_Click()
 
 void Form1::CmdReset_Click()
 {
-    if (m_busy)
+    if (m_busy || m_several)
         return;
     const RunGuard guard(*this);
     m_settings.show_Type();
@@ -278,6 +284,13 @@ void Form1::closeEvent(QCloseEvent *event)
         // The run's handler is still on the stack: end its wait now, close once it has unwound.
         m_closePending = true;
         m_waiter.cancel();
+        event->ignore();
+        return;
+    }
+    if (m_several) {
+        // A run of several ESCs finishes the ESC it is programming; the window closes after it.
+        m_closePending = true;
+        m_several->close();
         event->ignore();
         return;
     }

@@ -35,6 +35,7 @@ class PortWatcher;
 class SerialPort;
 class SettingsDialogs;
 class SettingsFiles;
+class SeveralEscsDialog;
 class Verification;
 class TrafficRecorder;
 class Waiter;
@@ -68,8 +69,9 @@ public:
 
     const EscRecords &records() const { return m_records; }
     const std::array<std::int16_t, 10> &comPorts() const { return ComPorts; }
-    // True while a Connect, Program, Default or Compare run is under way.
-    bool isBusy() const { return m_busy; }
+    // True while a Connect, Program, Default or Compare run is under way, or a run of several ESCs
+    // is open.
+    bool isBusy() const { return m_busy || !m_several.isNull(); }
     const TrafficRecorder &recorder() const { return *m_recorder; }
     Diagnostics &diagnostics() { return *m_diagnostics; }
     // From now on the port list follows the ports the watcher sees come and go.
@@ -115,6 +117,7 @@ public:
     void mnuRestoreBackup_Click();
     void mnuCompare_Click();
     void mnuVerify_Toggled(bool on);
+    void mnuSeveral_Click();
 
     // Handlers of the setting lists; the catalogue's SettingsForm holds their rules.
     void cmbBrake_Click();
@@ -200,6 +203,9 @@ private:
     QAction *mnuCompare = nullptr;
     QAction *mnuVerify = nullptr;
     QMenu *mnuLanguage = nullptr;
+    QAction *mnuSeveral = nullptr;
+    // The open run of several ESCs; CONNECT, PROGRAM and DEFAULT wait until it closes.
+    QPointer<SeveralEscsDialog> m_several;
     QComboBox *cmbCOM = nullptr;
     QLabel *Picture1 = nullptr;
     QGroupBox *Frame1 = nullptr;

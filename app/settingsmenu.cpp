@@ -1,11 +1,13 @@
 // The main window's Settings menu: settings files, backups and the read-back of the settings.
 #include "form1.h"
 
+#include "backupkeeper.h"
 #include "diagnostics.h"
 #include "messenger.h"
 
 #include "settingsdialogs.h"
 #include "settingsfiles.h"
+#include "severalescsdialog.h"
 #include "verification.h"
 #include "windowtexts.h"
 
@@ -15,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 
 namespace orvesc {
 
@@ -52,12 +55,14 @@ void Form1::buildSettingsMenu()
     add(mnuVerify, "mnuVerify", QT_TRANSLATE_NOOP("Window", "Verify after PROGRAM"), {});
     mnuVerify->setCheckable(true);
     mnuVerify->setChecked(m_verification->verifyAfterProgram());
+    add(mnuSeveral, "mnuSeveral", QT_TRANSLATE_NOOP("Window", "Program several ESCs..."), {});
 
     connect(mnuOpenSettings, &QAction::triggered, this, &Form1::mnuOpenSettings_Click);
     connect(mnuSaveSettings, &QAction::triggered, this, &Form1::mnuSaveSettings_Click);
     connect(mnuRestoreBackup, &QAction::triggered, this, &Form1::mnuRestoreBackup_Click);
     connect(mnuCompare, &QAction::triggered, this, &Form1::mnuCompare_Click);
     connect(mnuVerify, &QAction::toggled, this, &Form1::mnuVerify_Toggled);
+    connect(mnuSeveral, &QAction::triggered, this, &Form1::mnuSeveral_Click);
     connect(mnuSettings, &QMenu::aboutToShow, this, &Form1::updateSettingsMenu);
 }
 
@@ -73,7 +78,8 @@ void Form1::updateSettingsMenu()
     mnuOpenSettings->setEnabled(files);
     mnuSaveSettings->setEnabled(files);
     mnuRestoreBackup->setEnabled(files);
-    mnuCompare->setEnabled(Program->isEnabled() && !m_busy);
+    mnuCompare->setEnabled(Program->isEnabled() && !m_busy && !m_several);
+    mnuSeveral->setEnabled(!m_busy && !m_several);
     // A modal dialog would stall the run's wait until it ran out.
     if (QAction *save = m_diagnostics->action())
         save->setEnabled(!m_busy);
@@ -145,6 +151,43 @@ void Form1::mnuRestoreBackup_Click()
 void Form1::mnuVerify_Toggled(bool on)
 {
     m_verification->setVerifyAfterProgram(on);
+}
+
+void Form1::mnuSeveral_Click()
+{
+    if (m_busy || m_several)
+        return;
+    SeveralEscsDialog::Setup setup;
+    setup.port = &m_port;
+    setup.map = &m_portMap;
+    setup.backups = m_backups.get();
+    setup.backupFolder = m_backups->folder();
+    setup.selectedPort = cmbCOM->currentIndex() >= 0 && cmbCOM->currentIndex() < int(ComPorts.size())
+            ? ComPorts[std::size_t(cmbCOM->currentIndex())]
+            : 0;
+    if (settingsShown()) {
+        if (const DocumentResult shown = documentFromView(*this, m_records.EscType); shown.document) {
+            setup.listsModel = m_records.EscType;
+            setup.listsRequests = requestsOf(*shown.document);
+        }
+    }
+    m_several = new SeveralEscsDialog(setup, this);
+    m_several->setAttribute(Qt::WA_DeleteOnClose);
+    // The run talks to the port itself: the window's own runs wait until the dialog is closed.
+    const std::array<bool, 3> were{Connect->isEnabled(), Program->isEnabled(), CmdReset->isEnabled()};
+    for (QPushButton *button : {Connect, Program, CmdReset})
+        button->setEnabled(false);
+    connect(m_several, &QObject::destroyed, this, [this, were] {
+        Connect->setEnabled(were[0]);
+        Program->setEnabled(were[1]);
+        CmdReset->setEnabled(were[2]);
+        updateSettingsMenu();
+        emit runEnded();
+        if (m_closePending)
+            QTimer::singleShot(0, this, [this] { close(); });
+    });
+    updateSettingsMenu();
+    m_several->show();
 }
 
 } // namespace orvesc

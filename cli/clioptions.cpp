@@ -164,6 +164,7 @@ ParseOutcome parseCommandLine(const QStringList &arguments)
     request.station = isSet("station");
     request.allowOtherModel = isSet("allow-other-model");
     request.trace = parser.value(QStringLiteral("trace"));
+    request.record = parser.value(QStringLiteral("record"));
 
     if (request.all && !request.ports.isEmpty())
         return usage(QStringLiteral("give either --port or --all, not both."), info);
@@ -177,6 +178,8 @@ ParseOutcome parseCommandLine(const QStringList &arguments)
         return usage(QStringLiteral("-o writes one ESC's settings: give one --port, or use --json."), info);
     if (request.station && request.manyPorts())
         return usage(QStringLiteral("--station works on one cable: give at most one --port, and no --all."), info);
+    if (isSet("record") && !request.station)
+        return usage(QStringLiteral("--record keeps the record of a station's run: add --station."), info);
     if (request.station && request.dryRun)
         return usage(QStringLiteral("--station programs every ESC it meets: drop --dry-run."), info);
     if (request.dryRun && request.noVerify)

@@ -35,6 +35,7 @@ struct CliRequest
     bool station = false;
     bool allowOtherModel = false;
     QString trace;
+    QString record;  // --station: the record file, or empty for the one in the backups' folder
 
     // More than one port may be worked on.
     bool manyPorts() const { return all || ports.size() > 1; }

@@ -111,6 +111,10 @@ const std::vector<OptionInfo> &optionTable()
          text("Program ESC after ESC plugged into one cable (--port, or the only port listed) until "
               "Ctrl+C; a second Ctrl+C cuts the ESC being programmed short."),
          Write},
+        {{text("record")}, text("FILE"),
+         text("With --station: append a line per ESC to the CSV record FILE (default: station-record.csv "
+              "in the backups' folder)."),
+         Write},
         {{text("allow-other-model")}, QString(),
          text("Accept a file saved from another model; settings the connected model does not offer keep "
               "their value."),

@@ -4,6 +4,8 @@
 #include "clisetup.h"
 #include "portcandidates.h"
 
+#include "settingsplan.h"
+
 #include <QJsonObject>
 #include <QString>
 
@@ -37,6 +39,8 @@ struct PortResult
     bool escFound = false;
     // What the read-back after a write found on the ESC.
     std::optional<std::array<std::int16_t, 12>> readBack;
+    // The commands a write sent (or began to send), for the station's record.
+    std::vector<PlannedCommand> sent;
 };
 
 // The work done on each port, on that port's own thread; `candidates` are the COM numbers the

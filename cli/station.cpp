@@ -9,14 +9,16 @@
 #include "portrunner.h"
 #include "portlist.h"
 #include "portsession.h"
+#include "runrecord.h"
+#include "stationrun.h"
 #include "systemserialport.h"
 #include "writejob.h"
 
-#include <QElapsedTimer>
+#include <QDir>
+#include <QTimer>
 #include <QJsonDocument>
 
 #include <algorithm>
-#include <chrono>
 
 namespace orvesc::cli {
 
@@ -97,33 +99,19 @@ void printResult(const CliRequest &request, Console &console, const PortResult &
         console.bell();
 }
 
-// Waits, CONNECT by CONNECT once a second, until the ESC just handled leaves the cable: two
-// silent rounds in a row are a removal (one alone may be a missed reply, and that ESC must not be
-// programmed again). An ESC of another model, or one that reports other settings than the one
-// handled holds, took its place without a silent round between: its connection is returned.
-// What the handled ESC holds is the read-back's report, or else the first report read here.
-template<typename Stopped, typename Pause, typename Connect>
-EscSession::Connection awaitRemoval(const EscSession::Connection &handled,
-                                    std::optional<std::array<std::int16_t, 12>> holds, const Stopped &stopped,
-                                    const Pause &pause, const Connect &connectHere)
+// The record's line of an ESC: the settings written are those of the command list sent.
+RecordLine recordLine(const EscSession::Connection &esc, const QString &port, const PortResult &result)
 {
-    const auto codes = [&](const std::array<std::int16_t, 12> &report) { return reportedCodes(handled.model, report); };
-    int silent = 0;
-    while (!stopped() && silent < 2) {
-        pause();
-        if (stopped())
-            break;
-        EscSession::Connection now = connectHere();
-        if (!now.ok()) {
-            ++silent;
-            continue;
-        }
-        silent = 0;
-        if (now.model != handled.model || (holds && codes(now.report) != codes(*holds)))
-            return now;
-        holds = now.report;
-    }
-    return {};
+    RecordLine line;
+    line.port = port;
+    line.modelCode = esc.model;
+    line.modelName = result.json.value(QStringLiteral("model")).toString();
+    line.pass = result.exitCode == Done;
+    if (!line.pass)
+        line.reason = result.summary;
+    line.backup = result.json.value(QStringLiteral("backup")).toString();
+    line.settings = writtenSettings(esc.model, result.sent);
+    return line;
 }
 
 } // namespace
@@ -131,83 +119,88 @@ EscSession::Connection awaitRemoval(const EscSession::Connection &handled,
 int runStation(const CliRequest &request, const CliSetup &setup, JobSetup &job, Console &console,
                const std::atomic<bool> *stop)
 {
+    // A record that cannot be kept is known before any port is opened.
+    RunRecord record(request.record.isEmpty() ? RunRecord::defaultFile(setup.backupFolder) : request.record);
+    if (const QString problem = record.start(); !problem.isEmpty()) {
+        console.note(QStringLiteral("orvesc-cli: %1 Nothing was sent.").arg(problem));
+        return UsageError;
+    }
     const StationPort port = choosePort(request, setup, console);
     if (port.exitCode != Done)
         return port.exitCode;
     const int number = port.resolved.targets.front().number;
+    const QString label = port.resolved.targets.front().label;
+    console.note(QStringLiteral("Station: the record of this run goes to %1").arg(QDir::toNativeSeparators(record.file())));
     PortSession session(port.resolved.map, job.portWrapper(), true);
+    StationRun run(session.engine(), session.waiter(), number);
 
-    bool programming = false;
-    bool cutShort = false;
     const Interrupts interrupts([&](int count) {
-        if (programming && count == 1) {
+        if (run.programming() && count == 1) {
             console.note(QStringLiteral("Station: finishing the ESC being programmed; Ctrl+C again ends at once."));
+            run.stop();
             return;
         }
-        cutShort = programming;
-        session.waiter().cancel();
+        run.stopNow();
     });
-    const auto stopped = [&] { return interrupts.count() > 0 || (stop && stop->load()); };
-    // Probing once a second: a probe that waited out its own second needs no pause after it.
-    QElapsedTimer round;
-    const auto pause = [&] {
-        const auto left = std::chrono::milliseconds(1000 - std::min<qint64>(round.elapsed(), 1000));
-        session.waiter().wait(stopped, left);
-        round.start();
-    };
-    round.start();
-    // CONNECT on the cable's port: the probe that just answered was its search.
-    const auto connectHere = [&] {
-        EscSession::ConnectOptions here;
-        here.searched = true;
-        return session.connect({number}, here);
-    };
+    // The tests' in-process stop.
+    QTimer stopWatch;
+    if (stop) {
+        QObject::connect(&stopWatch, &QTimer::timeout, &stopWatch, [&] {
+            if (stop->load())
+                run.stop();
+        });
+        stopWatch.start(100);
+    }
 
     int passed = 0;
     int failed = 0;
     int worst = Done;
-    console.note(QStringLiteral("Station: plug in an ESC; Ctrl+C ends."));
-    while (!stopped()) {
-        if (!session.engine().probe(number)) {
-            pause();
-            continue;
+    StationRun::Hooks hooks;
+    hooks.connect = [&] {
+        EscSession::ConnectOptions here;
+        here.searched = true;
+        return session.connect({number}, here);
+    };
+    hooks.handle = [&](const EscSession::Connection &esc) -> std::optional<std::array<std::int16_t, 12>> {
+        PortResult result = connectionResult(session, esc);
+        if (esc.ok() && !run.cutShort())
+            result = writeConnected(job, session, esc.report, std::move(result));
+        if (run.cutShort()) {
+            console.note(QStringLiteral("Station: %1: cut short by Ctrl+C while programming: the ESC may hold "
+                                        "part of the new settings; program it again.")
+                                 .arg(label));
+            worst = Interrupted;
+            return {};
         }
-        // An ESC's CONNECT belongs to its programming: a first Ctrl+C lets both finish.
-        programming = true;
-        EscSession::Connection esc = connectHere();
-        while (esc.identified() || cutShort) {
-            programming = true;
-            PortResult result = connectionResult(session, esc);
-            if (esc.ok() && !cutShort)
-                result = writeConnected(job, session, esc.report, std::move(result));
-            programming = false;
-            if (cutShort) {
-                console.note(QStringLiteral("Station: %1: cut short by Ctrl+C while programming: the ESC may hold "
-                                            "part of the new settings; program it again.")
-                                     .arg(port.resolved.targets.front().label));
-                worst = Interrupted;
-                break;
-            }
-            const bool pass = result.exitCode == Done;
-            if (pass)
-                ++passed;
-            else
-                ++failed;
-            worst = std::max(worst, result.exitCode);
-            printResult(request, console, result, passed, failed);
+        const bool pass = result.exitCode == Done;
+        if (pass)
+            ++passed;
+        else
+            ++failed;
+        worst = std::max(worst, result.exitCode);
+        printResult(request, console, result, passed, failed);
+        if (const QString problem = record.append(recordLine(esc, label, result)); !problem.isEmpty()) {
+            console.note(QStringLiteral("orvesc-cli: %1 The station stops.").arg(problem));
+            worst = std::max(worst, int(UsageError));
+            run.stop();
+        }
+        return result.readBack;
+    };
+    hooks.step = [&](StationRun::Step step) {
+        switch (step) {
+        case StationRun::Step::Unplug:
             console.note(QStringLiteral("Station: unplug the ESC."));
-            round.start();
-            esc = awaitRemoval(esc, result.readBack, stopped, pause, connectHere);
-            if (esc.identified())
-                console.note(QStringLiteral("Station: another ESC is on the cable."));
-        }
-        programming = false;
-        if (cutShort)
             break;
-        if (!stopped())
+        case StationRun::Step::AnotherEsc:
+            console.note(QStringLiteral("Station: another ESC is on the cable."));
+            break;
+        case StationRun::Step::NextEsc:
             console.note(QStringLiteral("Station: plug in the next ESC."));
-        round.start();
-    }
+            break;
+        }
+    };
+    console.note(QStringLiteral("Station: plug in an ESC; Ctrl+C ends."));
+    run.run(hooks);
     if (request.json) {
         console.data(QStringLiteral("{\"passed\":%1,\"failed\":%2}\n").arg(passed).arg(failed));
     } else {

@@ -269,6 +269,7 @@ void programAndVerify(const JobSetup &setup, PortSession &session, const WritePl
     const bool verify = !setup.request->noVerify;
     EscSession::ProgramOptions options;
     options.readBack = verify;
+    result.sent = plan.commands;
     const EscSession::Programming run = session.engine().program(plan.newConfig, options);
     result.exitCode = exitCode(run.failure);
     if (!run.programmed) {

@@ -316,6 +316,8 @@ private slots:
             "", "1 2");
         row("station on a busy port", "1h 2", "write --station --port 1 --set brake=on", {}, 3,
             "error 3: COM1 \\(\\S+\\) is in use by another program", "", "1 2");
+        row("station with a record it cannot write", "1", "write --station --set brake=on --record /dev/null/r.csv", {},
+            1, "^orvesc-cli: The record file /dev/null/r.csv cannot be written: .* Nothing was sent.", "", "1");
         row("second Ctrl+C cuts the station short", "1d", "write --station --set brake=on", {1500, 1800}, 130,
             "finishing the ESC being programmed.*COM1: cut short by Ctrl\\+C while programming");
 #endif

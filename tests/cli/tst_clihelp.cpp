@@ -52,6 +52,7 @@ private slots:
         row("write --dryrun", 1, "unknown option --dryrun: did you mean --dry-run?");
         row("read --port", 1, "orvesc-cli: missing value after '--port'.");
         row("write --set a=b --station --all", 1, "--station works on one cable: give at most one --port, and no --all.");
+        row("write --set a=b --record r.csv", 1, "--record keeps the record of a station's run: add --station.");
         row("identify --expect 2", 1, "--expect counts the ESCs that --all finds: add --all.");
         row("identify --all --expect two", 1, "--expect takes the number of ESCs that must answer, such as --expect 4");
     }

@@ -39,7 +39,8 @@ private:
         environment.insert(QStringLiteral("ORVESC_BACKUPS"), m_folder().path() + QStringLiteral("/backups"));
         m_cli.setProcessEnvironment(environment);
         m_cli.start(QStringLiteral(ORVESC_CLI_EXECUTABLE),
-                    QProcess::splitCommand(QStringLiteral("write --station --port COM1 --set brake=on")));
+                    QProcess::splitCommand(QStringLiteral("write --station --port COM1 --set brake=on --record ")
+                                           + m_folder().path() + QStringLiteral("/record.csv")));
     }
     static int brakeCommands(const sim::EscSimulator &esc)
     {
@@ -85,6 +86,15 @@ private slots:
         m_out += m_cli.readAllStandardOutput();
         QVERIFY2(m_out.contains("Station ended: 2 passed, 1 failed"), m_out.constData());
         QCOMPARE(m_cli.exitCode(), 5);
+        // Each ESC has its line, read as a spreadsheet would, and its backup.
+        QProcess python;
+        python.start(QStringLiteral("python3"), {QStringLiteral(ORVESC_RECORD_CHECK), m_folder().path() + QStringLiteral("/record.csv")});
+        QVERIFY(python.waitForFinished());
+        const QStringList rows = QString::fromUtf8(python.readAll()).split('\n', Qt::SkipEmptyParts);
+        QVERIFY2(rows.size() == 3, python.readAllStandardError().constData());
+        QCOMPARE(rows[0], QStringLiteral("PASS|QUORL R5 3S|kept|ON|"));
+        QCOMPARE(rows[1], QStringLiteral("PASS|QUORL R9 12S|kept|ON|"));
+        QVERIFY2(rows[2].startsWith(QLatin1String("FAIL|QUORL R5 3S|kept|ON|The ESC rejected BATTERY")), qPrintable(rows[2]));
     }
 
     // The adapter stays plugged in: one missed reply is no removal, another ESC in its place is

@@ -1,0 +1,106 @@
+#include "stationprogramming.h"
+
+#include "failuretext.h"
+#include "modeltable.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+namespace orvesc {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("StationProgramming", text);
+}
+
+QString name(int model)
+{
+    return QString::fromStdString(modelName(model));
+}
+
+WritePlan planFor(const ChosenSettings &chosen, const std::array<std::int16_t, 12> &reported)
+{
+    return chosen.factory ? planDefault(chosen.model, reported) : planWrite(chosen.model, reported, chosen.requests);
+}
+
+// A box breaks lines with CR; the run's line is one line.
+QString oneLine(QString text)
+{
+    return text.replace(QLatin1Char('\r'), QLatin1Char(' ')).simplified();
+}
+
+} // namespace
+
+QString chosenRefusal(const ChosenSettings &chosen)
+{
+    std::array<std::int16_t, 12> factory{};
+    const auto codes = factoryCodes(chosen.model);
+    std::copy(codes.begin(), codes.end(), factory.begin());
+    return QString::fromStdString(planFor(chosen, factory).refusal);
+}
+
+StationOutcome programChosen(EscSession &engine, const ChosenSettings &chosen, const EscSession::Connection &esc)
+{
+    StationOutcome outcome;
+    if (!esc.ok()) {
+        outcome.reason = oneLine(failureText(esc.failure, FrontEnd::Window));
+        if (outcome.reason.isEmpty())
+            outcome.reason = communicationErrorText();
+        return outcome;
+    }
+    outcome.holds = esc.report;
+    if (esc.model != chosen.model) {
+        outcome.reason = tr("Refused: this is a %1, the settings are for a %2. Nothing was written.")
+                                 .arg(name(esc.model), name(chosen.model));
+        return outcome;
+    }
+    const BackupOutcome backup = engine.backUp(esc.report);
+    outcome.backup = backup.file;
+    if (!backup.error.isEmpty() || backup.file.isEmpty()) {
+        outcome.backupsOff = true;
+        outcome.reason = tr("Not programmed: its settings could not be backed up (%1).")
+                                 .arg(backup.error.isEmpty() ? tr("no backup folder") : backup.error);
+        return outcome;
+    }
+    const WritePlan plan = planFor(chosen, esc.report);
+    if (!plan.refusal.empty()) {
+        outcome.reason = tr("Refused: %1. Nothing was written.").arg(QString::fromStdString(plan.refusal));
+        return outcome;
+    }
+    outcome.sent = plan.commands;
+    EscSession::ProgramOptions options;
+    options.readBack = true;
+    const EscSession::Programming run = engine.program(plan.newConfig, options);
+    const EscFailure &failure = run.failure;
+    if (!run.programmed && failure.element >= 0 && std::size_t(failure.element) < plan.commands.size()) {
+        const PlannedCommand &command = plan.commands[std::size_t(failure.element)];
+        outcome.reason = (failure.is(EscFailure::Kind::Rejected) ? tr("The ESC rejected %1: %2 (command %3 of %4).")
+                                                                 : tr("No answer to %1: %2 (command %3 of %4)."))
+                                 .arg(QString::fromStdString(command.caption), QString::fromStdString(command.entry))
+                                 .arg(failure.element + 1)
+                                 .arg(run.count);
+        outcome.holds.reset();
+        return outcome;
+    }
+    if (failure) {
+        outcome.reason = oneLine(failureText(failure, FrontEnd::Window));
+        if (outcome.reason.isEmpty())
+            outcome.reason = failure.is(EscFailure::Kind::Cancelled) ? tr("Cut short.") : communicationErrorText();
+        outcome.holds.reset();
+        return outcome;
+    }
+    outcome.holds = run.readBack;
+    if (!run.differences.empty()) {
+        QStringList settings;
+        for (const SettingDifference &difference : run.differences)
+            settings << QString::fromStdString(difference.caption);
+        outcome.reason = tr("The read-back differs in %1.").arg(settings.join(QStringLiteral(", ")));
+        return outcome;
+    }
+    outcome.pass = true;
+    return outcome;
+}
+
+} // namespace orvesc
