@@ -174,13 +174,13 @@ void Form1::mnuSeveral_Click()
     m_several = new SeveralEscsDialog(setup, this);
     m_several->setAttribute(Qt::WA_DeleteOnClose);
     // The run talks to the port itself: the window's own runs wait until the dialog is closed.
-    const std::array<bool, 3> were{Connect->isEnabled(), Program->isEnabled(), CmdReset->isEnabled()};
+    const bool couldConnect = Connect->isEnabled();
     for (QPushButton *button : {Connect, Program, CmdReset})
         button->setEnabled(false);
-    connect(m_several, &QObject::destroyed, this, [this, were] {
-        Connect->setEnabled(were[0]);
-        Program->setEnabled(were[1]);
-        CmdReset->setEnabled(were[2]);
+    // PROGRAM and DEFAULT stay off afterwards: the ESC on the cable is most likely not the one the
+    // lists were read from, so only a new CONNECT may write to it.
+    connect(m_several, &QObject::destroyed, this, [this, couldConnect] {
+        Connect->setEnabled(couldConnect);
         updateSettingsMenu();
         emit runEnded();
         if (m_closePending)

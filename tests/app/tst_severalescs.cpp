@@ -124,6 +124,8 @@ private slots:
                  run == QLatin1String("other") ? 0 : log.size());
         dialog->close();
         QTRY_VERIFY(bench.widget("Connect")->isEnabled());
+        // Another ESC may be on the cable now: nothing is written to it before a new CONNECT.
+        QVERIFY(!bench.widget("Program")->isEnabled() && !bench.widget("CmdReset")->isEnabled());
     }
 };
 
