@@ -1,5 +1,6 @@
 #include "settingsfiles.h"
 
+#include "cataloguetext.h"
 #include "documentfile.h"
 #include "settingsapply.h"
 #include "settingsdialogs.h"
@@ -94,7 +95,7 @@ void SettingsFiles::openFile(const QString &path, int escType)
     const DocumentResult read = readDocumentFile(path);
     if (!read.document) {
         m_messenger.beepAndShow("Cannot use the settings file\r" + text(QDir::toNativeSeparators(path))
-                                + "\r" + read.error + ".\rThe lists are unchanged.");
+                                + "\r" + text(translated(read.reason())) + ".\rThe lists are unchanged.");
         return;
     }
     const SettingsDocument &document = *read.document;
@@ -102,7 +103,7 @@ void SettingsFiles::openFile(const QString &path, int escType)
     const ApplyPlan plan = planApply(m_view, escType, requests);
     if (!plan.refusal.empty()) {
         m_messenger.beepAndShow("Cannot use the settings file\r" + text(QDir::toNativeSeparators(path))
-                                + "\r" + plan.refusal + ".\rThe lists are unchanged.");
+                                + "\r" + text(translated(plan.refusalText)) + ".\rThe lists are unchanged.");
         return;
     }
     std::string question;
@@ -149,7 +150,7 @@ void SettingsFiles::save(int escType)
 {
     const DocumentResult built = documentFromView(m_view, escType);
     if (!built.document) {
-        m_messenger.beepAndShow("Nothing was saved: " + built.error + ".");
+        m_messenger.beepAndShow("Nothing was saved: " + text(translated(built.reason())) + ".");
         return;
     }
     const QString suggested = QDir(lastFolder()).filePath(
