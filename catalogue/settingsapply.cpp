@@ -109,7 +109,8 @@ bool selectRequested(SettingsView &view, SettingList which, int escType, const S
             for (int i = 0; i < list.count(); ++i)
                 entries += (i ? ", " : "") + list.entry(i);
             //: %1 is a setting's caption, %2 the ESC's model, %3 the entry asked for, %4 the list's entries.
-            sorted.refusal = applyText(QT_TRANSLATE_NOOP("SettingsApply", "%1: the %2 has no entry \"%3\". Its entries: %4"),
+            sorted.refusal = applyText(QT_TRANSLATE_NOOP("SettingsApply",
+                                                         "%1: the %2 has no entry \"%3\". Its entries: %4"),
                                        { keyCaption(request.key), modelNameText(escType), request.entry, entries });
         }
         return false;

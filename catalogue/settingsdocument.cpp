@@ -128,7 +128,8 @@ CatalogueText readSetting(const Json &value, const std::string &key, SettingList
     if (!code->is_number_integer() || code->get<std::int64_t>() < 0
         || code->get<std::int64_t>() > 255)
         //: %2 is the code as the file holds it.
-        return fileText(QT_TRANSLATE_NOOP("SettingsFile", "the setting %1 has code %2, not a whole number from 0 to 255"),
+        return fileText(QT_TRANSLATE_NOOP("SettingsFile",
+                                          "the setting %1 has code %2, not a whole number from 0 to 255"),
                         { name, code->dump() });
     out.code = code->get<int>();
     const std::optional<std::string> entry = entryForCode(which, modelCode, nickel, out.code);
@@ -161,17 +162,21 @@ DocumentResult readDocument(const Json &root)
 {
     std::vector<CatalogueText> warnings;
     if (!root.is_object())
-        return failed(fileText(QT_TRANSLATE_NOOP("SettingsFile", "it is not an OrvESC settings file (its JSON text is no object)")));
+        return failed(fileText(QT_TRANSLATE_NOOP("SettingsFile",
+                                                 "it is not an OrvESC settings file (its JSON text is no object)")));
     const auto format = root.find("format");
     if (format == root.end() || !format->is_string())
-        return failed(fileText(QT_TRANSLATE_NOOP("SettingsFile", "it is not an OrvESC settings file (it has no \"format\")")));
+        return failed(fileText(QT_TRANSLATE_NOOP("SettingsFile",
+                                                 "it is not an OrvESC settings file (it has no \"format\")")));
     if (format->get<std::string>() != SettingsFormatName)
         //: %1 is the format the file names, %2 the one OrvESC writes, both in quotes.
-        return failed(fileText(QT_TRANSLATE_NOOP("SettingsFile", "it is not an OrvESC settings file (its format is %1, not %2)"),
+        return failed(fileText(QT_TRANSLATE_NOOP("SettingsFile",
+                                                 "it is not an OrvESC settings file (its format is %1, not %2)"),
                                { quotedText(format->get<std::string>()), quotedText(SettingsFormatName) }));
     const auto version = root.find("version");
     if (version == root.end() || !version->is_number_integer() || version->get<std::int64_t>() < 1)
-        return failed(fileText(QT_TRANSLATE_NOOP("SettingsFile", "its \"version\" is missing or not a whole number from 1 up")));
+        return failed(fileText(QT_TRANSLATE_NOOP("SettingsFile",
+                                                 "its \"version\" is missing or not a whole number from 1 up")));
     if (version->get<std::int64_t>() > SettingsFormatVersion)
         //: %1 is the file's format version, %2 the newest this OrvESC reads.
         return failed(fileText(QT_TRANSLATE_NOOP("SettingsFile", "it has format version %1, newer than the version %2 "

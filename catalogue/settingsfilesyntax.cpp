@@ -34,7 +34,8 @@ bool SyntaxCheck::key(string_t &name)
 bool SyntaxCheck::parse_error(std::size_t position, const std::string &, const nlohmann::detail::exception &)
 {
     if (position >= m_bytes.size())
-        error = fileText(QT_TRANSLATE_NOOP("SettingsFile", "it ends before its JSON text does (the file is cut short)"));
+        error = fileText(
+            QT_TRANSLATE_NOOP("SettingsFile", "it ends before its JSON text does (the file is cut short)"));
     else
         //: %1 is a place in the file, "line 3, column 14".
         error = fileText(QT_TRANSLATE_NOOP("SettingsFile", "it is not JSON text (error at %1)"), { place(position) });

@@ -157,7 +157,8 @@ private slots:
             "«the setting \"%3\" has text \"brake\" but its code 160 stands for \"OFF*\"; correct the text or the code»");
         SettingsBench bench;
         bench.connect(38);
-        QTest::newRow("refusal") << planApply(bench.view, 38, { { SettingKey::AccelerationDelay, {}, "LEVEL1" } }).refusalText
+        const SettingRequests byName{ { SettingKey::AccelerationDelay, {}, "LEVEL1" } };
+        QTest::newRow("refusal") << planApply(bench.view, 38, byName).refusalText
                                  << QStringLiteral("«the ACCELERATION DELAY has no QUORL R5 3S setting»");
         QTest::newRow("reason composed elsewhere") << DocumentResult{ std::nullopt, "it does not exist", {} }.reason()
                                                    << QStringLiteral("it does not exist");
