@@ -1,5 +1,6 @@
 #include "settingsfiles.h"
 
+#include "cataloguetext.h"
 #include "documentfile.h"
 #include "settingsapply.h"
 #include "settingsdialogs.h"
@@ -101,14 +102,14 @@ void SettingsFiles::openFile(const QString &path, int escType)
 {
     const DocumentResult read = readDocumentFile(path);
     if (!read.document) {
-        m_messenger.beepAndShow(cannotUse(path, QString::fromStdString(read.error)));
+        m_messenger.beepAndShow(cannotUse(path, translated(read.reason())));
         return;
     }
     const SettingsDocument &document = *read.document;
     const SettingRequests requests = requestsOf(document);
     const ApplyPlan plan = planApply(m_view, escType, requests);
     if (!plan.refusal.empty()) {
-        m_messenger.beepAndShow(cannotUse(path, QString::fromStdString(plan.refusal)));
+        m_messenger.beepAndShow(cannotUse(path, translated(plan.refusalText)));
         return;
     }
     std::string question;
@@ -123,8 +124,8 @@ void SettingsFiles::openFile(const QString &path, int escType)
     // An ignored key may be a typo that leaves a setting other than the user meant.
     if (!read.warnings.empty()) {
         std::string ignored;
-        for (const std::string &warning : read.warnings)
-            ignored += (ignored.empty() ? "" : "; ") + warning;
+        for (const CatalogueText &warning : read.warningTexts)
+            ignored += (ignored.empty() ? "" : "; ") + text(translated(warning));
         question += text(tr("Check the file for typos: %1.").arg(QString::fromStdString(ignored))) + "\r\r";
     }
     if (plan.changes.empty()) {
@@ -162,7 +163,7 @@ void SettingsFiles::save(int escType)
 {
     const DocumentResult built = documentFromView(m_view, escType);
     if (!built.document) {
-        m_messenger.beepAndShow(text(tr("Nothing was saved: %1.").arg(QString::fromStdString(built.error))));
+        m_messenger.beepAndShow(text(tr("Nothing was saved: %1.").arg(translated(built.reason()))));
         return;
     }
     const QString suggested = QDir(lastFolder()).filePath(

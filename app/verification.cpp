@@ -1,5 +1,6 @@
 #include "verification.h"
 
+#include "cataloguetext.h"
 #include "escsession.h"
 #include "failuretext.h"
 #include "messenger.h"
@@ -13,6 +14,15 @@ namespace orvesc {
 namespace {
 
 const QString VerifyKey = QStringLiteral("verifyAfterProgram");
+
+// One line per difference, each in the current language.
+std::string differencesText(const std::vector<SettingDifference> &differences)
+{
+    QStringList lines;
+    for (const SettingDifference &difference : differences)
+        lines << translated(differenceText(difference));
+    return lines.join(QLatin1Char('\r')).toStdString();
+}
 
 } // namespace
 
@@ -57,7 +67,7 @@ void Verification::compareWithEsc()
         return;
     }
     m_messenger.beepAndShow(compared.differences.empty() ? tr("The ESC holds the settings shown.").toStdString()
-                                                         : describeDifferences(compared.differences));
+                                                         : differencesText(compared.differences));
 }
 
 void Verification::tell(const EscFailure &failure)
@@ -76,7 +86,7 @@ bool Verification::tellReadBack(const EscSession::Programming &run)
         return true;
     m_messenger.beepAndShow(
         tr("The ESC accepted every command, but reading its settings back shows differences:").toStdString()
-        + "\r" + describeDifferences(run.differences));
+        + "\r" + differencesText(run.differences));
     return false;
 }
 

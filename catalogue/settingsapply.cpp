@@ -62,8 +62,13 @@ struct Sorted
 {
     std::map<SettingList, const SettingRequest *> byList;
     std::vector<std::pair<SettingList, std::string>> notOffered;
-    std::string refusal;
+    CatalogueText refusal;
 };
+
+CatalogueText applyText(const char *format, std::vector<CatalogueText> arguments = {})
+{
+    return CatalogueText(SettingsApplyContext, format, std::move(arguments));
+}
 
 Sorted sortRequests(int escType, const SettingRequests &requests)
 {
@@ -80,7 +85,9 @@ Sorted sortRequests(int escType, const SettingRequests &requests)
         } else if (request.code) {
             sorted.notOffered.push_back({which, keyCaption(request.key) + ": " + request.entry});
         } else if (sorted.refusal.empty()) {
-            sorted.refusal = "the " + modelName(escType) + " has no " + keyCaption(request.key) + " setting";
+            //: %1 is the ESC's model, %2 a setting's caption ("BRAKE").
+            sorted.refusal = applyText(QT_TRANSLATE_NOOP("SettingsApply", "the %1 has no %2 setting"),
+                                       { modelNameText(escType), keyCaption(request.key) });
         }
     }
     return sorted;
@@ -101,8 +108,10 @@ bool selectRequested(SettingsView &view, SettingList which, int escType, const S
             std::string entries;
             for (int i = 0; i < list.count(); ++i)
                 entries += (i ? ", " : "") + list.entry(i);
-            sorted.refusal = keyCaption(request.key) + ": the " + modelName(escType) + " has no entry \""
-                + request.entry + "\". Its entries: " + entries;
+            //: %1 is a setting's caption, %2 the ESC's model, %3 the entry asked for, %4 the list's entries.
+            sorted.refusal = applyText(QT_TRANSLATE_NOOP("SettingsApply",
+                                                         "%1: the %2 has no entry \"%3\". Its entries: %4"),
+                                       { keyCaption(request.key), modelNameText(escType), request.entry, entries });
         }
         return false;
     }
@@ -196,7 +205,7 @@ ApplyPlan planApply(SettingsView &view, int escType, const SettingRequests &requ
                      [](const auto &a, const auto &b) { return a.first < b.first; });
     for (const auto &setting : sorted.notOffered)
         plan.notOffered.push_back(setting.second);
-    plan.refusal = sorted.refusal;
+    plan.refusalText = sorted.refusal;
     std::vector<std::string> unasked;
     for (int i = 0; i < SettingListCount; ++i) {
         const auto which = static_cast<SettingList>(i);
@@ -235,7 +244,7 @@ ApplyPlan planApply(SettingsView &view, int escType, const SettingRequests &requ
         if (asked)
             plan.undone.push_back(which);
     }
-    if (plan.refusal.empty() && !unasked.empty()) {
+    if (plan.refusalText.empty() && !unasked.empty()) {
         // What the rules said, quoted, then what they would change.
         std::string said;
         for (const std::string &text : copy.recorder().texts()) {
@@ -243,14 +252,18 @@ ApplyPlan planApply(SettingsView &view, int escType, const SettingRequests &requ
             said += text;
             said += '"';
         }
-        plan.refusal = said.empty() ? std::string() : said + ": ";
-        plan.refusal += "the setting rules would change ";
-        for (std::size_t i = 0; i < unasked.size(); ++i) {
-            plan.refusal += i ? ", " : "";
-            plan.refusal += unasked[i];
-        }
-        plan.refusal += ". Ask for a combination the rules allow";
+        std::string changes;
+        for (std::size_t i = 0; i < unasked.size(); ++i)
+            changes += (i ? ", " : "") + unasked[i];
+        plan.refusalText = said.empty()
+            //: %1 lists the changes, "RPM CONTROL: GASMODE -> OFF*, BRAKE: ON -> OFF*".
+            ? applyText(QT_TRANSLATE_NOOP("SettingsApply", "the setting rules would change %1. Ask for a combination "
+                                                           "the rules allow"), { changes })
+            //: %1 quotes what the rules said, %2 lists the changes, "RPM CONTROL: GASMODE -> OFF*".
+            : applyText(QT_TRANSLATE_NOOP("SettingsApply", "%1: the setting rules would change %2. Ask for a "
+                                                           "combination the rules allow"), { said, changes });
     }
+    plan.refusal = plan.refusalText.english();
     return plan;
 }
 
@@ -273,12 +286,18 @@ std::string describeChanges(const std::vector<SettingChange> &changes)
 
 std::string modelName(int escType)
 {
+    return modelNameText(escType).english();
+}
+
+CatalogueText modelNameText(int escType)
+{
     if (const EscModel *row = findEscModel(escType)) {
         std::string name = row->name;
         name.erase(name.find_last_not_of(' ') + 1);
         return name;
     }
-    return "model code " + std::to_string(escType);
+    //: A model of ESC the tool has no name for; %1 is its code.
+    return applyText(QT_TRANSLATE_NOOP("SettingsApply", "model code %1"), { std::to_string(escType) });
 }
 
 std::string keyCaption(SettingKey key)

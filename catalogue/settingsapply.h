@@ -3,6 +3,7 @@
 #include "settingkeys.h"
 #include "settingsdocument.h"
 #include "settingsview.h"
+#include "translatabletext.h"
 
 #include <array>
 #include <cstdint>
@@ -44,6 +45,8 @@ struct ApplyPlan
     // does not offer, an entry its list lacks, or a combination that the rules would change
     // (anything else than asked for ending up changed) is refused; applying then changes nothing.
     std::string refusal;
+    // The refusal to translate; `refusal` is its English.
+    CatalogueText refusalText;
     // Lists whose entry changes, in list order ("BRAKE", "OFF*", "ON").
     std::vector<SettingChange> changes;
     // Settings asked for that the rules would set otherwise: the requests contradict each other.
@@ -70,6 +73,7 @@ std::string describeChanges(const std::vector<SettingChange> &changes);
 
 // The model's name, "QUORL R9 12S", or "model code 185" for a code without one.
 std::string modelName(int escType);
+CatalogueText modelNameText(int escType);
 // What a setting is called wherever it stands: "WARN VOLTAGE" for the warn voltage even on a
 // model whose list offers the frequency.
 std::string keyCaption(SettingKey key);

@@ -10,11 +10,19 @@ namespace {
 
 constexpr char LineBreak = '\r';
 
-std::string textOf(SettingList which, int escType, bool nickel, int code)
+CatalogueText textOf(SettingList which, int escType, bool nickel, int code)
 {
     if (const auto entry = entryForCode(which, escType, nickel, code))
         return *entry;
-    return "code " + std::to_string(code);
+    //: A setting's value that no entry of the list stands for; %1 is the number.
+    return CatalogueText(SettingsCompareContext, QT_TRANSLATE_NOOP("SettingsCompare", "code %1"),
+                         { std::to_string(code) });
+}
+
+// A difference put together elsewhere may hold the texts alone.
+CatalogueText orText(const CatalogueText &text, const std::string &english)
+{
+    return text.empty() ? CatalogueText(english) : text;
 }
 
 } // namespace
@@ -33,9 +41,10 @@ std::vector<SettingDifference> compareSettings(int escType,
         const int reported = escConfig[reportedElement(which, nickel)];
         if (expected == reported)
             continue;
-        differences.push_back({ which, settingCaption(which, escType),
-                                textOf(which, escType, nickel, expected),
-                                textOf(which, escType, nickel, reported) });
+        CatalogueText expectedText = textOf(which, escType, nickel, expected);
+        CatalogueText reportedText = textOf(which, escType, nickel, reported);
+        differences.push_back({ which, settingCaption(which, escType), expectedText.english(),
+                                reportedText.english(), std::move(expectedText), std::move(reportedText) });
     }
     return differences;
 }
@@ -46,10 +55,18 @@ std::string describeDifferences(const std::vector<SettingDifference> &difference
     for (const SettingDifference &difference : differences) {
         if (!text.empty())
             text += LineBreak;
-        text += difference.caption + ": the ESC has " + difference.reported
-            + ", the list shows " + difference.expected;
+        text += differenceText(difference).english();
     }
     return text;
+}
+
+CatalogueText differenceText(const SettingDifference &difference)
+{
+    //: %1 is a setting's caption, %2 what the ESC reported, %3 what the list shows (entries or codes).
+    return CatalogueText(SettingsCompareContext,
+                         QT_TRANSLATE_NOOP("SettingsCompare", "%1: the ESC has %2, the list shows %3"),
+                         { difference.caption, orText(difference.reportedText, difference.reported),
+                           orText(difference.expectedText, difference.expected) });
 }
 
 } // namespace orvesc

@@ -2,6 +2,7 @@
 
 #include "escrecords.h"
 #include "settingsview.h"
+#include "translatabletext.h"
 
 #include <array>
 #include <cstdint>
@@ -18,6 +19,9 @@ struct SettingDifference
     // Entry texts, or "code N" where no entry of the model stands for the code.
     std::string expected;
     std::string reported;
+    // The same, to translate.
+    CatalogueText expectedText{};
+    CatalogueText reportedText{};
 };
 
 // The settings in which an ESC's report (EscConfig as the settings read fills it) differs from
@@ -30,5 +34,7 @@ std::vector<SettingDifference> compareSettings(int escType,
 
 // "BRAKE: the ESC has ON, the list shows OFF*", one per line (character 13 between lines).
 std::string describeDifferences(const std::vector<SettingDifference> &differences);
+// One line of those, to translate.
+CatalogueText differenceText(const SettingDifference &difference);
 
 } // namespace orvesc

@@ -3,114 +3,33 @@
 #include "commandcodes.h"
 #include "escprotocol.h"
 #include "modeltable.h"
+#include "settingsfilesyntax.h"
 
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <initializer_list>
-#include <set>
 
 namespace orvesc {
 
 namespace {
 
 using Json = nlohmann::json;
+using settingsfile::fileText;
+using settingsfile::quotedText;
 
-// Deeper than any settings file nests; deeper input is refused before it is built.
-constexpr std::size_t DepthLimit = 16;
-
-std::string quotedText(std::string_view text)
+DocumentResult failed(CatalogueText error)
 {
-    // dump() escapes what a message must not carry raw (quotes, control characters).
-    return Json(std::string(text)).dump(-1, ' ', false, Json::error_handler_t::replace);
+    std::string english = error.english();
+    return { std::nullopt, std::move(english), {}, std::move(error), {} };
 }
 
-// First pass over the bytes: JSON syntax, keys repeated inside one object and nesting depth,
-// which a parsed value can no longer tell.
-class SyntaxCheck : public nlohmann::json_sax<Json>
+DocumentResult succeeded(SettingsDocument document, std::vector<CatalogueText> warnings = {})
 {
-public:
-    explicit SyntaxCheck(std::string_view bytes)
-        : m_bytes(bytes)
-    {
-    }
-
-    bool null() override { return true; }
-    bool boolean(bool) override { return true; }
-    bool number_integer(number_integer_t) override { return true; }
-    bool number_unsigned(number_unsigned_t) override { return true; }
-    bool number_float(number_float_t, const string_t &) override { return true; }
-    bool string(string_t &) override { return true; }
-    bool binary(binary_t &) override { return true; }
-    bool start_object(std::size_t) override
-    {
-        m_keys.emplace_back();
-        return deepEnough();
-    }
-    bool key(string_t &name) override
-    {
-        if (m_keys.back().insert(name).second)
-            return true;
-        error = "the key " + quotedText(name) + " appears twice in one place";
-        return false;
-    }
-    bool end_object() override
-    {
-        m_keys.pop_back();
-        return true;
-    }
-    bool start_array(std::size_t) override
-    {
-        m_keys.emplace_back();
-        return deepEnough();
-    }
-    bool end_array() override
-    {
-        m_keys.pop_back();
-        return true;
-    }
-    bool parse_error(std::size_t position, const std::string &,
-                     const nlohmann::detail::exception &) override
-    {
-        if (position >= m_bytes.size())
-            error = "it ends before its JSON text does (the file is cut short)";
-        else
-            error = "it is not JSON text (error at " + place(position) + ")";
-        return false;
-    }
-
-    std::string error;
-
-private:
-    // "line 3, column 14" of the character the parser stopped at (`position` counts the bytes it
-    // read, that one included); an editor counts columns in characters, not UTF-8 bytes.
-    std::string place(std::size_t position) const
-    {
-        const std::size_t at = position > 0 ? position - 1 : 0;
-        const std::size_t newline = at == 0 ? std::string_view::npos : m_bytes.rfind('\n', at - 1);
-        const std::size_t lineStart = newline == std::string_view::npos ? 0 : newline + 1;
-        const auto line = std::count(m_bytes.begin(), m_bytes.begin() + std::ptrdiff_t(lineStart), '\n') + 1;
-        const auto column = std::count_if(m_bytes.begin() + std::ptrdiff_t(lineStart),
-                                          m_bytes.begin() + std::ptrdiff_t(at) + 1,
-                                          [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
-        return "line " + std::to_string(line) + ", column " + std::to_string(column);
-    }
-
-    bool deepEnough()
-    {
-        if (m_keys.size() <= DepthLimit)
-            return true;
-        error = "it nests values deeper than a settings file does";
-        return false;
-    }
-
-    std::string_view m_bytes;
-    std::vector<std::set<std::string>> m_keys;
-};
-
-DocumentResult failed(std::string error)
-{
-    return { std::nullopt, std::move(error), {} };
+    std::vector<std::string> english;
+    for (const CatalogueText &warning : warnings)
+        english.push_back(warning.english());
+    return { std::move(document), {}, std::move(english), {}, std::move(warnings) };
 }
 
 // A text as people type an entry by hand: the star of the factory choice left out, case and
@@ -131,122 +50,180 @@ std::string entryForm(std::string_view text)
     return form;
 }
 
-std::string unknownKey(const std::string &key, const std::string &where)
+// Where an unknown key stands; `setting` names the setting it is in.
+enum class KeyPlace { File, Model, Setting };
+
+CatalogueText unknownKey(const std::string &key, KeyPlace place, const std::string &setting = {})
 {
-    return "unknown key " + quotedText(key) + where + " is ignored";
+    if (place == KeyPlace::File)
+        //: %1 is a JSON key in quotes.
+        return fileText(QT_TRANSLATE_NOOP("SettingsFile", "unknown key %1 is ignored"), { quotedText(key) });
+    if (place == KeyPlace::Model)
+        return fileText(QT_TRANSLATE_NOOP("SettingsFile", "unknown key %1 in \"model\" is ignored"),
+                        { quotedText(key) });
+    //: %1 is a JSON key in quotes, %2 the setting's key in quotes ("brake").
+    return fileText(QT_TRANSLATE_NOOP("SettingsFile", "unknown key %1 in the setting %2 is ignored"),
+                    { quotedText(key), quotedText(setting) });
 }
 
-// Names the keys of an object the reader does not read; `where` follows the key in the warning.
-void warnOfUnknownKeys(const Json &object, std::initializer_list<std::string_view> known,
-                       const std::string &where, std::vector<std::string> &warnings)
+// Names the keys of an object the reader does not read.
+void warnOfUnknownKeys(const Json &object, std::initializer_list<std::string_view> known, KeyPlace place,
+                       const std::string &setting, std::vector<CatalogueText> &warnings)
 {
     for (const auto &item : object.items()) {
         if (std::find(known.begin(), known.end(), item.key()) == known.end())
-            warnings.push_back(unknownKey(item.key(), where));
+            warnings.push_back(unknownKey(item.key(), place, setting));
     }
 }
 
+// The model's name and code, or "model (185)" for a code without a name.
+CatalogueText modelLabelText(int escType)
+{
+    if (findEscModel(escType))
+        return modelLabel(escType);
+    //: A model of ESC the tool has no name for; %1 is its code.
+    return fileText(QT_TRANSLATE_NOOP("SettingsFile", "model (%1)"), { std::to_string(escType) });
+}
+
+// Which cutoff list a file's cutoff code is looked up in: none for other lists, the battery's
+// family for the cutoff, the other family for the other cutoff.
+enum class Family { None, WithBattery, ForOther };
+
+// "the setting "cutoff" has code 49, which is no CUTOFF V/CELL entry of QUORL R9 12S (183) with a
+// Li battery".
+CatalogueText noEntry(const std::string &name, int code, SettingList which, int modelCode, Family family,
+                      bool nickel)
+{
+    std::vector<CatalogueText> arguments{ name, std::to_string(code), settingCaption(which, modelCode),
+                                          modelLabelText(modelCode), nickel ? "Ni" : "Li" };
+    if (family == Family::None || which != SettingList::LVC)
+        //: %1 is the setting's key in quotes, %2 a number, %3 the setting's caption, %4 the model.
+        return fileText(QT_TRANSLATE_NOOP("SettingsFile", "the setting %1 has code %2, which is no %3 entry of %4"),
+                        std::move(arguments));
+    if (family == Family::WithBattery)
+        //: %5 is the battery's chemistry, Li or Ni.
+        return fileText(QT_TRANSLATE_NOOP("SettingsFile",
+                                          "the setting %1 has code %2, which is no %3 entry of %4 with a %5 battery"),
+                        std::move(arguments));
+    //: The cutoff kept for the battery family not in use; %5 is that family's chemistry, Li or Ni.
+    return fileText(QT_TRANSLATE_NOOP("SettingsFile",
+                                      "the setting %1 has code %2, which is no %3 entry of %4 for a %5 battery"),
+                    std::move(arguments));
+}
+
 // Validates one setting of a file against the model's list for it; `nickel`: the cutoff list of
-// a Ni battery, `family` says so in a refusal.
-std::string readSetting(const Json &value, const std::string &key, SettingList which, int modelCode,
-                        bool nickel, const std::string &family, DocumentSetting &out,
-                        std::vector<std::string> &warnings)
+// a Ni battery, `family` says which in a refusal.
+CatalogueText readSetting(const Json &value, const std::string &key, SettingList which, int modelCode,
+                          bool nickel, Family family, DocumentSetting &out, std::vector<CatalogueText> &warnings)
 {
     const std::string name = quotedText(key);
     if (!value.is_object())
-        return "the setting " + name + " is not an object with \"code\" and \"text\"";
-    warnOfUnknownKeys(value, { "code", "text" }, " in the setting " + name, warnings);
+        //: %1 is the setting's key in quotes; "code" and "text" are the file's keys.
+        return fileText(QT_TRANSLATE_NOOP("SettingsFile", "the setting %1 is not an object with \"code\" and \"text\""),
+                        { name });
+    warnOfUnknownKeys(value, { "code", "text" }, KeyPlace::Setting, key, warnings);
     const auto code = value.find("code");
     if (code == value.end())
-        return "the setting " + name + " has no \"code\"";
+        return fileText(QT_TRANSLATE_NOOP("SettingsFile", "the setting %1 has no \"code\""), { name });
     if (!code->is_number_integer() || code->get<std::int64_t>() < 0
         || code->get<std::int64_t>() > 255)
-        return "the setting " + name + " has code " + code->dump()
-            + ", not a whole number from 0 to 255";
+        //: %2 is the code as the file holds it.
+        return fileText(QT_TRANSLATE_NOOP("SettingsFile",
+                                          "the setting %1 has code %2, not a whole number from 0 to 255"),
+                        { name, code->dump() });
     out.code = code->get<int>();
     const std::optional<std::string> entry = entryForCode(which, modelCode, nickel, out.code);
     if (!entry)
-        return "the setting " + name + " has code " + std::to_string(out.code)
-            + ", which is no " + settingCaption(which, modelCode) + " entry of "
-            + modelLabel(modelCode) + (which == SettingList::LVC ? family : std::string());
+        return noEntry(name, out.code, which, modelCode, family, nickel);
     const auto text = value.find("text");
     if (text == value.end() || !text->is_string())
-        return "the setting " + name + " has no \"text\"; its code " + std::to_string(out.code)
-            + " stands for " + quotedText(*entry);
+        //: %2 is a number, %3 the list's entry in quotes.
+        return fileText(QT_TRANSLATE_NOOP("SettingsFile", "the setting %1 has no \"text\"; its code %2 stands for %3"),
+                        { name, std::to_string(out.code), quotedText(*entry) });
     const std::string typed = text->get<std::string>();
     if (entryForm(typed) != entryForm(*entry))
-        return "the setting " + name + " has text " + quotedText(typed) + " but its code "
-            + std::to_string(out.code) + " stands for " + quotedText(*entry)
-            + "; correct the text or the code";
+        //: %2 is the text the file holds, %3 a number, %4 the list's entry; both texts in quotes.
+        return fileText(QT_TRANSLATE_NOOP("SettingsFile", "the setting %1 has text %2 but its code %3 stands for %4; "
+                                                          "correct the text or the code"),
+                        { name, quotedText(typed), std::to_string(out.code), quotedText(*entry) });
     out.text = *entry;
     return {};
 }
 
-// " with a Ni battery": which cutoff list a refused cutoff code was looked up in.
-std::string familyText(const char *how, bool nickel)
+// "it holds the setting "acceleration_delay", which QUORL R5 3S (38) does not have".
+CatalogueText settingNotOfModel(const std::string &key, int modelCode)
 {
-    return std::string(" ") + how + (nickel ? " a Ni battery" : " a Li battery");
+    //: %1 is the setting's key in quotes, %2 the model.
+    return fileText(QT_TRANSLATE_NOOP("SettingsFile", "it holds the setting %1, which %2 does not have"),
+                    { quotedText(key), modelLabelText(modelCode) });
 }
 
 DocumentResult readDocument(const Json &root)
 {
-    std::vector<std::string> warnings;
-    const std::string notOurs = "it is not an OrvESC settings file";
+    std::vector<CatalogueText> warnings;
     if (!root.is_object())
-        return failed(notOurs + " (its JSON text is no object)");
+        return failed(fileText(QT_TRANSLATE_NOOP("SettingsFile",
+                                                 "it is not an OrvESC settings file (its JSON text is no object)")));
     const auto format = root.find("format");
     if (format == root.end() || !format->is_string())
-        return failed(notOurs + " (it has no \"format\")");
+        return failed(fileText(QT_TRANSLATE_NOOP("SettingsFile",
+                                                 "it is not an OrvESC settings file (it has no \"format\")")));
     if (format->get<std::string>() != SettingsFormatName)
-        return failed(notOurs + " (its format is " + quotedText(format->get<std::string>())
-                      + ", not \"" + SettingsFormatName + "\")");
+        //: %1 is the format the file names, %2 the one OrvESC writes, both in quotes.
+        return failed(fileText(QT_TRANSLATE_NOOP("SettingsFile",
+                                                 "it is not an OrvESC settings file (its format is %1, not %2)"),
+                               { quotedText(format->get<std::string>()), quotedText(SettingsFormatName) }));
     const auto version = root.find("version");
     if (version == root.end() || !version->is_number_integer() || version->get<std::int64_t>() < 1)
-        return failed("its \"version\" is missing or not a whole number from 1 up");
+        return failed(fileText(QT_TRANSLATE_NOOP("SettingsFile",
+                                                 "its \"version\" is missing or not a whole number from 1 up")));
     if (version->get<std::int64_t>() > SettingsFormatVersion)
-        return failed("it has format version " + version->dump() + ", newer than the version "
-                      + std::to_string(SettingsFormatVersion)
-                      + " this OrvESC reads; open it with a newer OrvESC");
-    warnOfUnknownKeys(root, { "format", "version", "model", "settings" }, {}, warnings);
+        //: %1 is the file's format version, %2 the newest this OrvESC reads.
+        return failed(fileText(QT_TRANSLATE_NOOP("SettingsFile", "it has format version %1, newer than the version %2 "
+                                                                 "this OrvESC reads; open it with a newer OrvESC"),
+                               { version->dump(), std::to_string(SettingsFormatVersion) }));
+    warnOfUnknownKeys(root, { "format", "version", "model", "settings" }, KeyPlace::File, {}, warnings);
 
     const auto model = root.find("model");
     if (model == root.end() || !model->is_object())
-        return failed("it names no \"model\"");
+        return failed(fileText(QT_TRANSLATE_NOOP("SettingsFile", "it names no \"model\"")));
     const auto code = model->find("code");
     if (code == model->end() || !code->is_number_integer())
-        return failed("its model has no whole-number \"code\"");
+        return failed(fileText(QT_TRANSLATE_NOOP("SettingsFile", "its model has no whole-number \"code\"")));
     const EscModel *known = code->get<std::int64_t>() >= 0 && code->get<std::int64_t>() <= 255
         ? findEscModel(code->get<int>())
         : nullptr;
     if (!known)
-        return failed("its model code " + code->dump() + " is not a model this tool knows");
-    warnOfUnknownKeys(*model, { "code", "name" }, " in \"model\"", warnings);
+        //: %1 is the model code the file holds.
+        return failed(fileText(QT_TRANSLATE_NOOP("SettingsFile", "its model code %1 is not a model this tool knows"),
+                               { code->dump() }));
+    warnOfUnknownKeys(*model, { "code", "name" }, KeyPlace::Model, {}, warnings);
 
     SettingsDocument document;
     document.modelCode = known->code;
     document.modelName = known->name;
     const auto settings = root.find("settings");
     if (settings == root.end() || !settings->is_object())
-        return failed("it has no \"settings\" object");
+        return failed(fileText(QT_TRANSLATE_NOOP("SettingsFile", "it has no \"settings\" object")));
     const std::vector<SettingKey> keys = modelKeys(document.modelCode);
     for (const auto &item : settings->items()) {
         const auto key = settingKeyFromName(item.key());
         if (!key && item.key() != OtherCutoffKey)
-            warnings.push_back(unknownKey(item.key(), {}));
+            warnings.push_back(unknownKey(item.key(), KeyPlace::File));
         if (key && std::find(keys.begin(), keys.end(), *key) == keys.end())
-            return failed("it holds the setting " + quotedText(item.key()) + ", which "
-                          + modelLabel(document.modelCode) + " does not have");
+            return failed(settingNotOfModel(item.key(), document.modelCode));
     }
     int batteryCode = 0;
     for (SettingKey key : keys) {
         const auto value = settings->find(settingKeyName(key));
         if (value == settings->end())
-            return failed("the setting " + quotedText(settingKeyName(key)) + " is missing");
+            //: %1 is the setting's key in quotes.
+            return failed(fileText(QT_TRANSLATE_NOOP("SettingsFile", "the setting %1 is missing"),
+                                   { quotedText(settingKeyName(key)) }));
         DocumentSetting setting{ key, 0, {} };
         const bool nickel = batteryCode == codebase::BatteryNickel;
-        std::string error = readSetting(*value, settingKeyName(key), listOfKey(key),
-                                        document.modelCode, nickel, familyText("with", nickel), setting,
-                                        warnings);
+        CatalogueText error = readSetting(*value, settingKeyName(key), listOfKey(key), document.modelCode, nickel,
+                                          Family::WithBattery, setting, warnings);
         if (!error.empty())
             return failed(std::move(error));
         if (key == SettingKey::Battery)
@@ -256,29 +233,29 @@ DocumentResult readDocument(const Json &root)
     const auto other = settings->find(OtherCutoffKey);
     if (other != settings->end()) {
         if (!document.find(SettingKey::Cutoff))
-            return failed("it holds the setting " + quotedText(OtherCutoffKey) + ", which "
-                          + modelLabel(document.modelCode) + " does not have");
+            return failed(settingNotOfModel(OtherCutoffKey, document.modelCode));
         // The family the battery does not use.
         const bool nickel = batteryCode != codebase::BatteryNickel;
         DocumentSetting setting{ SettingKey::Cutoff, 0, {} };
-        std::string error = readSetting(*other, OtherCutoffKey, SettingList::LVC, document.modelCode,
-                                        nickel, familyText("for", nickel), setting, warnings);
+        CatalogueText error = readSetting(*other, OtherCutoffKey, SettingList::LVC, document.modelCode, nickel,
+                                          Family::ForOther, setting, warnings);
         if (!error.empty())
             return failed(std::move(error));
         document.otherCutoff = std::move(setting);
     }
-    return { std::move(document), {}, std::move(warnings) };
+    return succeeded(std::move(document), std::move(warnings));
 }
 
 // A document of a named model from one code per list; `codeOf` gives nullopt for a list
-// without a selection.
+// without a selection. `unshowable` says that a list's code (%2) has no entry (%1 the caption).
 template<typename CodeOf>
-DocumentResult buildDocument(int escType, CodeOf codeOf, const std::string &unshowable)
+DocumentResult buildDocument(int escType, CodeOf codeOf, const char *unshowable)
 {
     const EscModel *model = findEscModel(escType);
     if (!model)
-        return failed("the model code " + std::to_string(escType)
-                      + " is not one the tool knows by name, so no settings file can hold it");
+        return failed(fileText(QT_TRANSLATE_NOOP("SettingsFile", "the model code %1 is not one the tool knows by "
+                                                                 "name, so no settings file can hold it"),
+                               { std::to_string(escType) }));
     SettingsDocument document;
     document.modelCode = model->code;
     document.modelName = model->name;
@@ -293,7 +270,7 @@ DocumentResult buildDocument(int escType, CodeOf codeOf, const std::string &unsh
         }
         const std::optional<std::string> entry = entryForCode(which, escType, nickel, *code);
         if (!entry)
-            return failed(settingCaption(which, escType) + unshowable + std::to_string(*code));
+            return failed(fileText(unshowable, { settingCaption(which, escType), std::to_string(*code) }));
         if (key == SettingKey::Battery)
             nickel = *code == codebase::BatteryNickel;
         document.settings.push_back({ key, *code, *entry });
@@ -302,9 +279,10 @@ DocumentResult buildDocument(int escType, CodeOf codeOf, const std::string &unsh
         std::string names;
         for (const std::string &caption : missing)
             names += (names.empty() ? "" : ", ") + caption;
-        return failed("no choice is selected for " + names);
+        //: %1 lists the captions of the settings, "BRAKE, TIMING MODE".
+        return failed(fileText(QT_TRANSLATE_NOOP("SettingsFile", "no choice is selected for %1"), { names }));
     }
-    return { std::move(document), {}, {} };
+    return succeeded(std::move(document));
 }
 
 } // namespace
@@ -345,11 +323,14 @@ std::string writeSettingsDocument(const SettingsDocument &document)
 DocumentResult readSettingsDocument(std::string_view bytes)
 {
     if (bytes.size() > SettingsFileSizeLimit)
-        return failed("it is larger than 64 KiB (" + std::to_string(bytes.size())
-                      + " bytes), far too large for a settings file");
-    SyntaxCheck check(bytes);
+        //: %1 is the file's size in bytes.
+        return failed(fileText(QT_TRANSLATE_NOOP("SettingsFile", "it is larger than 64 KiB (%1 bytes), far too "
+                                                                 "large for a settings file"),
+                               { std::to_string(bytes.size()) }));
+    settingsfile::SyntaxCheck check(bytes);
     if (!Json::sax_parse(bytes.begin(), bytes.end(), &check))
-        return failed(check.error.empty() ? "it is not JSON text" : check.error);
+        return failed(check.error.empty() ? fileText(QT_TRANSLATE_NOOP("SettingsFile", "it is not JSON text"))
+                                          : check.error);
     return readDocument(Json::parse(bytes.begin(), bytes.end()));
 }
 
@@ -363,7 +344,8 @@ DocumentResult documentFromView(SettingsView &view, int escType)
                 return std::nullopt;
             return commandCode(which, escType, nickel, index);
         },
-        " shows an entry that stands for no code of this model: ");
+        //: %1 is a setting's caption, %2 a number.
+        QT_TRANSLATE_NOOP("SettingsFile", "%1 shows an entry that stands for no code of this model: %2"));
 }
 
 DocumentResult documentFromReport(int escType, const std::array<std::int16_t, 12> &escConfig)
@@ -374,7 +356,8 @@ DocumentResult documentFromReport(int escType, const std::array<std::int16_t, 12
         [&escConfig](SettingList which, bool nickel) -> std::optional<int> {
             return escConfig[reportedElement(which, nickel)];
         },
-        ": the ESC reported code ");
+        //: %1 is a setting's caption, %2 a number.
+        QT_TRANSLATE_NOOP("SettingsFile", "%1: the ESC reported code %2"));
     if (!result.document || !result.document->find(SettingKey::Cutoff))
         return result;
     // An ESC that never used the other family may hold any byte there; the settings still count.

@@ -3,6 +3,7 @@
 #include "escrecords.h"
 #include "settingkeys.h"
 #include "settingsview.h"
+#include "translatabletext.h"
 
 #include <cstddef>
 #include <optional>
@@ -46,11 +47,18 @@ struct SettingsDocument
 // A document, or why there is none: a phrase such as "the setting \"brake\" is missing" that a
 // caller puts after the file's name. A document read from a file may come with warnings, phrases
 // such as "unknown key \"brakes\" is ignored": a hand-made typo would otherwise pass unseen.
+// `error` and `warnings` are the English of `errorText` and `warningTexts`.
 struct DocumentResult
 {
     std::optional<SettingsDocument> document;
     std::string error;
     std::vector<std::string> warnings;
+    CatalogueText errorText{};
+    std::vector<CatalogueText> warningTexts{};
+
+    // The error to translate; one composed outside the catalogue (a file that cannot be read)
+    // has no errorText and stands as it is.
+    CatalogueText reason() const { return errorText.empty() ? CatalogueText(error) : errorText; }
 };
 
 // The model's name and code, "QUORL R9 12S (183)"; "model (185)" for a code without a name.

@@ -48,8 +48,12 @@ void collect(ModelLists &lists, const std::array<std::int16_t, 12> &reported, Wr
         const bool nickel = lists.view().list(SettingList::Batt).selectedIndex() == 0;
         char code[8];
         std::snprintf(code, sizeof code, "0x%02X", unsigned(reported[reportedElement(which, nickel)]) & 0xFFu);
-        plan.refusal = settingCaption(which, escType) + ": the ESC reported code " + code
-            + ", for which the list has no entry; give one";
+        //: %1 is a setting's caption, %2 a code such as 0x9F.
+        plan.refusalText = CatalogueText(SettingsApplyContext,
+                                         QT_TRANSLATE_NOOP("SettingsApply", "%1: the ESC reported code %2, for "
+                                                                            "which the list has no entry; give one"),
+                                         { settingCaption(which, escType), std::string(code) });
+        plan.refusal = plan.refusalText.english();
         return;
     }
     plan.newConfig = lists.records().NewConfig;
@@ -77,6 +81,7 @@ WritePlan planWrite(int escType, const std::array<std::int16_t, 12> &reported, c
     plan.changes = applied.changes;
     plan.notOffered = applied.notOffered;
     plan.refusal = applied.refusal;
+    plan.refusalText = applied.refusalText;
     if (!plan.refusal.empty())
         return plan;
     applyRequests(lists.view(), escType, requests, &reported);
@@ -106,9 +111,9 @@ WritePlan planDefault(int escType, const std::array<std::int16_t, 12> &reported)
     return plan;
 }
 
-std::string requestsConflict(const SettingRequests &requests)
+CatalogueText requestsConflict(const SettingRequests &requests)
 {
-    std::string refusal;
+    CatalogueText refusal;
     for (const EscModel &model : escModels()) {
         std::array<std::int16_t, 12> factory{};
         const auto codes = factoryCodes(model.code);
@@ -120,8 +125,8 @@ std::string requestsConflict(const SettingRequests &requests)
         if (!plan.refusal.empty() && plan.undone.empty())
             continue;
         if (plan.undone.empty())
-            return std::string();
-        refusal = plan.refusal;
+            return {};
+        refusal = plan.refusalText;
     }
     return refusal;
 }

@@ -24,6 +24,7 @@ struct PlannedCommand
 struct WritePlan
 {
     std::string refusal;  // empty when the plan may be sent
+    CatalogueText refusalText;  // the refusal to translate
     std::array<std::int16_t, 10> newConfig{};
     std::vector<PlannedCommand> commands;
     // What the ESC's lists would show differently, as the window's Open Settings lists it.
@@ -40,7 +41,7 @@ WritePlan planDefault(int escType, const std::array<std::int16_t, 12> &reported)
 
 // Requests by name that contradict each other on every model that has all their entries (RPM
 // control on with the brake on): the rules' refusal, or empty. Known before any ESC is.
-std::string requestsConflict(const SettingRequests &requests);
+CatalogueText requestsConflict(const SettingRequests &requests);
 
 // The settings an ESC reported, one row per setting of its model: caption, entry (empty where no
 // entry stands for the code) and code.

@@ -1,5 +1,6 @@
 #include "writejob.h"
 
+#include "cataloguetext.h"
 #include "clioptions.h"
 #include "escprotocol.h"
 #include "exitcodes.h"
@@ -74,12 +75,12 @@ PortResult readJob(JobSetup &setup, PortSession &session, const std::vector<int>
         result.document = QJsonDocument(raw).toJson(QJsonDocument::Indented);
         result.summary += QStringLiteral(": no settings document can hold them (%1), so the JSON holds the "
                                          "codes the ESC reported")
-                                  .arg(QString::fromStdString(report.error));
+                                  .arg(translated(report.reason()));
         return result;
     }
     if (!setup.request->output.isEmpty()) {
         const QString problem = !report.document
-                ? QStringLiteral("no settings file can hold these settings: %1.").arg(QString::fromStdString(report.error))
+                ? QStringLiteral("no settings file can hold these settings: %1.").arg(translated(report.reason()))
                 : writeDocumentFile(setup.request->output, *report.document);
         if (!problem.isEmpty()) {
             result.exitCode = UsageError;

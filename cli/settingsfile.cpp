@@ -1,5 +1,6 @@
 #include "settingsfile.h"
 
+#include "cataloguetext.h"
 #include "documentfile.h"
 #include "settingsdocument.h"
 
@@ -10,7 +11,7 @@ QString readSettingsFile(const QString &path, SettingsFile &file)
     const DocumentResult result = readDocumentFile(path);
     if (!result.document) {
         return QStringLiteral("%1 cannot be used: %2.")
-                .arg(path, QString::fromStdString(result.error));
+                .arg(path, translated(result.reason()));
     }
     file.modelCode = result.document->modelCode;
     file.modelName = QString::fromStdString(result.document->modelName).trimmed();

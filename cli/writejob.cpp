@@ -1,5 +1,6 @@
 #include "writejob.h"
 
+#include "cataloguetext.h"
 #include "clioptions.h"
 #include "console.h"
 #include "exitcodes.h"
@@ -115,7 +116,7 @@ bool refused(const JobSetup &setup, int model, const WritePlan &plan, PortResult
 {
     QString reason = setsTheModelLacks(setup.request->sets, model);
     if (reason.isEmpty() && !plan.refusal.empty())
-        reason = text(plan.refusal) + QLatin1Char('.');
+        reason = translated(plan.refusalText) + QLatin1Char('.');
     if (reason.isEmpty())
         return false;
     result.exitCode = UsageError;
@@ -159,8 +160,8 @@ QString JobSetup::prepare(const CliRequest &cliRequest)
         if (QString problem = addSetRequest(set, requests); !problem.isEmpty())
             return problem;
     }
-    if (const std::string conflict = requestsConflict(requests); !conflict.empty())
-        return refusal(cliRequest, text(conflict) + QLatin1Char('.'));
+    if (const CatalogueText conflict = requestsConflict(requests); !conflict.empty())
+        return refusal(cliRequest, translated(conflict) + QLatin1Char('.'));
     // A file names every setting of its model, so on an ESC of that model the plan does not
     // depend on what the ESC holds: a refusal is certain before any port is opened.
     if (fileModel != 0 && !cliRequest.allowOtherModel) {
@@ -168,7 +169,7 @@ QString JobSetup::prepare(const CliRequest &cliRequest)
         const auto codes = factoryCodes(fileModel);
         std::copy(codes.begin(), codes.end(), factory.begin());
         if (const WritePlan plan = planWrite(fileModel, factory, requests); !plan.refusal.empty())
-            return refusal(cliRequest, QStringLiteral("%1: %2.").arg(cliRequest.file, text(plan.refusal)));
+            return refusal(cliRequest, QStringLiteral("%1: %2.").arg(cliRequest.file, translated(plan.refusalText)));
     }
     if (!cliRequest.trace.isEmpty() && console)
         return trace.open(cliRequest.trace, *console);

@@ -1,5 +1,6 @@
 #include "writereport.h"
 
+#include "cataloguetext.h"
 #include "escprotocol.h"
 #include "modeltable.h"
 #include "settingsdocument.h"
@@ -79,7 +80,7 @@ QString unkeptReport(int escType, const std::array<std::int16_t, 12> &report)
         codes << hexByte(code);
     return QStringLiteral("the settings before the write cannot be backed up (%1); note the codes the ESC "
                           "reported: %2")
-            .arg(text(document.error), codes.join(QLatin1Char(' ')));
+            .arg(translated(document.reason()), codes.join(QLatin1Char(' ')));
 }
 
 QString commandFailure(const WritePlan &plan, const EscFailure &failure, int count)

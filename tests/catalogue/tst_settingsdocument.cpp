@@ -1,3 +1,4 @@
+#include "cataloguetext.h"
 #include "modeltable.h"
 #include "settingsapply.h"
 #include "settingsbench.h"
@@ -39,6 +40,24 @@ std::string replaced(std::string text, const std::string &from, const std::strin
     return at == std::string::npos ? text : text.replace(at, from.size(), to);
 }
 
+// A translation that swaps the first two arguments of every catalogue format, in «»: a format
+// glued from pieces or a context lupdate does not know would show.
+class SwappingTranslator : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        if (!QByteArray(context).startsWith("Settings"))
+            return {};
+        QString text = QString::fromUtf8(source);
+        if (text.contains(QLatin1String("%2")))
+            text.replace(QLatin1String("%1"), QLatin1String("%#")).replace(QLatin1String("%2"), QLatin1String("%1"))
+                .replace(QLatin1String("%#"), QLatin1String("%2"));
+        return QStringLiteral("«%1»").arg(text);
+    }
+    bool isEmpty() const override { return false; }
+};
+
 // One setting programmed as `programmed` and reported back as `reported`.
 struct Difference
 {
@@ -50,6 +69,7 @@ struct Difference
 
 Q_DECLARE_METATYPE(SettingsDocument)
 Q_DECLARE_METATYPE(Difference)
+Q_DECLARE_METATYPE(CatalogueText)
 
 // Settings files: the format, applying a file to the lists, and comparing a report with what was programmed.
 class tst_SettingsDocument : public QObject
@@ -119,6 +139,39 @@ private slots:
         QCOMPARE(result.error, error);
         QCOMPARE(joined(result.warnings, "; "), warnings);
         QCOMPARE(result.document.has_value(), error.empty());
+    }
+
+    void reasonTranslatesWhole_data()
+    {
+        QTest::addColumn<CatalogueText>("reason");
+        QTest::addColumn<QString>("translation");
+        const std::string good = writeSettingsDocument(documentOf(38));
+        const auto row = [](const char *name, const std::string &bytes, const char *translation) {
+            QTest::newRow(name) << readSettingsDocument(bytes).errorText << QString::fromUtf8(translation);
+        };
+        row("nested place", replaced(good, "\"version\": 1", "\"versi\xc3\xb3n\": 1 1"),
+            "«it is not JSON text (error at «line 16, column 3»)»");
+        row("code of no entry", replaced(good, "\"code\": 160", "\"code\": 163"),
+            "«the setting 163 has code \"brake\", which is no BRAKE entry of QUORL R5 3S (38)»");
+        row("typed placeholder stays", replaced(good, "\"OFF*\"", "\"%3\""),
+            "«the setting \"%3\" has text \"brake\" but its code 160 stands for \"OFF*\"; correct the text or the code»");
+        SettingsBench bench;
+        bench.connect(38);
+        const SettingRequests byName{ { SettingKey::AccelerationDelay, {}, "LEVEL1" } };
+        QTest::newRow("refusal") << planApply(bench.view, 38, byName).refusalText
+                                 << QStringLiteral("«the ACCELERATION DELAY has no QUORL R5 3S setting»");
+        QTest::newRow("reason composed elsewhere") << DocumentResult{ std::nullopt, "it does not exist", {} }.reason()
+                                                   << QStringLiteral("it does not exist");
+    }
+
+    void reasonTranslatesWhole()
+    {
+        QFETCH(CatalogueText, reason);
+        SwappingTranslator translator;
+        QCoreApplication::installTranslator(&translator);
+        const QString translation = translated(reason);
+        QCoreApplication::removeTranslator(&translator);
+        QTEST(translation, "translation");
     }
 
     void planMatchesApply_data()
