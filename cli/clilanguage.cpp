@@ -56,7 +56,7 @@ Wording bothWordings(const std::function<QString()> &words)
 
 QString counted(qsizetype count, const char *one, const char *many)
 {
-    return QCoreApplication::translate(CliContext, count == 1 ? one : many, nullptr, int(count));
+    return CommandLine::tr(count == 1 ? one : many, nullptr, int(count));
 }
 
 } // namespace orvesc::cli

@@ -1,13 +1,17 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
 
 namespace orvesc::cli {
 
-// The translation context of the command line's own texts.
-inline constexpr const char *CliContext = "CommandLine";
+// The command line's own texts, translated in the context "CommandLine": CommandLine::tr().
+struct CommandLine
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
 // What --json prints stays English in every language: installed over the language's
 // translators, this answers every text with its English source on a thread that holds an
@@ -35,7 +39,7 @@ struct Wording
 };
 Wording bothWordings(const std::function<QString()> &words);
 
-// One of two English source texts marked with QT_TRANSLATE_N_NOOP in CliContext, by `count`,
+// One of two English source texts marked with QT_TRANSLATE_N_NOOP in "CommandLine", by `count`,
 // translated with %n set to it: English needs no translation file for its singular, and each text
 // carries every plural form a language has.
 QString counted(qsizetype count, const char *one, const char *many);

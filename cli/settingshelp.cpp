@@ -67,7 +67,7 @@ QString explained(const char *text)
 
 QString settingsHelp()
 {
-    QString out = QCoreApplication::translate(CliContext, "The settings by their key for --set and settings files, "
+    QString out = CommandLine::tr("The settings by their key for --set and settings files, "
                                                           "with their caption; the entries each model offers (* marks "
                                                           "the factory setting); what they do.");
     out = wrap(out, 0);
@@ -82,9 +82,9 @@ QString settingsHelp()
             for (const auto &[models, entries] : entriesByModel(key, nickel)) {
                 const QString who = models.size() == modelCount
                         //: Stands before a setting's entries where every model offers them, in place of the models' names.
-                        ? (nickel ? QCoreApplication::translate(CliContext, "every model, battery Ni")
+                        ? (nickel ? CommandLine::tr("every model, battery Ni")
                                   //: Stands before a setting's entries where every model offers them, in place of the models' names.
-                                  : QCoreApplication::translate(CliContext, "every model"))
+                                  : CommandLine::tr("every model"))
                         : unbroken(models);
                 out += QStringLiteral("  ")
                         + wrap(QStringLiteral("%1: %2").arg(who, entriesText(entries)), Indent, 2).replace(Unbreakable, QLatin1Char(' '));

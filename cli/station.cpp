@@ -1,5 +1,6 @@
 #include "station.h"
 
+#include "clilanguage.h"
 #include "clioptions.h"
 #include "console.h"
 #include "exitcodes.h"
@@ -44,18 +45,22 @@ StationPort choosePort(const CliRequest &request, const CliSetup &setup, Console
             listed << QStringLiteral("COM%1 (%2)").arg(number).arg(device);
         }
         if (listed.isEmpty()) {
-            console.note(QStringLiteral("orvesc-cli: no serial port is listed: plug in the PC interface "
-                                        "cable, then start the station again."));
+            console.note(QStringLiteral("orvesc-cli: %1")
+                                 .arg(CommandLine::tr("no serial port is listed: plug in the PC interface cable, then "
+                                                      "start the station again.")));
             return {{}, NoEscFound};
         }
         if (listed.size() > 1) {
-            console.note(QStringLiteral("orvesc-cli: --station works on one cable, and %1 ports are listed: "
-                                        "%2. Name the cable's with --port, e.g. --port %3; nothing was sent.")
+            //: %1 the number of ports (always several), %2 the ports, %3 the first of them.
+            console.note(QStringLiteral("orvesc-cli: %1")
+                                 .arg(CommandLine::tr("--station works on one cable, and %1 ports are listed: %2. Name "
+                                                      "the cable's with --port, e.g. --port %3; nothing was sent."))
                                  .arg(listed.size())
                                  .arg(listed.join(QStringLiteral(", ")), ports.first().text));
             return {{}, UsageError};
         }
-        console.note(QStringLiteral("Station: on %1, the only port listed.").arg(listed.first()));
+        //: %1 is the port and its device.
+        console.note(CommandLine::tr("Station: on %1, the only port listed.").arg(listed.first()));
     }
     StationPort chosen{resolvePorts(setup, ports), Done};
     if (!chosen.resolved.error.isEmpty()) {
@@ -82,16 +87,20 @@ void printResult(const CliRequest &request, Console &console, const PortResult &
         object.insert(QStringLiteral("result"), pass ? QStringLiteral("PASS") : QStringLiteral("FAIL"));
         object.insert(QStringLiteral("port"), result.port.label);
         object.insert(QStringLiteral("exit_code"), result.exitCode);
-        object.insert(QStringLiteral("message"), result.summary);
+        object.insert(QStringLiteral("message"), result.message);
         console.data(QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + QLatin1Char('\n'));
     } else {
-        console.data(QStringLiteral("%1 %2  %3  %4  (passed %5, failed %6)%7\n")
+        // PASS and FAIL stay as they are for scripts that count them.
+        //: A station's result line: %1 PASS or FAIL, %2 the ESC's number in the run, %3 its model, %4 the port;
+        //: %5 and %6 the counts so far, %7 nothing or ": error N: what went wrong".
+        console.data(CommandLine::tr("%1 %2  %3  %4  (passed %5, failed %6)%7\n")
                              .arg(pass ? QStringLiteral("PASS") : QStringLiteral("FAIL"))
                              .arg(passed + failed)
                              .arg(model.isEmpty() ? QStringLiteral("-") : model, result.port.label)
                              .arg(passed)
                              .arg(failed)
-                             .arg(pass ? QString() : QStringLiteral(": error %1: %2").arg(result.exitCode).arg(result.summary)));
+                             //: %1 the exit code, %2 what went wrong.
+                             .arg(pass ? QString() : CommandLine::tr(": error %1: %2").arg(result.exitCode).arg(result.summary)));
     }
     if (!pass)
         console.bell();
@@ -141,7 +150,7 @@ int runStation(const CliRequest &request, const CliSetup &setup, JobSetup &job, 
     bool cutShort = false;
     const Interrupts interrupts([&](int count) {
         if (programming && count == 1) {
-            console.note(QStringLiteral("Station: finishing the ESC being programmed; Ctrl+C again ends at once."));
+            console.note(CommandLine::tr("Station: finishing the ESC being programmed; Ctrl+C again ends at once."));
             return;
         }
         cutShort = programming;
@@ -166,7 +175,7 @@ int runStation(const CliRequest &request, const CliSetup &setup, JobSetup &job, 
     int passed = 0;
     int failed = 0;
     int worst = Done;
-    console.note(QStringLiteral("Station: plug in an ESC; Ctrl+C ends."));
+    console.note(CommandLine::tr("Station: plug in an ESC; Ctrl+C ends."));
     while (!stopped()) {
         if (!session.engine().probe(number)) {
             pause();
@@ -182,8 +191,9 @@ int runStation(const CliRequest &request, const CliSetup &setup, JobSetup &job, 
                 result = writeConnected(job, session, esc.report, std::move(result));
             programming = false;
             if (cutShort) {
-                console.note(QStringLiteral("Station: %1: cut short by Ctrl+C while programming: the ESC may hold "
-                                            "part of the new settings; program it again.")
+                //: %1 is the port.
+                console.note(CommandLine::tr("Station: %1: cut short by Ctrl+C while programming: the ESC may hold "
+                                             "part of the new settings; program it again.")
                                      .arg(port.resolved.targets.front().label));
                 worst = Interrupted;
                 break;
@@ -195,23 +205,23 @@ int runStation(const CliRequest &request, const CliSetup &setup, JobSetup &job, 
                 ++failed;
             worst = std::max(worst, result.exitCode);
             printResult(request, console, result, passed, failed);
-            console.note(QStringLiteral("Station: unplug the ESC."));
+            console.note(CommandLine::tr("Station: unplug the ESC."));
             round.start();
             esc = awaitRemoval(esc, result.readBack, stopped, pause, connectHere);
             if (esc.identified())
-                console.note(QStringLiteral("Station: another ESC is on the cable."));
+                console.note(CommandLine::tr("Station: another ESC is on the cable."));
         }
         programming = false;
         if (cutShort)
             break;
         if (!stopped())
-            console.note(QStringLiteral("Station: plug in the next ESC."));
+            console.note(CommandLine::tr("Station: plug in the next ESC."));
         round.start();
     }
     if (request.json) {
         console.data(QStringLiteral("{\"passed\":%1,\"failed\":%2}\n").arg(passed).arg(failed));
     } else {
-        console.data(QStringLiteral("Station ended: %1 passed, %2 failed\n").arg(passed).arg(failed));
+        console.data(CommandLine::tr("Station ended: %1 passed, %2 failed\n").arg(passed).arg(failed));
     }
     return worst;
 }
