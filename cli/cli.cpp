@@ -1,5 +1,6 @@
 #include "cli.h"
 
+#include "clilanguage.h"
 #include "clioptions.h"
 #include "completion.h"
 #include "console.h"
@@ -24,12 +25,13 @@ PortResult identifyJob(PortSession &session, const std::vector<int> &candidates)
     const EscSession::Connection found = session.connect(candidates, identifyOnly);
     result.exitCode = exitCode(found.failure);
     if (found.failure) {
-        result.summary = problemText(found.failure, session.target());
+        result.setSummary([&] { return problemText(found.failure, session.target()); });
         return result;
     }
     result.port = session.target();
     const QString name = QString::fromStdString(modelName(session.model()));
-    result.summary = QStringLiteral("%1 found").arg(name);
+    //: %1 is the ESC's model name.
+    result.setSummary([&] { return CommandLine::tr("%1 found").arg(name); });
     result.data = QStringLiteral("%1\t%2\t%3\t%4\n")
                           .arg(result.port.label, result.port.device)
                           .arg(session.model())

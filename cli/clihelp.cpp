@@ -33,8 +33,9 @@ const char *const Tail =
     "system's serial ports (colon-separated; empty for none); ORVESC_BACKUPS=DIR another backup\n"
     "folder.\n";
 
-// The words of `text` in lines of at most Width characters, each but the first starting at `indent`.
-QString wrap(const QString &text, int indent, int column = 0)
+} // namespace
+
+QString wrap(const QString &text, int indent, int column)
 {
     QString out;
     bool first = true;
@@ -52,6 +53,8 @@ QString wrap(const QString &text, int indent, int column = 0)
     }
     return out + QLatin1Char('\n');
 }
+
+namespace {
 
 QString optionLine(const OptionInfo &option)
 {
@@ -149,7 +152,8 @@ QString generalHelp()
                      QStringLiteral("orvesc-cli write mine.orvesc.json --set brake=on"),
                      QStringLiteral("orvesc-cli write mine.orvesc.json --all --json")});
     out += QStringLiteral("\n'orvesc-cli help COMMAND' (or 'orvesc-cli COMMAND --help') shows a command's "
-                          "options and examples.\n");
+                          "options and examples;\n'orvesc-cli help settings' lists the settings, their entries per model and "
+                          "what they do.\n");
     return out + QString::fromLatin1(Tail);
 }
 

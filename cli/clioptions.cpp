@@ -5,6 +5,7 @@
 #include "documentfile.h"
 #include "exitcodes.h"
 #include "orvescversion.h"
+#include "settingshelp.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
@@ -102,6 +103,8 @@ ParseOutcome parseCommandLine(const QStringList &arguments)
         return ParseOutcome{std::nullopt, shortUsage(), UsageError};
     }
     const QString command = positional.takeFirst();
+    if (helpCommand && command == QLatin1String("settings") && positional.isEmpty())
+        return ParseOutcome{std::nullopt, settingsHelp(), Done};
     const CommandInfo *info = findCommand(command);
     if (!info && helpCommand && command == QLatin1String("help"))
         return ParseOutcome{std::nullopt, generalHelp(), Done};

@@ -1,6 +1,7 @@
 #include "clisetup.h"
 
 #include "backups.h"
+#include "clilanguage.h"
 
 #include <QFileInfo>
 #include <QMap>
@@ -110,7 +111,8 @@ ResolvedPorts resolvePorts(const CliSetup &setup, const QList<PortArgument> &por
             }
         }
         if (number == 0) {
-            resolved.error = QStringLiteral("%1 gets no COM number: all numbers are taken.").arg(port.text);
+            //: %1 is a device path given with --port.
+            resolved.error = CommandLine::tr("%1 gets no COM number: all numbers are taken.").arg(port.text);
             return resolved;
         }
         if (port.number == 0) {

@@ -142,8 +142,7 @@ QStringList completionCandidates(const QStringList &words, const PortMap &map)
         QStringList names;
         for (const CommandInfo &info : commandTable())
             names << info.name;
-        if (!help)
-            names << QStringLiteral("help");
+        names << (help ? QStringLiteral("settings") : QStringLiteral("help"));
         return matching(names, typed);
     }
     const bool takesFile = command->command == Command::Write || command->command == Command::Verify;

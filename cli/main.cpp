@@ -1,6 +1,8 @@
 #include "cli.h"
+#include "clilanguage.h"
 #include "clisetup.h"
 #include "console.h"
+#include "languages.h"
 #include "orvescversion.h"
 
 #include <QCoreApplication>
@@ -28,6 +30,12 @@ int descriptorOf(FILE *stream)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    // Messages, result lines and the explanations of `help settings` follow LC_ALL, LC_MESSAGES or
+    // LANG. English stays for what scripts read or users paste back: --help and the manual page,
+    // --json (keys and values), setting keys, captions and entries, exit codes and the trace.
+    // A language that cannot be loaded leaves English in place.
+    if (orvesc::useLanguage(orvesc::commandLineLanguage()) && orvesc::currentLanguage() != QLatin1String("en"))
+        orvesc::cli::keepJsonEnglish();
     // The window's name, so that both keep their backups in the same data folder.
     QCoreApplication::setApplicationName(QStringLiteral(ORVESC_APP_NAME));
 

@@ -1,3 +1,4 @@
+#include "clilanguage.h"
 #include "portlisting.h"
 
 #include "adapterlatency.h"
@@ -29,14 +30,16 @@ QString latencyNote(int ms, const QString &device)
         return QString();
 #ifdef Q_OS_WIN
     Q_UNUSED(device)
-    const QString lower = QStringLiteral("set it to 1 in Device Manager: the port's Properties, Port Settings, "
-                                         "Advanced, Latency Timer (msec)");
+    const QString lower = CommandLine::tr("set it to 1 in Device Manager: the port's Properties, Port Settings, "
+                                          "Advanced, Latency Timer (msec)");
 #else
-    const QString lower = QStringLiteral("the package's udev rule sets it to 1 when the adapter is plugged in, or: "
-                                         "echo 1 | sudo tee /sys/bus/usb-serial/devices/%1/latency_timer")
+    //: %1 is the adapter's device name in sysfs.
+    const QString lower = CommandLine::tr("the package's udev rule sets it to 1 when the adapter is plugged in, or: "
+                                          "echo 1 | sudo tee /sys/bus/usb-serial/devices/%1/latency_timer")
                                   .arg(QFileInfo(QFileInfo(device).canonicalFilePath()).fileName());
 #endif
-    return QStringLiteral("latency timer %1 ms: each reply waits up to %1 ms in the adapter; %2").arg(ms).arg(lower);
+    //: %1 the adapter's latency timer in milliseconds, %2 how to lower it.
+    return CommandLine::tr("latency timer %1 ms: each reply waits up to %1 ms in the adapter; %2").arg(ms).arg(lower);
 }
 
 } // namespace
@@ -56,7 +59,12 @@ int listPorts(const PortMap &map, bool json, Console &console)
     QJsonArray array;
     QString text;
     for (const auto &[number, device] : listedPorts(map)) {
-        const QString problem = openProblem(component, number);
+        // --json keeps its texts in English; only one of the two is printed, so the port opens once.
+        const QString problem = json ? [&] {
+            const EnglishScope english;
+            return openProblem(component, number);
+        }()
+                                     : openProblem(component, number);
         QJsonObject object{{QStringLiteral("port"), QStringLiteral("COM%1").arg(number)},
                            {QStringLiteral("device"), device},
                            {QStringLiteral("link"), map.link(number)},
@@ -92,7 +100,7 @@ int listPorts(const PortMap &map, bool json, Console &console)
     if (json)
         console.data(QString::fromUtf8(QJsonDocument(array).toJson()));
     else if (array.isEmpty())
-        console.note(QStringLiteral("No serial port is listed: plug in the PC interface cable."));
+        console.note(CommandLine::tr("No serial port is listed: plug in the PC interface cable."));
     else
         console.data(text);
     return Done;

@@ -1,5 +1,6 @@
 #include "portrunner.h"
 
+#include "clilanguage.h"
 #include "clioptions.h"
 #include "console.h"
 #include "exitcodes.h"
@@ -23,9 +24,9 @@ QString cutShortText(const PortResult &result, bool dryRun)
 {
     // The plan's commands are in the result once the programming run may have begun.
     if (!dryRun && result.json.contains(QStringLiteral("commands")))
-        return QStringLiteral("Cut short by Ctrl+C while programming: the ESC may hold part of the new "
-                              "settings; run the command again on this port.");
-    return QStringLiteral("Cut short by Ctrl+C.");
+        return CommandLine::tr("Cut short by Ctrl+C while programming: the ESC may hold part of the new "
+                               "settings; run the command again on this port.");
+    return CommandLine::tr("Cut short by Ctrl+C.");
 }
 
 QString resultLine(const PortResult &result)
@@ -33,10 +34,18 @@ QString resultLine(const PortResult &result)
     const QString name = result.port.number > 0 ? result.port.label : QStringLiteral("orvesc-cli");
     if (result.exitCode == Done)
         return QStringLiteral("%1: %2").arg(name, result.summary);
-    return QStringLiteral("%1: error %2: %3").arg(name).arg(result.exitCode).arg(result.summary);
+    //: A port's failed result: %1 the port (or orvesc-cli), %2 the exit code, %3 what went wrong.
+    return CommandLine::tr("%1: error %2: %3").arg(name).arg(result.exitCode).arg(result.summary);
 }
 
 } // namespace
+
+void PortResult::setSummary(const std::function<QString()> &words)
+{
+    const Wording wording = bothWordings(words);
+    summary = wording.shown;
+    message = wording.english;
+}
 
 PortRunner::PortRunner(const CliRequest &request, const CliSetup &setup, Console &console)
     : m_request(request), m_setup(setup), m_console(console)
@@ -102,7 +111,8 @@ std::vector<PortResult> PortRunner::runThreads(const PortJob &job, const PortMap
         threads[i]->wait();
         if (cut[i]) {
             results[i].exitCode = Interrupted;
-            results[i].summary = cutShortText(results[i], m_request.dryRun);
+            PortResult &cutResult = results[i];
+            cutResult.setSummary([&] { return cutShortText(cutResult, m_request.dryRun); });
         }
     }
     return results;
@@ -120,27 +130,50 @@ int PortRunner::summarizeAll(const std::vector<PortResult> &results, const PortC
         else if (result.escFound)
             ++answered;
     }
-    const std::size_t ports = listed.usable.size() + listed.refused.size();
-    const QString listedPorts = counted(qsizetype(ports), QStringLiteral("listed port"), QStringLiteral("listed ports"));
-    QString line = QStringLiteral("An ESC answered on %1 of the %2").arg(answered).arg(listedPorts);
+    const qsizetype ports = qsizetype(listed.usable.size() + listed.refused.size());
+    const QString silentPorts = silent.join(QStringLiteral(", "));
+    // Each case one sentence, so that a language can order its parts.
+    QString line;
     int code = Done;
     if (!cutShort && answered == 0) {
         code = listed.refused.empty() ? NoEscFound : PortUnavailable;
-        line = ports == 1 ? QStringLiteral("No ESC answered on the one listed port")
-                          : QStringLiteral("No ESC answered on any of the %1").arg(listedPorts);
+        if (ports == 1) {
+            line = silent.isEmpty() ? CommandLine::tr("No ESC answered on the one listed port.")
+                                    //: %1 names the port where no ESC answered.
+                                    : CommandLine::tr("No ESC answered on the one listed port; none on %1.").arg(silentPorts);
+        } else {
+            //: %1 names the ports where no ESC answered.
+            line = silent.isEmpty() ? counted(ports, QT_TRANSLATE_N_NOOP("CommandLine", "No ESC answered on any of the %n listed port."),
+                                              QT_TRANSLATE_N_NOOP("CommandLine", "No ESC answered on any of the %n listed ports."))
+                                    : counted(ports, QT_TRANSLATE_N_NOOP("CommandLine", "No ESC answered on any of the %n listed port; none on %1."),
+                                              QT_TRANSLATE_N_NOOP("CommandLine", "No ESC answered on any of the %n listed ports; none on %1."))
+                                              .arg(silentPorts);
+        }
     } else if (!cutShort && answered < m_request.expect) {
         code = NoEscFound;
-        line += QStringLiteral(", %1 expected (--expect %1)").arg(m_request.expect);
+        //: %1 ESCs answered, %2 were expected with --expect; %3 names the ports where none answered.
+        line = silent.isEmpty() ? counted(ports, QT_TRANSLATE_N_NOOP("CommandLine", "An ESC answered on %1 of the %n listed port, %2 expected (--expect %2)."),
+                                          QT_TRANSLATE_N_NOOP("CommandLine", "An ESC answered on %1 of the %n listed ports, %2 expected (--expect %2)."))
+                                          .arg(answered).arg(m_request.expect)
+                                : counted(ports, QT_TRANSLATE_N_NOOP("CommandLine", "An ESC answered on %1 of the %n listed port, %2 expected (--expect %2); none on %3."),
+                                          QT_TRANSLATE_N_NOOP("CommandLine", "An ESC answered on %1 of the %n listed ports, %2 expected (--expect %2); none on %3."))
+                                          .arg(answered).arg(m_request.expect).arg(silentPorts);
+    } else {
+        //: %1 ESCs answered; %2 names the ports where none answered.
+        line = silent.isEmpty() ? counted(ports, QT_TRANSLATE_N_NOOP("CommandLine", "An ESC answered on %1 of the %n listed port."),
+                                          QT_TRANSLATE_N_NOOP("CommandLine", "An ESC answered on %1 of the %n listed ports."))
+                                          .arg(answered)
+                                : counted(ports, QT_TRANSLATE_N_NOOP("CommandLine", "An ESC answered on %1 of the %n listed port; none on %2."),
+                                          QT_TRANSLATE_N_NOOP("CommandLine", "An ESC answered on %1 of the %n listed ports; none on %2."))
+                                          .arg(answered).arg(silentPorts);
     }
-    if (!silent.isEmpty())
-        line += QStringLiteral("; none on %1").arg(silent.join(QStringLiteral(", ")));
-    line += QLatin1Char('.');
     if (!listed.refused.empty())
-        line += QStringLiteral(" Not searched: ") + listed.refusals();
+        //: %1 names each port that could not be opened, with the reason.
+        line += QLatin1Char(' ') + CommandLine::tr("Not searched: %1").arg(listed.refusals());
     if (code == NoEscFound && listed.refused.empty())
-        line += QStringLiteral(" Check the cable's connector orientation at each ESC and that it is powered.");
+        line += QLatin1Char(' ') + CommandLine::tr("Check the cable's connector orientation at each ESC and that it is powered.");
     m_console.note(code == Done ? QStringLiteral("orvesc-cli: ") + line
-                                : QStringLiteral("orvesc-cli: error %1: %2").arg(code).arg(line));
+                                : CommandLine::tr("orvesc-cli: error %1: %2").arg(code).arg(line));
     return code;
 }
 
@@ -166,8 +199,8 @@ int PortRunner::run(const PortJob &job)
         for (std::size_t i = 0; m_request.all && i < listed.usable.size(); ++i)
             workLists.push_back({listed.usable[i]});
         if (workLists.empty() && listed.refused.empty()) {
-            m_console.note(QStringLiteral("orvesc-cli: no serial port is listed: plug in the PC "
-                                          "interface cable."));
+            m_console.note(QStringLiteral("orvesc-cli: %1")
+                                   .arg(CommandLine::tr("no serial port is listed: plug in the PC interface cable.")));
             return NoEscFound;
         }
     }
@@ -180,9 +213,15 @@ int PortRunner::run(const PortJob &job)
         if (!m_request.all && m_request.ports.isEmpty() && result.exitCode == NoEscFound
             && !listed.refused.empty()) {
             result.exitCode = PortUnavailable;
-            result.summary = (listed.usable.empty() ? QStringLiteral("No listed port can be opened.")
-                                                    : result.summary + QStringLiteral(" Not searched:"))
-                    + QLatin1Char(' ') + listed.refusals();
+            //: %1 names each port that could not be opened, with the reason.
+            const auto words = [&](const QString &found) {
+                return listed.usable.empty() ? CommandLine::tr("No listed port can be opened. %1").arg(listed.refusals())
+                                             //: %1 says that no ESC answered, %2 names the ports not opened, with the reason.
+                                             : CommandLine::tr("%1 Not searched: %2").arg(found, listed.refusals());
+            };
+            result.summary = words(result.summary);
+            const EnglishScope english;
+            result.message = words(result.message);
         }
         result.noEsc = m_request.all && result.exitCode == NoEscFound;
         if (result.noEsc)
@@ -196,7 +235,7 @@ int PortRunner::run(const PortJob &job)
                                                                      : QJsonValue());
         object.insert(QStringLiteral("device"), result.port.device);
         object.insert(QStringLiteral("exit_code"), result.exitCode);
-        object.insert(QStringLiteral("message"), result.summary);
+        object.insert(QStringLiteral("message"), result.message);
         array.append(object);
     }
     if (m_request.all)

@@ -25,8 +25,10 @@ struct PortResult
 {
     PortTarget port;
     int exitCode = 0;
-    // The result line's text after the port's name ("done: ..." or the problem).
+    // The result line's text after the port's name ("done: ..." or the problem), in the user's
+    // language; `message` is the same in English, for --json.
     QString summary;
+    QString message;
     // Data for stdout in text mode, printed whole when the port is done.
     QString data;
     // The port's object in --json mode (port, device, exit_code and message are added).
@@ -41,6 +43,9 @@ struct PortResult
     std::optional<std::array<std::int16_t, 12>> readBack;
     // The commands a write sent (or began to send), for the station's record.
     std::vector<PlannedCommand> sent;
+
+    // Sets summary and message from the same words, said once in each language.
+    void setSummary(const std::function<QString()> &words);
 };
 
 // The work done on each port, on that port's own thread; `candidates` are the COM numbers the

@@ -1,5 +1,6 @@
 #include "portsession.h"
 
+#include "clilanguage.h"
 #include "exitcodes.h"
 #include "failuretext.h"
 #include "systemserialport.h"
@@ -78,7 +79,8 @@ QString problemText(const EscFailure &failure, const PortTarget &target)
 
 QString readProblem(const EscFailure &failure, const PortTarget &target)
 {
-    return QStringLiteral("Reading the settings failed: %1").arg(problemText(failure, target));
+    //: %1 says what went wrong.
+    return CommandLine::tr("Reading the settings failed: %1").arg(problemText(failure, target));
 }
 
 } // namespace orvesc::cli

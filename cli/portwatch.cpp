@@ -1,5 +1,6 @@
 #include "portwatch.h"
 
+#include "clilanguage.h"
 #include "clisetup.h"
 #include "console.h"
 #include "exitcodes.h"
@@ -81,7 +82,7 @@ int watchPorts(const CliSetup &setup, bool json, Console &console)
     };
     report();
     if (shown.isEmpty())
-        console.note(QStringLiteral("No serial port is listed yet: plug in the PC interface cable (Ctrl+C ends)."));
+        console.note(CommandLine::tr("No serial port is listed yet: plug in the PC interface cable (Ctrl+C ends)."));
 
     QObject::connect(&watcher, &PortWatcher::portsChanged, &loop, report);
     loop.exec();

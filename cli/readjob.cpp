@@ -1,6 +1,7 @@
 #include "writejob.h"
 
 #include "cataloguetext.h"
+#include "clilanguage.h"
 #include "clioptions.h"
 #include "escprotocol.h"
 #include "exitcodes.h"
@@ -31,14 +32,14 @@ PortResult connectionResult(const PortSession &session, const EscSession::Connec
     PortResult result;
     result.exitCode = exitCode(found.failure);
     if (!found.identified()) {
-        result.summary = problemText(found.failure, session.target());
+        result.setSummary([&] { return problemText(found.failure, session.target()); });
         return result;
     }
     result.port = session.target();
     result.json.insert(QStringLiteral("model_code"), found.model);
     result.json.insert(QStringLiteral("model"), modelText(found.model));
     if (found.failure)
-        result.summary = readProblem(found.failure, result.port);
+        result.setSummary([&] { return readProblem(found.failure, result.port); });
     return result;
 }
 
@@ -58,7 +59,6 @@ PortResult readJob(JobSetup &setup, PortSession &session, const std::vector<int>
     if (connectAndRead(session, candidates, reported, result) != Done)
         return result;
     const int model = session.model();
-    result.summary = QStringLiteral("settings of the %1 read").arg(modelText(model));
     const DocumentResult report = documentFromReport(model, reported);
     if (report.document) {
         result.document = QByteArray::fromStdString(writeSettingsDocument(*report.document));
@@ -73,25 +73,37 @@ PortResult readJob(JobSetup &setup, PortSession &session, const std::vector<int>
                               {QStringLiteral("codes"), codes}};
         result.json.insert(QStringLiteral("codes"), codes);
         result.document = QJsonDocument(raw).toJson(QJsonDocument::Indented);
-        result.summary += QStringLiteral(": no settings document can hold them (%1), so the JSON holds the "
-                                         "codes the ESC reported")
-                                  .arg(translated(report.reason()));
+        //: %1 is the model's name, %2 why no settings document can hold what it reported.
+        result.setSummary([&] {
+            return CommandLine::tr("settings of the %1 read: no settings document can hold them (%2), so the JSON "
+                                   "holds the codes the ESC reported")
+                    .arg(modelText(model), translated(report.reason()));
+        });
         return result;
     }
     if (!setup.request->output.isEmpty()) {
-        const QString problem = !report.document
-                ? QStringLiteral("no settings file can hold these settings: %1.").arg(translated(report.reason()))
-                : writeDocumentFile(setup.request->output, *report.document);
-        if (!problem.isEmpty()) {
+        const QString problem = !report.document ? QString() : writeDocumentFile(setup.request->output, *report.document);
+        if (!report.document || !problem.isEmpty()) {
             result.exitCode = UsageError;
-            result.summary = QStringLiteral("%1 cannot be written: %2").arg(setup.request->output, problem);
+            //: %1 is the file, %2 why it cannot be written.
+            result.setSummary([&] {
+                return CommandLine::tr("%1 cannot be written: %2")
+                        .arg(setup.request->output,
+                             !report.document ? CommandLine::tr("no settings file can hold these settings: %1.")
+                                                        .arg(translated(report.reason()))
+                                              : problem);
+            });
             return result;
         }
-        result.summary += QStringLiteral(" and saved in %1").arg(setup.request->output);
+        //: %1 is the model's name, %2 the file.
+        result.setSummary([&] { return CommandLine::tr("settings of the %1 read and saved in %2").arg(modelText(model), setup.request->output); });
         return result;
     }
+    //: %1 is the model's name.
+    result.setSummary([&] { return CommandLine::tr("settings of the %1 read").arg(modelText(model)); });
     if (setup.request->manyPorts())
-        result.data = QStringLiteral("%1: %2 (model code %3)\n").arg(result.port.label, modelText(model)).arg(model);
+        //: A heading of the settings table: %1 the port, %2 the model's name, %3 its model code.
+        result.data = CommandLine::tr("%1: %2 (model code %3)\n").arg(result.port.label, modelText(model)).arg(model);
     for (const ReportedSetting &row : reportedSettings(model, reported)) {
         result.data += QStringLiteral("%1  %2  %3  %4\n")
                                .arg(text(row.caption), -18)

@@ -1,5 +1,6 @@
 #include "setrequests.h"
 
+#include "clilanguage.h"
 #include "commandcodes.h"
 #include "optionlists.h"
 #include "settingkeys.h"
@@ -76,7 +77,7 @@ QString addSetRequest(const QString &argument, SettingRequests &requests)
 {
     const qsizetype equals = argument.indexOf(QLatin1Char('='));
     if (equals <= 0) {
-        return QStringLiteral("--set \"%1\" is not KEY=ENTRY (for example --set brake=on).")
+        return CommandLine::tr("--set \"%1\" is not KEY=ENTRY (for example --set brake=on).")
                 .arg(argument);
     }
     const QString key = argument.left(equals);
@@ -86,7 +87,8 @@ QString addSetRequest(const QString &argument, SettingRequests &requests)
         QStringList keys;
         for (const KeySpec &known : Keys)
             keys << QString::fromLatin1(settingKeyName(known.key));
-        return QStringLiteral("--set: \"%1\" is not a setting. Settings: %2.")
+        //: %1 as typed, %2 the setting keys.
+        return CommandLine::tr("--set: \"%1\" is not a setting. Settings: %2.")
                 .arg(key, keys.join(QStringLiteral(", ")));
     }
     const QStringList entries = entriesOf(keyInfo->entries) + entriesOf(keyInfo->moreEntries);
@@ -96,7 +98,8 @@ QString addSetRequest(const QString &argument, SettingRequests &requests)
     if (!known || entry.isEmpty()) {
         QStringList shown = entries;
         shown.replaceInStrings(QStringLiteral("*"), QString());
-        return QStringLiteral("--set %1: \"%2\" is not an entry of %3. Entries: %4.")
+        //: %1 the key as typed, %2 the entry as typed, %3 the setting's caption, %4 its entries.
+        return CommandLine::tr("--set %1: \"%2\" is not an entry of %3. Entries: %4.")
                 .arg(key.trimmed(), entry, QString::fromStdString(keyCaption(keyInfo->key)),
                      shown.join(QStringLiteral(", ")));
     }
@@ -114,7 +117,8 @@ QString setsTheModelLacks(const QStringList &sets, int escType)
         QStringList keys;
         for (const SettingKey known : modelKeys(escType))
             keys << QString::fromLatin1(settingKeyName(known));
-        return QStringLiteral("--set %1: the %2 has no %3 setting. Its settings: %4.")
+        //: %1 the key as typed, %2 the model's name, %3 the setting's caption, %4 the model's setting keys.
+        return CommandLine::tr("--set %1: the %2 has no %3 setting. Its settings: %4.")
                 .arg(key, QString::fromStdString(modelName(escType)), QString::fromStdString(keyCaption(keyInfo->key)),
                      keys.join(QStringLiteral(", ")));
     }

@@ -1,6 +1,7 @@
 #include "settingsfile.h"
 
 #include "cataloguetext.h"
+#include "clilanguage.h"
 #include "documentfile.h"
 #include "settingsdocument.h"
 
@@ -10,7 +11,8 @@ QString readSettingsFile(const QString &path, SettingsFile &file)
 {
     const DocumentResult result = readDocumentFile(path);
     if (!result.document) {
-        return QStringLiteral("%1 cannot be used: %2.")
+        //: %1 is the file, %2 what is wrong with it.
+        return CommandLine::tr("%1 cannot be used: %2.")
                 .arg(path, translated(result.reason()));
     }
     file.modelCode = result.document->modelCode;

@@ -1,5 +1,6 @@
 #include "station.h"
 
+#include "clilanguage.h"
 #include "clioptions.h"
 #include "console.h"
 #include "exitcodes.h"
@@ -46,18 +47,22 @@ StationPort choosePort(const CliRequest &request, const CliSetup &setup, Console
             listed << QStringLiteral("COM%1 (%2)").arg(number).arg(device);
         }
         if (listed.isEmpty()) {
-            console.note(QStringLiteral("orvesc-cli: no serial port is listed: plug in the PC interface "
-                                        "cable, then start the station again."));
+            console.note(QStringLiteral("orvesc-cli: %1")
+                                 .arg(CommandLine::tr("no serial port is listed: plug in the PC interface cable, then "
+                                                      "start the station again.")));
             return {{}, NoEscFound};
         }
         if (listed.size() > 1) {
-            console.note(QStringLiteral("orvesc-cli: --station works on one cable, and %1 ports are listed: "
-                                        "%2. Name the cable's with --port, e.g. --port %3; nothing was sent.")
+            //: %1 the number of ports (always several), %2 the ports, %3 the first of them.
+            console.note(QStringLiteral("orvesc-cli: %1")
+                                 .arg(CommandLine::tr("--station works on one cable, and %1 ports are listed: %2. Name "
+                                                      "the cable's with --port, e.g. --port %3; nothing was sent."))
                                  .arg(listed.size())
                                  .arg(listed.join(QStringLiteral(", ")), ports.first().text));
             return {{}, UsageError};
         }
-        console.note(QStringLiteral("Station: on %1, the only port listed.").arg(listed.first()));
+        //: %1 is the port and its device.
+        console.note(CommandLine::tr("Station: on %1, the only port listed.").arg(listed.first()));
     }
     StationPort chosen{resolvePorts(setup, ports), Done};
     if (!chosen.resolved.error.isEmpty()) {
@@ -84,16 +89,20 @@ void printResult(const CliRequest &request, Console &console, const PortResult &
         object.insert(QStringLiteral("result"), pass ? QStringLiteral("PASS") : QStringLiteral("FAIL"));
         object.insert(QStringLiteral("port"), result.port.label);
         object.insert(QStringLiteral("exit_code"), result.exitCode);
-        object.insert(QStringLiteral("message"), result.summary);
+        object.insert(QStringLiteral("message"), result.message);
         console.data(QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + QLatin1Char('\n'));
     } else {
-        console.data(QStringLiteral("%1 %2  %3  %4  (passed %5, failed %6)%7\n")
+        // PASS and FAIL stay as they are for scripts that count them.
+        //: A station's result line: %1 PASS or FAIL, %2 the ESC's number in the run, %3 its model, %4 the port;
+        //: %5 and %6 the counts so far, %7 nothing or ": error N: what went wrong".
+        console.data(CommandLine::tr("%1 %2  %3  %4  (passed %5, failed %6)%7\n")
                              .arg(pass ? QStringLiteral("PASS") : QStringLiteral("FAIL"))
                              .arg(passed + failed)
                              .arg(model.isEmpty() ? QStringLiteral("-") : model, result.port.label)
                              .arg(passed)
                              .arg(failed)
-                             .arg(pass ? QString() : QStringLiteral(": error %1: %2").arg(result.exitCode).arg(result.summary)));
+                             //: %1 the exit code, %2 what went wrong.
+                             .arg(pass ? QString() : CommandLine::tr(": error %1: %2").arg(result.exitCode).arg(result.summary)));
     }
     if (!pass)
         console.bell();
@@ -108,7 +117,8 @@ RecordLine recordLine(const EscSession::Connection &esc, const QString &port, co
     line.modelName = result.json.value(QStringLiteral("model")).toString();
     line.pass = result.exitCode == Done;
     if (!line.pass)
-        line.reason = result.summary;
+        // The record is a file: English in every language, as --json.
+        line.reason = result.message.isEmpty() ? result.summary : result.message;
     line.backup = result.json.value(QStringLiteral("backup")).toString();
     line.settings = writtenSettings(esc.model, result.sent);
     return line;
@@ -130,13 +140,14 @@ int runStation(const CliRequest &request, const CliSetup &setup, JobSetup &job, 
         return port.exitCode;
     const int number = port.resolved.targets.front().number;
     const QString label = port.resolved.targets.front().label;
-    console.note(QStringLiteral("Station: the record of this run goes to %1").arg(QDir::toNativeSeparators(record.file())));
+    //: %1 is the record file.
+    console.note(CommandLine::tr("Station: the record of this run goes to %1").arg(QDir::toNativeSeparators(record.file())));
     PortSession session(port.resolved.map, job.portWrapper(), true);
     StationRun run(session.engine(), session.waiter(), number);
 
     const Interrupts interrupts([&](int count) {
         if (run.programming() && count == 1) {
-            console.note(QStringLiteral("Station: finishing the ESC being programmed; Ctrl+C again ends at once."));
+            console.note(CommandLine::tr("Station: finishing the ESC being programmed; Ctrl+C again ends at once."));
             run.stop();
             return;
         }
@@ -166,8 +177,9 @@ int runStation(const CliRequest &request, const CliSetup &setup, JobSetup &job, 
         if (esc.ok() && !run.cutShort())
             result = writeConnected(job, session, esc.report, std::move(result));
         if (run.cutShort()) {
-            console.note(QStringLiteral("Station: %1: cut short by Ctrl+C while programming: the ESC may hold "
-                                        "part of the new settings; program it again.")
+            //: %1 is the port.
+            console.note(CommandLine::tr("Station: %1: cut short by Ctrl+C while programming: the ESC may hold "
+                                         "part of the new settings; program it again.")
                                  .arg(label));
             worst = Interrupted;
             return {};
@@ -180,7 +192,8 @@ int runStation(const CliRequest &request, const CliSetup &setup, JobSetup &job, 
         worst = std::max(worst, result.exitCode);
         printResult(request, console, result, passed, failed);
         if (const QString problem = record.append(recordLine(esc, label, result)); !problem.isEmpty()) {
-            console.note(QStringLiteral("orvesc-cli: %1 The station stops.").arg(problem));
+            //: %1 says why the record could not be written.
+            console.note(CommandLine::tr("orvesc-cli: %1 The station stops.").arg(problem));
             worst = std::max(worst, int(UsageError));
             run.stop();
         }
@@ -189,22 +202,22 @@ int runStation(const CliRequest &request, const CliSetup &setup, JobSetup &job, 
     hooks.step = [&](StationRun::Step step) {
         switch (step) {
         case StationRun::Step::Unplug:
-            console.note(QStringLiteral("Station: unplug the ESC."));
+            console.note(CommandLine::tr("Station: unplug the ESC."));
             break;
         case StationRun::Step::AnotherEsc:
-            console.note(QStringLiteral("Station: another ESC is on the cable."));
+            console.note(CommandLine::tr("Station: another ESC is on the cable."));
             break;
         case StationRun::Step::NextEsc:
-            console.note(QStringLiteral("Station: plug in the next ESC."));
+            console.note(CommandLine::tr("Station: plug in the next ESC."));
             break;
         }
     };
-    console.note(QStringLiteral("Station: plug in an ESC; Ctrl+C ends."));
+    console.note(CommandLine::tr("Station: plug in an ESC; Ctrl+C ends."));
     run.run(hooks);
     if (request.json) {
         console.data(QStringLiteral("{\"passed\":%1,\"failed\":%2}\n").arg(passed).arg(failed));
     } else {
-        console.data(QStringLiteral("Station ended: %1 passed, %2 failed\n").arg(passed).arg(failed));
+        console.data(CommandLine::tr("Station ended: %1 passed, %2 failed\n").arg(passed).arg(failed));
     }
     return worst;
 }

@@ -1,5 +1,6 @@
 #include "tracesink.h"
 
+#include "clilanguage.h"
 #include "clisetup.h"
 #include "console.h"
 #include "trafficformatter.h"
@@ -20,7 +21,8 @@ QString TraceSink::open(const QString &target, Console &console)
     if (target != QLatin1String("-")) {
         m_file = std::make_unique<QFile>(target);
         if (!m_file->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
-            return QStringLiteral("The trace file %1 cannot be written: %2.").arg(target, m_file->errorString());
+            //: %1 is the file, %2 the system's reason.
+            return CommandLine::tr("The trace file %1 cannot be written: %2.").arg(target, m_file->errorString());
     }
     m_console = &console;
     return QString();

@@ -1,6 +1,7 @@
 #include "writejob.h"
 
 #include "cataloguetext.h"
+#include "clilanguage.h"
 #include "clioptions.h"
 #include "console.h"
 #include "exitcodes.h"
@@ -49,15 +50,20 @@ QJsonArray differencesJson(const std::vector<SettingDifference> &differences)
     return array;
 }
 
+// One line per difference; `programmed` tells a read-back after a write from a comparison with a file.
 QString differencesText(const PortTarget &port, const std::vector<SettingDifference> &differences,
-                        const QString &other)
+                        bool programmed)
 {
     QString lines;
     for (const SettingDifference &difference : differences) {
-        lines += QStringLiteral("%1: %2: the ESC has %3, %4 %5\n")
-                        .arg(port.label, QString::fromStdString(difference.caption),
-                             QString::fromStdString(difference.reported), other,
-                             QString::fromStdString(difference.expected));
+        const QString caption = QString::fromStdString(difference.caption);
+        const QString reported = QString::fromStdString(difference.reported);
+        const QString expected = QString::fromStdString(difference.expected);
+        //: %1 the port, %2 the setting's caption, %3 the entry the ESC reports, %4 the entry programmed.
+        lines += (programmed ? CommandLine::tr("%1: %2: the ESC has %3, it was programmed with %4\n")
+                             //: %1 the port, %2 the setting's caption, %3 the entry the ESC reports, %4 the file's entry.
+                             : CommandLine::tr("%1: %2: the ESC has %3, the file has %4\n"))
+                         .arg(port.label, caption, reported, expected);
     }
     return lines;
 }
@@ -81,7 +87,8 @@ void backUp(JobSetup &setup, PortSession &session, const PortTarget &port,
     if (backup.file.isEmpty())
         return;
     const QString file = QDir::toNativeSeparators(backup.file);
-    progress(setup, port, QStringLiteral("the settings before the write are kept in %1").arg(file));
+    //: %1 is the backup file.
+    progress(setup, port, CommandLine::tr("the settings before the write are kept in %1").arg(file));
     result.json.insert(QStringLiteral("backup"), file);
 }
 
@@ -92,22 +99,28 @@ bool acceptsFileModel(JobSetup &setup, int model, PortResult &result)
         return true;
     result.exitCode = UsageError;
     const bool verify = setup.request->command == CliRequest::Command::Verify;
-    result.summary = QStringLiteral("The file holds the settings of a %1 (model code %2), but the "
-                                    "ESC is a %3 (model code %4). %5")
-                             .arg(setup.fileModelName)
-                             .arg(setup.fileModel)
-                             .arg(modelText(model))
-                             .arg(model)
-                             .arg(verify ? QStringLiteral("Add --allow-other-model to compare what fits.")
-                                         : QStringLiteral("Nothing was sent; add --allow-other-model to use what fits."));
+    //: %1 and %3 are model names, %2 and %4 their model codes.
+    result.setSummary([&] {
+        return (verify ? CommandLine::tr("The file holds the settings of a %1 (model code %2), but the ESC is a %3 "
+                                         "(model code %4). Add --allow-other-model to compare what fits.")
+                       //: %1 and %3 are model names, %2 and %4 their model codes.
+                       : CommandLine::tr("The file holds the settings of a %1 (model code %2), but the ESC is a %3 "
+                                         "(model code %4). Nothing was sent; add --allow-other-model to use what fits."))
+                .arg(setup.fileModelName)
+                .arg(setup.fileModel)
+                .arg(modelText(model))
+                .arg(model);
+    });
     return false;
 }
 
 // verify sends nothing by nature; only a write that stops says that nothing was sent.
 QString refusal(const CliRequest &request, const QString &reason)
 {
-    return request.command == CliRequest::Command::Verify ? QStringLiteral("Refused: %1").arg(reason)
-                                                          : QStringLiteral("Refused, nothing was sent: %1").arg(reason);
+    //: %1 says why.
+    return request.command == CliRequest::Command::Verify ? CommandLine::tr("Refused: %1").arg(reason)
+                                                          //: %1 says why.
+                                                          : CommandLine::tr("Refused, nothing was sent: %1").arg(reason);
 }
 
 // What the model cannot take, worked out once the model is known: a --set of a setting it lacks
@@ -120,18 +133,24 @@ bool refused(const JobSetup &setup, int model, const WritePlan &plan, PortResult
     if (reason.isEmpty())
         return false;
     result.exitCode = UsageError;
-    result.summary = refusal(*setup.request, reason);
+    result.setSummary([&] { return refusal(*setup.request, reason); });
     return true;
 }
 
 // The file's settings that the model does not offer, said and listed in --json.
-void tellNotOffered(const JobSetup &setup, int model, const WritePlan &plan, const QString &fate, PortResult &result)
+void tellNotOffered(const JobSetup &setup, int model, const WritePlan &plan, PortResult &result)
 {
     if (plan.notOffered.empty())
         return;
     const QStringList notOffered = texts(plan.notOffered);
-    progress(setup, result.port, QStringLiteral("the %1 does not offer %2; %3")
-                                         .arg(modelText(model), notOffered.join(QStringLiteral(", ")), fate));
+    const bool verify = setup.request->command == CliRequest::Command::Verify;
+    const bool one = notOffered.size() == 1;
+    //: %1 is the model's name, %2 the file's settings it lacks ("CAPTION: entry", comma-separated).
+    const QString text = verify ? (one ? CommandLine::tr("the %1 does not offer %2; it was not compared")
+                                       : CommandLine::tr("the %1 does not offer %2; they were not compared"))
+                                : (one ? CommandLine::tr("the %1 does not offer %2; it keeps its value")
+                                       : CommandLine::tr("the %1 does not offer %2; they keep their value"));
+    progress(setup, result.port, text.arg(modelText(model), notOffered.join(QStringLiteral(", "))));
     result.json.insert(QStringLiteral("not_offered"), QJsonArray::fromStringList(notOffered));
 }
 
@@ -144,8 +163,9 @@ QString JobSetup::prepare(const CliRequest &cliRequest)
     if (!cliRequest.file.isEmpty()) {
         SettingsFile file;
         if (QString problem = readSettingsFile(cliRequest.file, file); !problem.isEmpty()) {
+            //: %1 says why the file cannot be used.
             return cliRequest.command == CliRequest::Command::Verify ? problem
-                                                                     : problem + QStringLiteral(" Nothing was sent.");
+                                                                     : CommandLine::tr("%1 Nothing was sent.").arg(problem);
         }
         // An ignored key may be a typo; it is named even though the file is used.
         for (const QString &warning : file.warnings) {
@@ -188,21 +208,22 @@ PortResult verifyJob(JobSetup &setup, PortSession &session, const std::vector<in
     const WritePlan plan = planWrite(model, reported, setup.requests);
     if (refused(setup, model, plan, result))
         return result;
-    tellNotOffered(setup, model, plan,
-                   plan.notOffered.size() == 1 ? QStringLiteral("it was not compared") : QStringLiteral("they were not compared"),
-                   result);
+    tellNotOffered(setup, model, plan, result);
     const std::vector<SettingDifference> differences = compareSettings(model, plan.newConfig, reported);
     result.json.insert(QStringLiteral("differences"), differencesJson(differences));
     if (differences.empty()) {
-        result.summary = QStringLiteral("the %1 holds the settings of %2").arg(modelText(model), setup.request->file);
+        //: %1 is the model's name, %2 the file.
+        result.setSummary([&] { return CommandLine::tr("the %1 holds the settings of %2").arg(modelText(model), setup.request->file); });
         return result;
     }
     result.exitCode = ReadBackDiffers;
-    result.summary = QStringLiteral("%1 from %2")
-                             .arg(counted(qsizetype(differences.size()), QStringLiteral("setting differs"),
-                                          QStringLiteral("settings differ")),
-                                  setup.request->file);
-    result.data = differencesText(result.port, differences, QStringLiteral("the file has"));
+    //: %1 is the file.
+    result.setSummary([&] {
+        return counted(qsizetype(differences.size()), QT_TRANSLATE_N_NOOP("CommandLine", "%n setting differs from %1"),
+                       QT_TRANSLATE_N_NOOP("CommandLine", "%n settings differ from %1"))
+                .arg(setup.request->file);
+    });
+    result.data = differencesText(result.port, differences, false);
     return result;
 }
 
@@ -219,16 +240,15 @@ PortResult writeConnected(JobSetup &setup, PortSession &session, const std::arra
                           PortResult result)
 {
     const int model = session.model();
-    progress(setup, result.port, QStringLiteral("%1 found, settings read").arg(modelText(model)));
+    //: %1 is the model's name.
+    progress(setup, result.port, CommandLine::tr("%1 found, settings read").arg(modelText(model)));
     if (!acceptsFileModel(setup, model, result))
         return result;
     const bool factory = setup.request->command == CliRequest::Command::Default;
     const WritePlan plan = factory ? planDefault(model, reported) : planWrite(model, reported, setup.requests);
     if (refused(setup, model, plan, result))
         return result;
-    tellNotOffered(setup, model, plan,
-                   plan.notOffered.size() == 1 ? QStringLiteral("it keeps its value") : QStringLiteral("they keep their value"),
-                   result);
+    tellNotOffered(setup, model, plan, result);
     if (!setup.request->dryRun)
         backUp(setup, session, result.port, reported, result);
     programAndVerify(setup, session, plan, result);
@@ -248,7 +268,7 @@ void programAndVerify(const JobSetup &setup, PortSession &session, const WritePl
     }
     result.json.insert(QStringLiteral("commands"), commands);
     const auto changed = [&changes](const char *one, const char *many) {
-        return counted(qsizetype(changes.size()), QLatin1String(one), QLatin1String(many));
+        return counted(qsizetype(changes.size()), one, many);
     };
     // The changes are told once they are on the ESC (or, for a dry run, as they would be).
     const auto tellChanges = [&] {
@@ -262,9 +282,15 @@ void programAndVerify(const JobSetup &setup, PortSession &session, const WritePl
         tellChanges();
         for (const PlannedCommand &command : plan.commands)
             result.data += plannedLine(result.port.label, command, changes);
-        result.summary = QStringLiteral("dry run: %1 command bytes for the %2 printed (%3), nothing sent")
-                                 .arg(plan.commands.size())
-                                 .arg(modelText(model), changed("setting would change", "settings would change"));
+        //: %1 the number of command bytes, %2 the model's name; %n settings would change.
+        result.setSummary([&] {
+            return changed(QT_TRANSLATE_N_NOOP("CommandLine", "dry run: %1 command bytes for the %2 printed (%n setting "
+                                                              "would change), nothing sent"),
+                           QT_TRANSLATE_N_NOOP("CommandLine", "dry run: %1 command bytes for the %2 printed (%n settings "
+                                                              "would change), nothing sent"))
+                    .arg(plan.commands.size())
+                    .arg(modelText(model));
+        });
         return;
     }
     const bool verify = !setup.request->noVerify;
@@ -276,26 +302,36 @@ void programAndVerify(const JobSetup &setup, PortSession &session, const WritePl
     if (!run.programmed) {
         const EscFailure &failure = run.failure;
         if (failure.is(EscFailure::Kind::Rejected) || (failure.is(EscFailure::Kind::BadReply) && failure.element >= 0)) {
-            result.summary = commandFailure(plan, failure, run.count);
+            result.setSummary([&] { return commandFailure(plan, failure, run.count); });
         } else if (failure.element >= 0) {
-            result.summary = QStringLiteral("Command %1 of %2 (%3) failed: %4")
-                                     .arg(failure.element + 1)
-                                     .arg(run.count)
-                                     .arg(hexByte(failure.sent), problemText(failure, result.port));
+            //: %1 the command's number, %2 how many there are, %3 its byte, %4 what went wrong.
+            result.setSummary([&] {
+                return CommandLine::tr("Command %1 of %2 (%3) failed: %4")
+                        .arg(failure.element + 1)
+                        .arg(run.count)
+                        .arg(hexByte(failure.sent), problemText(failure, result.port));
+            });
         } else {
-            result.summary = failure.is(EscFailure::Kind::Cancelled) ? QStringLiteral("The run was cut short.")
-                                                                      : problemText(failure, result.port);
+            result.setSummary([&] {
+                return failure.is(EscFailure::Kind::Cancelled) ? CommandLine::tr("The run was cut short.")
+                                                               : problemText(failure, result.port);
+            });
         }
         return;
     }
     if (!verify) {
         tellChanges();
-        result.summary = QStringLiteral("done: %1 programmed (not verified), %2")
-                                 .arg(modelText(model), changed("setting changed", "settings changed"));
+        //: %1 is the model's name.
+        result.setSummary([&] {
+            return changed(QT_TRANSLATE_N_NOOP("CommandLine", "done: %1 programmed (not verified), %n setting changed"),
+                           QT_TRANSLATE_N_NOOP("CommandLine", "done: %1 programmed (not verified), %n settings changed"))
+                    .arg(modelText(model));
+        });
         return;
     }
     if (run.failure) {
-        result.summary = QStringLiteral("Programmed, but the read-back failed: %1").arg(readProblem(run.failure, result.port));
+        //: %1 says what went wrong.
+        result.setSummary([&] { return CommandLine::tr("Programmed, but the read-back failed: %1").arg(readProblem(run.failure, result.port)); });
         return;
     }
     result.readBack = run.readBack;
@@ -303,14 +339,20 @@ void programAndVerify(const JobSetup &setup, PortSession &session, const WritePl
     result.json.insert(QStringLiteral("differences"), differencesJson(differences));
     if (!differences.empty()) {
         result.exitCode = ReadBackDiffers;
-        result.summary = QStringLiteral("The read-back differs in %1")
-                                 .arg(counted(qsizetype(differences.size()), QStringLiteral("setting"), QStringLiteral("settings")));
-        result.data += differencesText(result.port, differences, QStringLiteral("it was programmed with"));
+        result.setSummary([&] {
+            return counted(qsizetype(differences.size()), QT_TRANSLATE_N_NOOP("CommandLine", "The read-back differs in %n setting"),
+                           QT_TRANSLATE_N_NOOP("CommandLine", "The read-back differs in %n settings"));
+        });
+        result.data += differencesText(result.port, differences, true);
         return;
     }
     tellChanges();
-    result.summary = QStringLiteral("done: %1 programmed and verified, %2")
-                             .arg(modelText(model), changed("setting changed", "settings changed"));
+    //: %1 is the model's name.
+    result.setSummary([&] {
+        return changed(QT_TRANSLATE_N_NOOP("CommandLine", "done: %1 programmed and verified, %n setting changed"),
+                       QT_TRANSLATE_N_NOOP("CommandLine", "done: %1 programmed and verified, %n settings changed"))
+                .arg(modelText(model));
+    });
 }
 
 } // namespace orvesc::cli

@@ -20,8 +20,6 @@ namespace orvesc::cli {
 QString hexByte(int code);
 // The model's name as the model table gives it.
 QString modelText(int model);
-// "1 setting", "3 settings".
-QString counted(qsizetype count, const QString &one, const QString &many);
 
 // "BRAKE: OFF* -> ON", one line per change, as the window's preview words it.
 QStringList changeLines(const std::vector<SettingChange> &changes);

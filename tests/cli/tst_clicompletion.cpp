@@ -18,6 +18,7 @@ private slots:
         QTest::addColumn<QString>("offered");
         QTest::newRow("command") << "re" << "read";
         QTest::newRow("after help") << "help wr" << "write";
+        QTest::newRow("help on the settings") << "help se" << "settings";
         QTest::newRow("option of the command") << "write --d" << "--dry-run";
         QTest::newRow("option given once") << "read --json --j" << "";
         QTest::newRow("setting key") << "write --set b" << "brake= battery=";
