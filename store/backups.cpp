@@ -123,7 +123,8 @@ BackupOutcome BackupStore::save(const SettingsDocument &document, const QDateTim
         return {};
     QDir dir(m_folder);
     if (!dir.mkpath(QStringLiteral(".")))
-        return { {}, QStringLiteral("the folder cannot be created") };
+        //: Why backups cannot be saved, shown in parentheses after the backup folder's name.
+        return { {}, QCoreApplication::translate("Store", "the folder cannot be created") };
 
     const QStringList sameModel = backupNames(dir, modelPart(document));
     if (!sameModel.isEmpty()) {
