@@ -87,7 +87,7 @@ QString windowText(const EscFailure &failure)
 
 QString notFoundText()
 {
-    //: A message box; \r breaks its lines, and the lines after a bullet start with two spaces. Orvantis is a
+    //: A message box that keeps these line breaks; the lines after a bullet start with two spaces. Orvantis is a
     //: maker's name; Device Manager is the name of the Windows program.
     return QCoreApplication::translate("Failure", "Orvantis Controller Not Found!\r\r"
                                                   "• Check the PC Cable Adapter's connector orientation at your ESC\r\r"
@@ -118,18 +118,18 @@ QString failureText(const EscFailure &failure, FrontEnd frontEnd)
     case Kind::NoPortListed:
         return QCoreApplication::translate("Failure", "No serial port is listed: plug in the PC interface cable.");
     case Kind::NotFound:
-        return failure.searched > 1
-                //: %n is the number of ports searched, always 2 or more.
-                ? QCoreApplication::translate("Failure", "No ESC answered on any of the %n listed ports. Check the "
-                                                         "cable's connector orientation at the ESC and that the ESC "
-                                                         "is powered.",
-                                              nullptr, failure.searched)
-                //: "COM%1 (%2)" stays as it is, together: the command line puts the name the user gave in its
-                //: place. COM%1 is a port name; %2 is the device behind it (/dev/ttyUSB0).
-                : QCoreApplication::translate("Failure", "No ESC answered on COM%1 (%2). Check the cable's connector "
-                                                         "orientation at the ESC and that the ESC is powered.")
-                          .arg(failure.port)
-                          .arg(failure.device);
+        if (failure.searched > 1)
+            //: %n is the number of ports searched, always 2 or more.
+            return QCoreApplication::translate("Failure", "No ESC answered on any of the %n listed ports. Check the "
+                                                          "cable's connector orientation at the ESC and that the ESC "
+                                                          "is powered.",
+                                               nullptr, failure.searched);
+        //: "COM%1 (%2)" stays as it is, together: the command line puts the name the user gave in its place.
+        //: COM%1 is a port name; %2 is the device behind it (/dev/ttyUSB0).
+        return QCoreApplication::translate("Failure", "No ESC answered on COM%1 (%2). Check the cable's connector "
+                                                      "orientation at the ESC and that the ESC is powered.")
+                .arg(failure.port)
+                .arg(failure.device);
     case Kind::PortGone:
         if (!failure.serial || failure.serial->number() == serialerror::PortGone)
             return goneText(failure, frontEnd);
@@ -150,7 +150,7 @@ QString backupsOffText(const QString &folder, const QString &problem, FrontEnd f
 {
     const QString shown = QDir::toNativeSeparators(folder);
     if (frontEnd == FrontEnd::Window)
-        //: A message box; \r breaks its lines. %1 is the backup folder, %2 why it cannot be written ("the
+        //: A message box that keeps these line breaks. %1 is the backup folder, %2 why it cannot be written ("the
         //: folder cannot be created"). CONNECT, PROGRAM and DEFAULT are buttons: use their translated names.
         return QCoreApplication::translate("Failure", "Backups are off until OrvESC is started again: the settings "
                                                       "cannot be saved in\r%1\r(%2). CONNECT, PROGRAM and DEFAULT "

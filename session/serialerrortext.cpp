@@ -13,11 +13,12 @@ QString holdersText(const QStringList &details)
 {
     QStringList named;
     for (int i = 0; i + 1 < details.size(); i += 2) {
-        named << (details[i].isEmpty()
-                          //: A program holding a serial port, known only by its process number %1.
-                          ? QCoreApplication::translate("SerialError", "process %1").arg(details[i + 1])
-                          //: A program holding a serial port: %1 its name, %2 its process number.
-                          : QCoreApplication::translate("SerialError", "%1, process %2").arg(details[i], details[i + 1]));
+        if (details[i].isEmpty())
+            //: A program holding a serial port, known only by its process number %1.
+            named << QCoreApplication::translate("SerialError", "process %1").arg(details[i + 1]);
+        else
+            //: A program holding a serial port: %1 its name, %2 its process number.
+            named << QCoreApplication::translate("SerialError", "%1, process %2").arg(details[i], details[i + 1]);
     }
     //: Separates the programs of a list in parentheses: "(minicom, process 12; process 14)".
     return named.join(QCoreApplication::translate("SerialError", "; "));
@@ -28,10 +29,12 @@ QString servicesText(const QString &port, const QStringList &details)
     QString services;
     QStringList units;
     for (int i = 0; i + 1 < details.size(); i += 2) {
-        //: Joins the names of two system services, or of a list of them and one more: "ModemManager and
-        //: gpsd".
-        services = services.isEmpty() ? details[i]
-                                      : QCoreApplication::translate("SerialError", "%1 and %2").arg(services, details[i]);
+        if (services.isEmpty())
+            services = details[i];
+        else
+            //: Joins the names of two system services, or of a list of them and one more: "ModemManager and
+            //: gpsd".
+            services = QCoreApplication::translate("SerialError", "%1 and %2").arg(services, details[i]);
         units << details[i + 1];
     }
     if (units.size() == 1)

@@ -20,21 +20,21 @@ DocumentResult readDocumentFile(const QString &path)
         //: Why a settings file cannot be used, shown after its name; "it" is the file and a full stop follows.
         return failed(QCoreApplication::translate("Store", "it is a folder, not a file"));
     if (static_cast<std::size_t>(info.size()) > SettingsFileSizeLimit)
-        //: Why a settings file cannot be used, shown after its name; "it" is the file and a full stop follows, %1 its
-        //: size in bytes.
+        //: Why a settings file cannot be used, shown after its name; "it" is the file and a full stop follows.
+        //: %1 is its size in bytes.
         return failed(QCoreApplication::translate("Store", "it is larger than 64 KiB (%1 bytes), far too large for "
                                                            "a settings file")
                           .arg(info.size()));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        //: Why a settings file cannot be used, shown after its name; "it" is the file and a full stop follows, %1 the
-        //: system's reason.
+        //: Why a settings file cannot be used, shown after its name; "it" is the file and a full stop follows.
+        //: %1 is the system's reason.
         return failed(QCoreApplication::translate("Store", "it cannot be read (%1)").arg(file.errorString()));
     // A file that grew since the look above is still cut off where the reader refuses it.
     const QByteArray bytes = file.read(static_cast<qint64>(SettingsFileSizeLimit) + 1);
     if (file.error() != QFileDevice::NoError)
-        //: Why a settings file cannot be used, shown after its name; "it" is the file and a full stop follows, %1 the
-        //: system's reason.
+        //: Why a settings file cannot be used, shown after its name; "it" is the file and a full stop follows.
+        //: %1 is the system's reason.
         return failed(QCoreApplication::translate("Store", "it cannot be read (%1)").arg(file.errorString()));
     return readSettingsDocument(std::string_view(bytes.constData(), std::size_t(bytes.size())));
 }
