@@ -4,6 +4,7 @@
 #include "sysinfo.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
@@ -24,8 +25,6 @@
 namespace orvesc {
 
 namespace {
-
-const char *const UnavailableText = "System Information Is Unavailable At This Time";
 
 // An etched separator: a grey line with a white one a pixel (15 twips) below it.
 class EtchedLine : public QWidget
@@ -49,9 +48,9 @@ protected:
     }
 };
 
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &text)
+QLabel *makeLabel(QWidget *parent, const char *name)
 {
-    auto *label = new QLabel(text, parent);
+    auto *label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -75,51 +74,42 @@ frmAbout::frmAbout(QWidget *parent)
     picIcon->setPixmap(icon.pixmap(32, 32));
     picIcon->setFixedSize(32, 32);
 
-    auto *lblTitle = makeLabel(this, "lblTitle", QStringLiteral("Orvantis ESC PC interface"));
-    QFont titleFont = lblTitle->font();
+    m_lblTitle = makeLabel(this, "lblTitle");
+    QFont titleFont = m_lblTitle->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
-    lblTitle->setFont(titleFont);
+    m_lblTitle->setFont(titleFont);
 
-    m_lblVersion = makeLabel(this, "lblVersion", QString());
+    m_lblVersion = makeLabel(this, "lblVersion");
 
-    auto *lblDescription = makeLabel(
-        this, "lblDescription",
-        QStringLiteral("This software will enable programming of a Orvantis ESC when used in conjunction "
-                       "with a Orvantis PC Interface Cable and a PC.\n"
-                       "For news and updates visit www.orvantis.example"));
-    lblDescription->setWordWrap(true);
+    m_lblDescription = makeLabel(this, "lblDescription");
+    m_lblDescription->setWordWrap(true);
 
-    auto *lblDisclaimer = makeLabel(
-        this, "lblDisclaimer",
-        QStringLiteral("Warning: this software is provided as is, without warranty of any kind. Orvantis "
-                       "accepts no liability for any damage, injury or loss arising from its use, "
-                       "including from settings written to a speed controller. Remove the propeller "
-                       "before programming."));
-    lblDisclaimer->setWordWrap(true);
+    m_lblDisclaimer = makeLabel(this, "lblDisclaimer");
+    m_lblDisclaimer->setWordWrap(true);
 
     auto *line1 = new EtchedLine(this);
     line1->setObjectName(QStringLiteral("Line1"));
 
-    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    m_cmdOK = new QPushButton(this);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
     m_cmdOK->setDefault(true);
-    m_cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    m_cmdSysInfo = new QPushButton(this);
     m_cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
 
     auto *grid = new QGridLayout(this);
     grid->setHorizontalSpacing(12);
     grid->addWidget(picIcon, 0, 0, 3, 1, Qt::AlignTop | Qt::AlignHCenter);
-    grid->addWidget(lblTitle, 0, 1, 1, 2);
+    grid->addWidget(m_lblTitle, 0, 1, 1, 2);
     grid->addWidget(m_lblVersion, 1, 1, 1, 2);
-    grid->addWidget(lblDescription, 2, 1, 1, 2);
+    grid->addWidget(m_lblDescription, 2, 1, 1, 2);
     grid->addWidget(line1, 3, 0, 1, 3);
-    grid->addWidget(lblDisclaimer, 4, 0, 3, 2);
+    grid->addWidget(m_lblDisclaimer, 4, 0, 3, 2);
     grid->addWidget(m_cmdOK, 4, 2);
     grid->addWidget(m_cmdSysInfo, 5, 2);
     grid->setRowStretch(6, 1);
     grid->setColumnStretch(1, 1);
-    lblDescription->setMinimumWidth(300);
+    m_lblDescription->setMinimumWidth(300);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
@@ -130,13 +120,40 @@ frmAbout::frmAbout(QWidget *parent)
 
 void frmAbout::Form_Load()
 {
-    setWindowTitle(QStringLiteral("About ") + QCoreApplication::applicationName());
+    retranslateUi();
+}
+
+void frmAbout::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QDialog::changeEvent(event);
+}
+
+void frmAbout::retranslateUi()
+{
+    //: %1 is the program's name (OrvESC).
+    setWindowTitle(tr("About %1").arg(QCoreApplication::applicationName()));
+    //: Orvantis is a maker's name; ESC: electronic speed controller.
+    m_lblTitle->setText(tr("Orvantis ESC PC interface"));
     // Parsing drops leading zeros, so a version written 1.03.0001 still reads 1.3.1.
     const QVersionNumber version = QVersionNumber::fromString(QCoreApplication::applicationVersion());
-    m_lblVersion->setText(QStringLiteral("Version %1.%2.%3")
+    //: %1.%2.%3 is the version number (1.3.1): keep the three parts together as they are.
+    m_lblVersion->setText(tr("Version %1.%2.%3")
                               .arg(version.majorVersion())
                               .arg(version.minorVersion())
                               .arg(version.microVersion()));
+    //: Orvantis is a maker's name; the web address stays as it is.
+    m_lblDescription->setText(tr("This software will enable programming of a Orvantis ESC when used in conjunction "
+                                 "with a Orvantis PC Interface Cable and a PC.\n"
+                                 "For news and updates visit www.orvantis.example"));
+    m_lblDisclaimer->setText(tr("Warning: this software is provided as is, without warranty of any kind. Orvantis "
+                                "accepts no liability for any damage, injury or loss arising from its use, "
+                                "including from settings written to a speed controller. Remove the propeller "
+                                "before programming."));
+    m_cmdOK->setText(tr("OK"));
+    //: A button that starts the system's information program; & marks its access key.
+    m_cmdSysInfo->setText(tr("&System Info..."));
 }
 
 void frmAbout::cmdOK_Click()
@@ -161,7 +178,7 @@ void frmAbout::StartSysInfo()
     const QString program = pathSysInfoProgram();
 #endif
     if (program.isEmpty() || !QProcess::startDetached(program, {}))
-        AboutNotice::show(this, QString::fromLatin1(UnavailableText));
+        AboutNotice::show(this, tr("System Information Is Unavailable At This Time"));
 }
 
 #ifdef _WIN32

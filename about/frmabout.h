@@ -26,12 +26,20 @@ public:
                             QString &keyVal);
 #endif
 
+protected:
+    // The dialog is modeless, so it may be open when the user picks another language.
+    void changeEvent(QEvent *event) override;
+
 private:
     void Form_Load();
+    void retranslateUi();
     void cmdOK_Click();
     void cmdSysInfo_Click();
 
+    QLabel *m_lblTitle = nullptr;
     QLabel *m_lblVersion = nullptr;
+    QLabel *m_lblDescription = nullptr;
+    QLabel *m_lblDisclaimer = nullptr;
     QPushButton *m_cmdOK = nullptr;
     QPushButton *m_cmdSysInfo = nullptr;
 };

@@ -111,27 +111,31 @@ std::optional<int> listIndexOf(SettingList which, int escType, bool nickel, int 
 
 std::string settingCaption(SettingList which, int escType)
 {
+    // English here; the front ends translate the captions in CaptionContext. Each is the caption
+    // above a setting list: short and upper case.
     switch (which) {
     case SettingList::Brake:
-        return "BRAKE";
+        return QT_TRANSLATE_NOOP("Caption", "BRAKE");
     case SettingList::Batt:
-        return "BATTERY";
+        return QT_TRANSLATE_NOOP("Caption", "BATTERY");
     case SettingList::LVC:
-        return "CUTOFF V/CELL";
+        //: The battery voltage per cell at which the ESC cuts the motor.
+        return QT_TRANSLATE_NOOP("Caption", "CUTOFF V/CELL");
     case SettingList::LVCAction:
-        return "AUTOCUT MODE";
+        //: What the ESC does when the battery reaches the cutoff voltage.
+        return QT_TRANSLATE_NOOP("Caption", "AUTOCUT MODE");
     case SettingList::SoftStart:
-        return "SOFT START";
+        return QT_TRANSLATE_NOOP("Caption", "SOFT START");
     case SettingList::Timing:
-        return "TIMING MODE";
+        return QT_TRANSLATE_NOOP("Caption", "TIMING MODE");
     case SettingList::Frequency:
         return hasWarnVoltage(escType) ? WarnVoltageCaption : FrequencyCaption;
     case SettingList::Reverse:
-        return "MOTOR REVERSE";
+        return QT_TRANSLATE_NOOP("Caption", "MOTOR REVERSE");
     case SettingList::RPM:
-        return "RPM CONTROL";
+        return QT_TRANSLATE_NOOP("Caption", "RPM CONTROL");
     case SettingList::ACCN:
-        return "ACCELERATION DELAY";
+        return QT_TRANSLATE_NOOP("Caption", "ACCELERATION DELAY");
     }
     return {};
 }

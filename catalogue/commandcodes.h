@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settingsview.h"
+#include "translatable.h"
 
 #include <optional>
 #include <string>
@@ -49,9 +50,12 @@ std::optional<int> commandCode(SettingList which, int escType, bool nickel, int 
 // code.
 std::optional<int> listIndexOf(SettingList which, int escType, bool nickel, int code);
 
-// The captions of labFrequency: the list offers one setting or the other, by model.
-inline constexpr const char *FrequencyCaption = "FREQUENCY";
-inline constexpr const char *WarnVoltageCaption = "WARN VOLTAGE";
+// The captions of labFrequency: the list offers one setting or the other, by model. English here;
+// the front ends translate them in CaptionContext.
+//: The caption above a setting list: the motor's switching frequency. Short and upper case, like the others.
+inline constexpr const char *FrequencyCaption = QT_TRANSLATE_NOOP("Caption", "FREQUENCY");
+//: The caption above a setting list: the voltage at which the ESC warns. Short and upper case, like the others.
+inline constexpr const char *WarnVoltageCaption = QT_TRANSLATE_NOOP("Caption", "WARN VOLTAGE");
 
 // The caption of the label above a setting list, as the user knows the setting.
 std::string settingCaption(SettingList which, int escType);

@@ -13,5 +13,6 @@ namespace orvesc {
 inline constexpr const char *ExplanationContext = "Explanation";
 inline constexpr const char *EntryContext = "Entry";
 inline constexpr const char *CaptionContext = "Caption";
+inline constexpr const char *MessageContext = "Message";
 
 } // namespace orvesc

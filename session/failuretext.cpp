@@ -2,6 +2,7 @@
 
 #include "serialerrortext.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStringList>
 
@@ -22,7 +23,9 @@ QString unopenedNote(const EscFailure &failure)
 {
     if (failure.unopened.empty())
         return QString();
-    QString note = QStringLiteral("These ports could not be opened, so no ESC was looked for there:");
+    //: Followed by one line per port saying why it could not be opened.
+    QString note = QCoreApplication::translate("Failure", "These ports could not be opened, so no ESC was looked for "
+                                                          "there:");
     for (const SerialError &refused : failure.unopened)
         note += CR + serialErrorText(refused);
     return QString(2, CR) + note;
@@ -30,11 +33,20 @@ QString unopenedNote(const EscFailure &failure)
 
 QString goneText(const EscFailure &failure, FrontEnd frontEnd)
 {
-    return QStringLiteral("The ESC's port COM%1 (%2) is gone: %3")
+    // The device goes in last: a "%" in its name is then never taken for a place holder.
+    if (frontEnd == FrontEnd::Window)
+        //: COM%1 is a port name and stays as it is; %2 is the device behind it (/dev/ttyUSB0).
+        //: CONNECT is a button: use its translated name.
+        return QCoreApplication::translate("Failure", "The ESC's port COM%1 (%2) is gone: plug the cable in again "
+                                                      "and press CONNECT.")
+                .arg(failure.port)
+                .arg(failure.device);
+    //: "COM%1 (%2)" stays as it is, together: the command line puts the name the user gave in its place. COM%1
+    //: is a port name; %2 is the device behind it (/dev/ttyUSB0).
+    return QCoreApplication::translate("Failure", "The ESC's port COM%1 (%2) is gone: plug the cable in again and "
+                                                  "run the command again.")
             .arg(failure.port)
-            .arg(failure.device,
-                 frontEnd == FrontEnd::Window ? QStringLiteral("plug the cable in again and press CONNECT.")
-                                              : QStringLiteral("plug the cable in again and run the command again."));
+            .arg(failure.device);
 }
 
 QString windowText(const EscFailure &failure)
@@ -53,8 +65,9 @@ QString windowText(const EscFailure &failure)
                 ? serialErrorText(*failure.serial)
                 : goneText(failure, FrontEnd::Window);
     case Kind::OutOfRange:
-        return QStringLiteral("The setting code %1 cannot be sent: a command is one byte, 0 to 255. "
-                              "Nothing was sent to the ESC.")
+        //: %1 is the number that was to be sent.
+        return QCoreApplication::translate("Failure", "The setting code %1 cannot be sent: a command is one byte, "
+                                                      "0 to 255. Nothing was sent to the ESC.")
                 .arg(failure.sent);
     case Kind::TimedOut:
         return communicationErrorText();
@@ -74,22 +87,26 @@ QString windowText(const EscFailure &failure)
 
 QString notFoundText()
 {
-    return QStringLiteral("Orvantis Controller Not Found!\r\r"
-                          "\u2022 Check the PC Cable Adapter's connector orientation at your ESC\r\r"
-                          "\u2022 Check Windows Device Manager to insure that device drivers for\r"
-                          "  your USB Adapter cable are properly loaded, and that a Serial Port\r"
-                          "  has been created by the USB adapter");
+    //: A message box that keeps these line breaks; the lines after a bullet start with two spaces. Orvantis is a
+    //: maker's name; Device Manager is the name of the Windows program.
+    return QCoreApplication::translate("Failure", "Orvantis Controller Not Found!\r\r"
+                                                  "• Check the PC Cable Adapter's connector orientation at your ESC\r\r"
+                                                  "• Check Windows Device Manager to insure that device drivers for\r"
+                                                  "  your USB Adapter cable are properly loaded, and that a Serial Port\r"
+                                                  "  has been created by the USB adapter");
 }
 
 QString communicationErrorText()
 {
-    return QStringLiteral("Communication Error");
+    return QCoreApplication::translate("Failure", "Communication Error");
 }
 
 QString noPortText()
 {
-    return QStringLiteral("No COM port is selected: the port list is empty, or the selected entry has no port "
-                          "number (only the first ten listed ports can be used).");
+    //: COM port: a serial port as the port list names it (COM1, COM2...).
+    return QCoreApplication::translate("Failure", "No COM port is selected: the port list is empty, or the selected "
+                                                  "entry has no port number (only the first ten listed ports can be "
+                                                  "used).");
 }
 
 QString failureText(const EscFailure &failure, FrontEnd frontEnd)
@@ -99,24 +116,30 @@ QString failureText(const EscFailure &failure, FrontEnd frontEnd)
         return windowText(failure);
     switch (failure.kind) {
     case Kind::NoPortListed:
-        return QStringLiteral("No serial port is listed: plug in the PC interface cable.");
+        return QCoreApplication::translate("Failure", "No serial port is listed: plug in the PC interface cable.");
     case Kind::NotFound:
-        return failure.searched > 1
-                ? QStringLiteral("No ESC answered on any of the %1 listed ports. Check the cable's connector "
-                                 "orientation at the ESC and that the ESC is powered.")
-                          .arg(failure.searched)
-                : QStringLiteral("No ESC answered on COM%1 (%2). Check the cable's connector orientation at "
-                                 "the ESC and that the ESC is powered.")
-                          .arg(failure.port)
-                          .arg(failure.device);
+        if (failure.searched > 1)
+            //: %n is the number of ports searched, always 2 or more.
+            return QCoreApplication::translate("Failure", "No ESC answered on any of the %n listed ports. Check the "
+                                                          "cable's connector orientation at the ESC and that the ESC "
+                                                          "is powered.",
+                                               nullptr, failure.searched);
+        //: "COM%1 (%2)" stays as it is, together: the command line puts the name the user gave in its place.
+        //: COM%1 is a port name; %2 is the device behind it (/dev/ttyUSB0).
+        return QCoreApplication::translate("Failure", "No ESC answered on COM%1 (%2). Check the cable's connector "
+                                                      "orientation at the ESC and that the ESC is powered.")
+                .arg(failure.port)
+                .arg(failure.device);
     case Kind::PortGone:
         if (!failure.serial || failure.serial->number() == serialerror::PortGone)
             return goneText(failure, frontEnd);
         break;
     case Kind::EmptyReport:
-        return QStringLiteral("the reply began with 0x00.");
+        //: The command line's reason why a read failed, after its own "...: "; stays lower case.
+        return QCoreApplication::translate("Failure", "the reply began with 0x00.");
     case Kind::Cancelled:
-        return QStringLiteral("the run was cut short.");
+        //: The command line's reason why a run ended, after its own "...: "; stays lower case.
+        return QCoreApplication::translate("Failure", "the run was cut short.");
     default:
         break;
     }
@@ -127,12 +150,17 @@ QString backupsOffText(const QString &folder, const QString &problem, FrontEnd f
 {
     const QString shown = QDir::toNativeSeparators(folder);
     if (frontEnd == FrontEnd::Window)
-        return QStringLiteral("Backups are off until OrvESC is started again: the settings cannot be saved in\r%1\r"
-                              "(%2). CONNECT, PROGRAM and DEFAULT work as before; make the folder writable to have "
-                              "backups.")
+        //: A message box that keeps these line breaks. %1 is the backup folder, %2 why it cannot be written ("the
+        //: folder cannot be created"). CONNECT, PROGRAM and DEFAULT are buttons: use their translated names.
+        return QCoreApplication::translate("Failure", "Backups are off until OrvESC is started again: the settings "
+                                                      "cannot be saved in\r%1\r(%2). CONNECT, PROGRAM and DEFAULT "
+                                                      "work as before; make the folder writable to have backups.")
                 .arg(shown, problem);
-    return QStringLiteral("backups are off for this run: the settings cannot be saved in %1 (%2); the write goes "
-                          "on. Make the folder writable to have backups.")
+    //: A command-line note after the port's name and a colon, so it starts lower case. %1 is the backup folder, %2 why it
+    //: cannot be written ("the folder cannot be created").
+    return QCoreApplication::translate("Failure", "backups are off for this run: the settings cannot be saved in %1 "
+                                                  "(%2); the write goes on. Make the folder writable to have "
+                                                  "backups.")
             .arg(shown, problem);
 }
 

@@ -122,8 +122,11 @@ BackupOutcome BackupStore::save(const SettingsDocument &document, const QDateTim
     if (!isOn())
         return {};
     QDir dir(m_folder);
-    if (!dir.mkpath(QStringLiteral(".")))
-        return { {}, QStringLiteral("the folder cannot be created") };
+    if (!dir.mkpath(QStringLiteral("."))) {
+        //: Why backups cannot be saved, shown in parentheses after the backup folder's name.
+        QString problem = QCoreApplication::translate("Store", "the folder cannot be created");
+        return { {}, problem };
+    }
 
     const QStringList sameModel = backupNames(dir, modelPart(document));
     if (!sameModel.isEmpty()) {

@@ -1,5 +1,6 @@
 #include "documentfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -13,20 +14,28 @@ DocumentResult readDocumentFile(const QString &path)
     };
     const QFileInfo info(path);
     if (!info.exists())
-        return failed(QStringLiteral("it does not exist"));
+        //: Why a settings file cannot be used, shown after its name; "it" is the file and a full stop follows.
+        return failed(QCoreApplication::translate("Store", "it does not exist"));
     if (info.isDir())
-        return failed(QStringLiteral("it is a folder, not a file"));
+        //: Why a settings file cannot be used, shown after its name; "it" is the file and a full stop follows.
+        return failed(QCoreApplication::translate("Store", "it is a folder, not a file"));
     if (static_cast<std::size_t>(info.size()) > SettingsFileSizeLimit)
-        return failed(QStringLiteral("it is larger than 64 KiB (%1 bytes), far too large for a "
-                                     "settings file")
+        //: Why a settings file cannot be used, shown after its name; "it" is the file and a full stop follows.
+        //: %1 is its size in bytes.
+        return failed(QCoreApplication::translate("Store", "it is larger than 64 KiB (%1 bytes), far too large for "
+                                                           "a settings file")
                           .arg(info.size()));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return failed(QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
+        //: Why a settings file cannot be used, shown after its name; "it" is the file and a full stop follows.
+        //: %1 is the system's reason.
+        return failed(QCoreApplication::translate("Store", "it cannot be read (%1)").arg(file.errorString()));
     // A file that grew since the look above is still cut off where the reader refuses it.
     const QByteArray bytes = file.read(static_cast<qint64>(SettingsFileSizeLimit) + 1);
     if (file.error() != QFileDevice::NoError)
-        return failed(QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
+        //: Why a settings file cannot be used, shown after its name; "it" is the file and a full stop follows.
+        //: %1 is the system's reason.
+        return failed(QCoreApplication::translate("Store", "it cannot be read (%1)").arg(file.errorString()));
     return readSettingsDocument(std::string_view(bytes.constData(), std::size_t(bytes.size())));
 }
 

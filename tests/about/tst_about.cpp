@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <optional>
 
@@ -109,6 +110,31 @@ private slots:
         QCoreApplication::setApplicationVersion("2.010.0007");
         frmAbout other;
         QCOMPARE(textsOf(&other).mid(0, 3), (QStringList{ "About Bench", "Orvantis ESC PC interface", "Version 2.10.7" }));
+    }
+
+    // The dialog is modeless: a language picked while it is open reaches every text at once.
+    void everyTextFollowsALanguageChangeWhileOpen()
+    {
+        struct Bracketing : QTranslator
+        {
+            bool isEmpty() const override { return false; }
+            QString translate(const char *, const char *text, const char *, int) const override
+            {
+                return QStringLiteral("[%1]").arg(QString::fromUtf8(text));
+            }
+        } bracketing;
+        frmAbout dialog;
+        dialog.show();
+        const QStringList english = textsOf(&dialog);
+        QVERIFY(QCoreApplication::installTranslator(&bracketing));
+        QCoreApplication::sendPostedEvents(); // the language change comes as a posted event
+        const QStringList translated = textsOf(&dialog);
+        QCoreApplication::removeTranslator(&bracketing);
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(translated.mid(0, 3), (QStringList{ "[About OrvESC]", "[Orvantis ESC PC interface]", "[Version 1.3.1]" }));
+        for (const QString &text : translated.mid(3))
+            QVERIFY2(text.startsWith('[') && text.endsWith(']'), qPrintable(text));
+        QCOMPARE(textsOf(&dialog), english);
     }
 
     void sysInfoStartsFirstKnownProgramOrSaysItCannot_data()
