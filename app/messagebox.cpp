@@ -1,6 +1,7 @@
 #include "messagebox.h"
 
 #include "orvescversion.h"
+#include "translatable.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -22,7 +23,12 @@ QString MessageBoxMessenger::displayText(const std::string &text)
     QString shown = QString::fromStdString(text);
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return shown;
+    // The setting rules speak English from the catalogue, a line each; a line they did not write
+    // is no source text there and comes back as it is.
+    QStringList lines = shown.split(QLatin1Char('\n'));
+    for (QString &line : lines)
+        line = QCoreApplication::translate(MessageContext, line.toUtf8().constData());
+    return lines.join(QLatin1Char('\n'));
 }
 
 void MessageBoxMessenger::beepAndShow(const std::string &text)
