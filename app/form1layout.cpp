@@ -38,7 +38,7 @@ struct ListLayout
 
 // In the order of SettingList.
 const std::array<ListLayout, SettingListCount> ListLayouts{{
-    {"cmbBrake", "labBrake", QT_TRANSLATE_NOOP("Window", "BRAKE"), "Brake", 1, 1, 1095},
+    {"cmbBrake", "labBrake", QT_TRANSLATE_NOOP("Window", "BRAKE"), "Brake", 1, 1, 1455},
     {"cmbBatt", "labBattery", QT_TRANSLATE_NOOP("Window", "BATTERY"), "Battery", 1, 1, 1095},
     {"cmbLVC", "labLVC", QT_TRANSLATE_NOOP("Window", "CUTOFF V/CELL"), "LVC", 2, 1, 1095},
     {"cmbLVCAction", "labLVCAction", QT_TRANSLATE_NOOP("Window", "AUTOCUT MODE"), "LVC Action", 2, 2, 1875},
@@ -46,7 +46,7 @@ const std::array<ListLayout, SettingListCount> ListLayouts{{
     {"cmbTiming", "labTiming", QT_TRANSLATE_NOOP("Window", "TIMING MODE"), "Timing", 1, 1, 1455},
     {"cmbFrequency", "labFrequency", QT_TRANSLATE_NOOP("Window", "FREQUENCY"), "Frequency", 1, 2, 1455},
     {"cmbReverse", "labReverse", QT_TRANSLATE_NOOP("Window", "MOTOR REVERSE"), "Reverse", 2, 1, 1455},
-    {"cmbRPM", "labRPM", QT_TRANSLATE_NOOP("Window", "RPM CONTROL"), "RPM Control", 2, 2, 1455},
+    {"cmbRPM", "labRPM", QT_TRANSLATE_NOOP("Window", "RPM CONTROL"), "RPM Control", 2, 2, 1875},
     {"cmbACCN", "labACCN", QT_TRANSLATE_NOOP("Window", "ACCELERATION DELAY"), "Reverse", 1, 1, 1455},
 }};
 

@@ -35,11 +35,11 @@
     </message>
     <message>
         <source>RPM CONTROL</source>
-        <translation>CONTROLE RPM</translation>
+        <translation>CTRL. RPM</translation>
     </message>
     <message>
         <source>ACCELERATION DELAY</source>
-        <translation>ATRASO DE ACELERAÇÃO</translation>
+        <translation>ATRASO ACELERAÇÃO</translation>
     </message>
     <message>
         <source>FREQUENCY</source>
@@ -1471,11 +1471,11 @@
     </message>
     <message>
         <source>RPM CONTROL</source>
-        <translation>CONTROLE RPM</translation>
+        <translation>CTRL. RPM</translation>
     </message>
     <message>
         <source>ACCELERATION DELAY</source>
-        <translation>ATRASO DE ACELERAÇÃO</translation>
+        <translation>ATRASO ACELERAÇÃO</translation>
     </message>
     <message>
         <source>CUTOFF</source>
