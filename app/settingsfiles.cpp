@@ -4,6 +4,7 @@
 #include "documentfile.h"
 #include "settingsapply.h"
 #include "settingsdialogs.h"
+#include "windowtexts.h"
 
 #include "messenger.h"
 #include "settingsview.h"
@@ -33,6 +34,17 @@ std::string lines(const std::vector<std::string> &items)
     for (const std::string &item : items)
         joined += "\r" + item;
     return joined;
+}
+
+// One line per change, the entries as the lists show them.
+std::string changesText(const std::vector<SettingChange> &changes)
+{
+    QStringList lines;
+    for (const SettingChange &change : changes) {
+        lines << QStringLiteral("%1: %2 -> %3")
+                     .arg(QString::fromStdString(change.caption), displayEntry(change.from), displayEntry(change.to));
+    }
+    return text(lines.join(QLatin1Char('\r')));
 }
 
 } // namespace
@@ -135,7 +147,7 @@ void SettingsFiles::openFile(const QString &path, int escType)
         m_messenger.beepAndShow(question + same);
         return;
     }
-    question += text(tr("These settings will change:")) + "\r" + describeChanges(plan.changes) + "\r\r"
+    question += text(tr("These settings will change:")) + "\r" + changesText(plan.changes) + "\r\r"
         //: PROGRAM is the window's button.
         + text(tr("Press PROGRAM afterwards to write them into the ESC."));
     if (!m_dialogs->confirm(question))

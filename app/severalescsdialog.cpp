@@ -235,7 +235,7 @@ void SeveralEscsDialog::Start_Click()
         line.modelCode = esc.model;
         line.modelName = modelText(esc.model);
         line.pass = outcome.pass;
-        line.reason = outcome.reason;
+        line.reason = outcome.englishReason;
         line.backup = outcome.backup;
         line.settings = writtenSettings(esc.model, outcome.sent);
         if (const QString problem = record.append(line); !problem.isEmpty()) {

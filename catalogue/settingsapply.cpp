@@ -5,6 +5,7 @@
 #include "memorysettingsview.h"
 #include "modeltable.h"
 #include "settingsform.h"
+#include "translatable.h"
 
 #include <algorithm>
 #include <cctype>
@@ -20,7 +21,7 @@ constexpr int RpmOff = 0;
 std::string shownText(const ChoiceList &list)
 {
     const int index = list.selectedIndex();
-    return index < 0 ? std::string("(no choice)") : list.entry(index);
+    return index < 0 ? std::string(NoChoice) : list.entry(index);
 }
 
 std::string folded(const std::string &text)

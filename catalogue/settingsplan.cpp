@@ -5,6 +5,7 @@
 #include "memorysettingsview.h"
 #include "modeltable.h"
 #include "settingsform.h"
+#include "translatable.h"
 
 #include <cstdio>
 
@@ -102,7 +103,7 @@ WritePlan planDefault(int escType, const std::array<std::int16_t, 12> &reported)
         const ChoiceList &from = shown.view().list(which);
         const ChoiceList &to = lists.view().list(which);
         const auto text = [](const ChoiceList &list) {
-            return list.selectedIndex() < 0 ? std::string("(no choice)") : list.entry(list.selectedIndex());
+            return list.selectedIndex() < 0 ? std::string(NoChoice) : list.entry(list.selectedIndex());
         };
         if (text(from) != text(to))
             plan.changes.push_back({which, settingCaption(which, escType), text(from), text(to)});

@@ -15,4 +15,7 @@ inline constexpr const char *EntryContext = "Entry";
 inline constexpr const char *CaptionContext = "Caption";
 inline constexpr const char *MessageContext = "Message";
 
+//: What a list names when none of its entries is chosen.
+inline constexpr const char *NoChoice = QT_TRANSLATE_NOOP("Entry", "(no choice)");
+
 } // namespace orvesc

@@ -1,6 +1,7 @@
 #include "clioptions.h"
 
 #include "clihelp.h"
+#include "clilanguage.h"
 #include "commandtable.h"
 #include "documentfile.h"
 #include "exitcodes.h"
@@ -20,7 +21,8 @@ ParseOutcome usage(const QString &text, const CommandInfo *command = nullptr)
 {
     const QString help = command ? QStringLiteral("orvesc-cli %1 --help").arg(command->name)
                                  : QStringLiteral("orvesc-cli --help");
-    return ParseOutcome{std::nullopt, QStringLiteral("orvesc-cli: %1\nTry '%2'.\n").arg(text, help), UsageError};
+    //: %1 says what is wrong, %2 is the help command to run.
+    return ParseOutcome{std::nullopt, CommandLine::tr("orvesc-cli: %1\nTry '%2'.\n").arg(text, help), UsageError};
 }
 
 QStringList commandNames()
@@ -35,8 +37,8 @@ ParseOutcome unknownCommand(const QString &typed)
 {
     const QString meant = closest(typed, commandNames() << QStringLiteral("help"));
     if (!meant.isEmpty())
-        return usage(QStringLiteral("unknown command \"%1\": did you mean %2?").arg(typed, meant));
-    return usage(QStringLiteral("unknown command \"%1\": the commands are %2.")
+        return usage(CommandLine::tr("unknown command \"%1\": did you mean %2?").arg(typed, meant));
+    return usage(CommandLine::tr("unknown command \"%1\": the commands are %2.")
                          .arg(typed, commandList(~0u)));
 }
 
@@ -51,8 +53,8 @@ ParseOutcome parserError(const QCommandLineParser &parser)
         for (const OptionInfo &option : optionTable())
             names << option.names.last();
         const QString meant = closest(typed, names);
-        return usage(meant.isEmpty() ? QStringLiteral("unknown option %1%2.").arg(dashes, typed)
-                                     : QStringLiteral("unknown option %1%2: did you mean --%3?")
+        return usage(meant.isEmpty() ? CommandLine::tr("unknown option %1%2.").arg(dashes, typed)
+                                     : CommandLine::tr("unknown option %1%2: did you mean --%3?")
                                                .arg(dashes, typed, meant));
     }
     QString text = parser.errorText();
@@ -112,7 +114,7 @@ ParseOutcome parseCommandLine(const QStringList &arguments)
         return unknownCommand(command);
     if (isSet("help") || helpCommand) {
         if (helpCommand && !positional.isEmpty())
-            return usage(QStringLiteral("unexpected argument \"%1\".").arg(positional.first()));
+            return usage(CommandLine::tr("unexpected argument \"%1\".").arg(positional.first()));
         return ParseOutcome{std::nullopt, commandHelp(*info), Done};
     }
     CliRequest request;
@@ -122,7 +124,7 @@ ParseOutcome parseCommandLine(const QStringList &arguments)
     if (takesFile && !positional.isEmpty())
         request.file = settingsFileToRead(positional.takeFirst());
     if (!positional.isEmpty())
-        return usage(QStringLiteral("unexpected argument \"%1\".").arg(positional.first()), info);
+        return usage(CommandLine::tr("unexpected argument \"%1\".").arg(positional.first()), info);
 
     // Each option belongs to some commands; one given elsewhere is named as it was typed.
     for (const QString &name : parser.optionNames()) {
@@ -133,15 +135,15 @@ ParseOutcome parseCommandLine(const QStringList &arguments)
         // Naming the one command left out reads better than listing the five others.
         const unsigned others = ~option->commands & ((1u << commandTable().size()) - 1);
         return usage(others == (1u << int(request.command))
-                             ? QStringLiteral("%1 does not apply to %2.").arg(typed, info->name)
-                             : QStringLiteral("%1 applies only to %2.").arg(typed, commandList(option->commands)),
+                             ? CommandLine::tr("%1 does not apply to %2.").arg(typed, info->name)
+                             : CommandLine::tr("%1 applies only to %2.").arg(typed, commandList(option->commands)),
                      info);
     }
 
     for (const QString &text : parser.values(QStringLiteral("port"))) {
         const std::optional<PortArgument> parsed = parsePort(text);
         if (!parsed) {
-            return usage(QStringLiteral("\"%1\" is not a port: give a COM number (COM3 or 3, "
+            return usage(CommandLine::tr("\"%1\" is not a port: give a COM number (COM3 or 3, "
                                         "1 to 255) or a device path such as /dev/ttyUSB0.")
                              .arg(text), info);
         }
@@ -152,10 +154,10 @@ ParseOutcome parseCommandLine(const QStringList &arguments)
         bool number = false;
         request.expect = parser.value(QStringLiteral("expect")).toInt(&number);
         if (!number || request.expect < 1)
-            return usage(QStringLiteral("--expect takes the number of ESCs that must answer, such as "
+            return usage(CommandLine::tr("--expect takes the number of ESCs that must answer, such as "
                                         "--expect 4; \"%1\" is none.").arg(parser.value(QStringLiteral("expect"))), info);
         if (!request.all)
-            return usage(QStringLiteral("--expect counts the ESCs that --all finds: add --all."), info);
+            return usage(CommandLine::tr("--expect counts the ESCs that --all finds: add --all."), info);
     }
     request.json = isSet("json");
     request.watch = isSet("watch");
@@ -170,23 +172,23 @@ ParseOutcome parseCommandLine(const QStringList &arguments)
     request.record = parser.value(QStringLiteral("record"));
 
     if (request.all && !request.ports.isEmpty())
-        return usage(QStringLiteral("give either --port or --all, not both."), info);
+        return usage(CommandLine::tr("give either --port or --all, not both."), info);
     if (request.command == Command::Verify && request.file.isEmpty())
-        return usage(QStringLiteral("verify needs a settings file: orvesc-cli verify FILE."), info);
+        return usage(CommandLine::tr("verify needs a settings file: orvesc-cli verify FILE."), info);
     if (request.command == Command::Write && request.file.isEmpty() && request.sets.isEmpty()) {
-        return usage(QStringLiteral("write needs a settings file, --set KEY=ENTRY, or both: "
+        return usage(CommandLine::tr("write needs a settings file, --set KEY=ENTRY, or both: "
                                     "nothing to write."), info);
     }
     if (request.command == Command::Read && !request.output.isEmpty() && request.manyPorts())
-        return usage(QStringLiteral("-o writes one ESC's settings: give one --port, or use --json."), info);
+        return usage(CommandLine::tr("-o writes one ESC's settings: give one --port, or use --json."), info);
     if (request.station && request.manyPorts())
-        return usage(QStringLiteral("--station works on one cable: give at most one --port, and no --all."), info);
+        return usage(CommandLine::tr("--station works on one cable: give at most one --port, and no --all."), info);
     if (isSet("record") && !request.station)
-        return usage(QStringLiteral("--record keeps the record of a station's run: add --station."), info);
+        return usage(CommandLine::tr("--record keeps the record of a station's run: add --station."), info);
     if (request.station && request.dryRun)
-        return usage(QStringLiteral("--station programs every ESC it meets: drop --dry-run."), info);
+        return usage(CommandLine::tr("--station programs every ESC it meets: drop --dry-run."), info);
     if (request.dryRun && request.noVerify)
-        return usage(QStringLiteral("--dry-run sends nothing, so there is nothing to verify: drop --no-verify."), info);
+        return usage(CommandLine::tr("--dry-run sends nothing, so there is nothing to verify: drop --no-verify."), info);
     return ParseOutcome{request, QString(), Done};
 }
 

@@ -34,8 +34,7 @@ int main(int argc, char *argv[])
     // LANG. English stays for what scripts read or users paste back: --help and the manual page,
     // --json (keys and values), setting keys, captions and entries, exit codes and the trace.
     // A language that cannot be loaded leaves English in place.
-    if (orvesc::useLanguage(orvesc::commandLineLanguage()) && orvesc::currentLanguage() != QLatin1String("en"))
-        orvesc::cli::keepJsonEnglish();
+    orvesc::useLanguage(orvesc::commandLineLanguage());
     // The window's name, so that both keep their backups in the same data folder.
     QCoreApplication::setApplicationName(QStringLiteral(ORVESC_APP_NAME));
 

@@ -1,6 +1,6 @@
-#include "clilanguage.h"
 #include "portlisting.h"
 
+#include "clilanguage.h"
 #include "adapterlatency.h"
 #include "console.h"
 #include "exitcodes.h"
@@ -88,7 +88,8 @@ int listPorts(const PortMap &map, bool json, Console &console)
         array.append(object);
         QStringList columns{QStringLiteral("COM%1").arg(number), device};
         if (!map.link(number).isEmpty())
-            columns << QStringLiteral("(linked as %1)").arg(map.link(number));
+            //: %1 is the file the port is linked as.
+            columns << CommandLine::tr("(linked as %1)").arg(map.link(number));
         if (!usb.isEmpty())
             columns << usb;
         if (const QString note = latency ? latencyNote(*latency, device) : QString(); !note.isEmpty())

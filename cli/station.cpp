@@ -132,7 +132,8 @@ int runStation(const CliRequest &request, const CliSetup &setup, JobSetup &job, 
     // A record that cannot be kept is known before any port is opened.
     RunRecord record(request.record.isEmpty() ? RunRecord::defaultFile(setup.backupFolder) : request.record);
     if (const QString problem = record.start(); !problem.isEmpty()) {
-        console.note(QStringLiteral("orvesc-cli: %1 Nothing was sent.").arg(problem));
+        //: %1 says why the record cannot be written.
+        console.note(CommandLine::tr("orvesc-cli: %1 Nothing was sent.").arg(problem));
         return UsageError;
     }
     const StationPort port = choosePort(request, setup, console);

@@ -589,6 +589,97 @@
         <source>The ESC rejected %1: it answered %2 instead of 0x01; the settings before it were programmed, the ones after it were not.</source>
         <translation>ESC odmítl %1: odpověděl %2 místo 0x01; nastavení před ním byla naprogramována, následující ne.</translation>
     </message>
+    <message>
+        <source>orvesc-cli: %1
+Try &apos;%2&apos;.
+</source>
+        <extracomment>%1 says what is wrong, %2 is the help command to run.</extracomment>
+        <translation>orvesc-cli: %1
+Zkuste &apos;%2&apos;.
+</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;: did you mean %2?</source>
+        <translation>neznámý příkaz &quot;%1&quot;: měli jste na mysli %2?</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;: the commands are %2.</source>
+        <translation>neznámý příkaz &quot;%1&quot;: příkazy jsou %2.</translation>
+    </message>
+    <message>
+        <source>unknown option %1%2.</source>
+        <translation>neznámý přepínač %1%2.</translation>
+    </message>
+    <message>
+        <source>unknown option %1%2: did you mean --%3?</source>
+        <translation>neznámý přepínač %1%2: měli jste na mysli --%3?</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;.</source>
+        <translation>neočekávaný argument &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 does not apply to %2.</source>
+        <translation>%1 neplatí pro %2.</translation>
+    </message>
+    <message>
+        <source>%1 applies only to %2.</source>
+        <translation>%1 platí jen pro %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a port: give a COM number (COM3 or 3, 1 to 255) or a device path such as /dev/ttyUSB0.</source>
+        <translation>&quot;%1&quot; není port: zadejte číslo COM (COM3 nebo 3, 1 až 255) nebo cestu k zařízení, například /dev/ttyUSB0.</translation>
+    </message>
+    <message>
+        <source>--expect takes the number of ESCs that must answer, such as --expect 4; &quot;%1&quot; is none.</source>
+        <translation>--expect očekává počet ESC, které musí odpovědět, například --expect 4; &quot;%1&quot; není číslo.</translation>
+    </message>
+    <message>
+        <source>--expect counts the ESCs that --all finds: add --all.</source>
+        <translation>--expect počítá ESC, které najde --all: přidejte --all.</translation>
+    </message>
+    <message>
+        <source>give either --port or --all, not both.</source>
+        <translation>zadejte buď --port, nebo --all, ne obojí.</translation>
+    </message>
+    <message>
+        <source>verify needs a settings file: orvesc-cli verify FILE.</source>
+        <translation>verify potřebuje soubor nastavení: orvesc-cli verify FILE.</translation>
+    </message>
+    <message>
+        <source>write needs a settings file, --set KEY=ENTRY, or both: nothing to write.</source>
+        <translation>write potřebuje soubor nastavení, --set KEY=ENTRY nebo obojí: není co zapsat.</translation>
+    </message>
+    <message>
+        <source>-o writes one ESC&apos;s settings: give one --port, or use --json.</source>
+        <translation>-o zapisuje nastavení jednoho ESC: zadejte jeden --port, nebo použijte --json.</translation>
+    </message>
+    <message>
+        <source>--station works on one cable: give at most one --port, and no --all.</source>
+        <translation>--station pracuje s jedním kabelem: zadejte nejvýše jeden --port a žádné --all.</translation>
+    </message>
+    <message>
+        <source>--record keeps the record of a station&apos;s run: add --station.</source>
+        <translation>--record uchovává záznam běhu stanice: přidejte --station.</translation>
+    </message>
+    <message>
+        <source>--station programs every ESC it meets: drop --dry-run.</source>
+        <translation>--station programuje každý připojený ESC: vynechte --dry-run.</translation>
+    </message>
+    <message>
+        <source>--dry-run sends nothing, so there is nothing to verify: drop --no-verify.</source>
+        <translation>--dry-run nic neodesílá, takže není co ověřovat: vynechte --no-verify.</translation>
+    </message>
+    <message>
+        <source>(linked as %1)</source>
+        <extracomment>%1 is the file the port is linked as.</extracomment>
+        <translation>(odkazován jako %1)</translation>
+    </message>
+    <message>
+        <source>orvesc-cli: %1 Nothing was sent.</source>
+        <extracomment>%1 says why the record cannot be written.</extracomment>
+        <translation>orvesc-cli: %1 Nic nebylo odesláno.</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>
@@ -763,6 +854,11 @@
         <source>Ni</source>
         <extracomment>A drop-down entry: keep it as short. Nickel batteries (NiCd, NiMH), beside &quot;2S Li&quot; and the like.</extracomment>
         <translation>Ni</translation>
+    </message>
+    <message>
+        <source>(no choice)</source>
+        <extracomment>What a list names when none of its entries is chosen.</extracomment>
+        <translation>(žádná volba)</translation>
     </message>
 </context>
 <context>
@@ -970,6 +1066,29 @@
     <message>
         <source>OrvESC settings (*.orvesc.json);;JSON files (*.json);;All files (*)</source>
         <translation>Nastavení OrvESC (*.orvesc.json);;Soubory JSON (*.json);;Všechny soubory (*)</translation>
+    </message>
+</context>
+<context>
+    <name>RunRecord</name>
+    <message>
+        <source>No record file is named: name one.</source>
+        <translation>Není zadán soubor záznamu: zadejte ho.</translation>
+    </message>
+    <message>
+        <source>The record file %1 is a folder: name a file.</source>
+        <translation>Soubor záznamu %1 je složka: zadejte soubor.</translation>
+    </message>
+    <message>
+        <source>The record file %1 cannot be read: %2.</source>
+        <translation>Soubor záznamu %1 nelze přečíst: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a record of OrvESC&apos;s runs (its first line differs): name another file.</source>
+        <translation>%1 není záznam běhů OrvESC (jeho první řádek se liší): zadejte jiný soubor.</translation>
+    </message>
+    <message>
+        <source>The record file %1 cannot be written: %2.</source>
+        <translation>Soubor záznamu %1 nelze zapsat: %2.</translation>
     </message>
 </context>
 <context>
@@ -1411,6 +1530,41 @@
     </message>
 </context>
 <context>
+    <name>StationProgramming</name>
+    <message>
+        <source>Refused: this is a %1, the settings are for a %2. Nothing was written.</source>
+        <translation>Odmítnuto: toto je %1, nastavení jsou pro %2. Nic nebylo zapsáno.</translation>
+    </message>
+    <message>
+        <source>Not programmed: its settings could not be backed up (%1).</source>
+        <translation>Nenaprogramováno: jeho nastavení nebylo možné zálohovat (%1).</translation>
+    </message>
+    <message>
+        <source>no backup folder</source>
+        <translation>žádná složka pro zálohy</translation>
+    </message>
+    <message>
+        <source>Refused: %1. Nothing was written.</source>
+        <translation>Odmítnuto: %1. Nic nebylo zapsáno.</translation>
+    </message>
+    <message>
+        <source>The ESC rejected %1: %2 (command %3 of %4).</source>
+        <translation>ESC odmítl %1: %2 (příkaz %3 z %4).</translation>
+    </message>
+    <message>
+        <source>No answer to %1: %2 (command %3 of %4).</source>
+        <translation>Žádná odpověď na %1: %2 (příkaz %3 z %4).</translation>
+    </message>
+    <message>
+        <source>Cut short.</source>
+        <translation>Přerušeno.</translation>
+    </message>
+    <message>
+        <source>The read-back differs in %1.</source>
+        <translation>Zpětné čtení se liší v: %1.</translation>
+    </message>
+</context>
+<context>
     <name>Store</name>
     <message>
         <source>the folder cannot be created</source>
@@ -1586,41 +1740,6 @@
     </message>
 </context>
 <context>
-    <name>orvesc</name>
-    <message>
-        <source>Refused: this is a %1, the settings are for a %2. Nothing was written.</source>
-        <translation>Odmítnuto: toto je %1, nastavení jsou pro %2. Nic nebylo zapsáno.</translation>
-    </message>
-    <message>
-        <source>Not programmed: its settings could not be backed up (%1).</source>
-        <translation>Nenaprogramováno: jeho nastavení nebylo možné zálohovat (%1).</translation>
-    </message>
-    <message>
-        <source>no backup folder</source>
-        <translation>žádná složka pro zálohy</translation>
-    </message>
-    <message>
-        <source>Refused: %1. Nothing was written.</source>
-        <translation>Odmítnuto: %1. Nic nebylo zapsáno.</translation>
-    </message>
-    <message>
-        <source>The ESC rejected %1: %2 (command %3 of %4).</source>
-        <translation>ESC odmítl %1: %2 (příkaz %3 z %4).</translation>
-    </message>
-    <message>
-        <source>No answer to %1: %2 (command %3 of %4).</source>
-        <translation>Žádná odpověď na %1: %2 (příkaz %3 z %4).</translation>
-    </message>
-    <message>
-        <source>Cut short.</source>
-        <translation>Přerušeno.</translation>
-    </message>
-    <message>
-        <source>The read-back differs in %1.</source>
-        <translation>Zpětné čtení se liší v: %1.</translation>
-    </message>
-</context>
-<context>
     <name>orvesc::Form1</name>
     <message>
         <source>%1 - &quot;%2&quot; will be opened after CONNECT</source>
@@ -1645,29 +1764,6 @@
         <source>Orvantis ESC PC Interface</source>
         <extracomment>The window&apos;s title; Orvantis is the maker&apos;s name and stays.</extracomment>
         <translation>Rozhraní PC pro ESC Orvantis</translation>
-    </message>
-</context>
-<context>
-    <name>orvesc::RunRecord</name>
-    <message>
-        <source>No record file is named: name one.</source>
-        <translation>Není zadán soubor záznamu: zadejte ho.</translation>
-    </message>
-    <message>
-        <source>The record file %1 is a folder: name a file.</source>
-        <translation>Soubor záznamu %1 je složka: zadejte soubor.</translation>
-    </message>
-    <message>
-        <source>The record file %1 cannot be read: %2.</source>
-        <translation>Soubor záznamu %1 nelze přečíst: %2.</translation>
-    </message>
-    <message>
-        <source>%1 is not a record of OrvESC&apos;s runs (its first line differs): name another file.</source>
-        <translation>%1 není záznam běhů OrvESC (jeho první řádek se liší): zadejte jiný soubor.</translation>
-    </message>
-    <message>
-        <source>The record file %1 cannot be written: %2.</source>
-        <translation>Soubor záznamu %1 nelze zapsat: %2.</translation>
     </message>
 </context>
 <context>

@@ -567,6 +567,97 @@
         <source>The ESC rejected %1: it answered %2 instead of 0x01; the settings before it were programmed, the ones after it were not.</source>
         <translation>Der ESC hat %1 abgelehnt: Er antwortete %2 statt 0x01; die Einstellungen davor wurden programmiert, die danach nicht.</translation>
     </message>
+    <message>
+        <source>orvesc-cli: %1
+Try &apos;%2&apos;.
+</source>
+        <extracomment>%1 says what is wrong, %2 is the help command to run.</extracomment>
+        <translation>orvesc-cli: %1
+Siehe &apos;%2&apos;.
+</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;: did you mean %2?</source>
+        <translation>unbekannter Befehl &quot;%1&quot;: Meinten Sie %2?</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;: the commands are %2.</source>
+        <translation>unbekannter Befehl &quot;%1&quot;: Die Befehle sind %2.</translation>
+    </message>
+    <message>
+        <source>unknown option %1%2.</source>
+        <translation>unbekannte Option %1%2.</translation>
+    </message>
+    <message>
+        <source>unknown option %1%2: did you mean --%3?</source>
+        <translation>unbekannte Option %1%2: Meinten Sie --%3?</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;.</source>
+        <translation>unerwartetes Argument &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 does not apply to %2.</source>
+        <translation>%1 gilt nicht für %2.</translation>
+    </message>
+    <message>
+        <source>%1 applies only to %2.</source>
+        <translation>%1 gilt nur für %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a port: give a COM number (COM3 or 3, 1 to 255) or a device path such as /dev/ttyUSB0.</source>
+        <translation>&quot;%1&quot; ist kein Port: Geben Sie eine COM-Nummer (COM3 oder 3, 1 bis 255) oder einen Gerätepfad wie /dev/ttyUSB0 an.</translation>
+    </message>
+    <message>
+        <source>--expect takes the number of ESCs that must answer, such as --expect 4; &quot;%1&quot; is none.</source>
+        <translation>--expect erwartet die Anzahl der ESCs, die antworten müssen, etwa --expect 4; &quot;%1&quot; ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>--expect counts the ESCs that --all finds: add --all.</source>
+        <translation>--expect zählt die ESCs, die --all findet: Fügen Sie --all hinzu.</translation>
+    </message>
+    <message>
+        <source>give either --port or --all, not both.</source>
+        <translation>geben Sie entweder --port oder --all an, nicht beides.</translation>
+    </message>
+    <message>
+        <source>verify needs a settings file: orvesc-cli verify FILE.</source>
+        <translation>verify braucht eine Einstellungsdatei: orvesc-cli verify FILE.</translation>
+    </message>
+    <message>
+        <source>write needs a settings file, --set KEY=ENTRY, or both: nothing to write.</source>
+        <translation>write braucht eine Einstellungsdatei, --set KEY=ENTRY oder beides: Es gibt nichts zu schreiben.</translation>
+    </message>
+    <message>
+        <source>-o writes one ESC&apos;s settings: give one --port, or use --json.</source>
+        <translation>-o schreibt die Einstellungen eines einzigen ESC: Geben Sie genau einen Port mit --port an, oder verwenden Sie --json.</translation>
+    </message>
+    <message>
+        <source>--station works on one cable: give at most one --port, and no --all.</source>
+        <translation>--station arbeitet mit einem Kabel: Geben Sie höchstens einen Port mit --port an und kein --all.</translation>
+    </message>
+    <message>
+        <source>--record keeps the record of a station&apos;s run: add --station.</source>
+        <translation>--record hält das Protokoll eines Durchlaufs der Station fest: Fügen Sie --station hinzu.</translation>
+    </message>
+    <message>
+        <source>--station programs every ESC it meets: drop --dry-run.</source>
+        <translation>--station programmiert jeden angeschlossenen ESC: Lassen Sie --dry-run weg.</translation>
+    </message>
+    <message>
+        <source>--dry-run sends nothing, so there is nothing to verify: drop --no-verify.</source>
+        <translation>--dry-run sendet nichts, es gibt also nichts zu prüfen: Lassen Sie --no-verify weg.</translation>
+    </message>
+    <message>
+        <source>(linked as %1)</source>
+        <extracomment>%1 is the file the port is linked as.</extracomment>
+        <translation>(verlinkt als %1)</translation>
+    </message>
+    <message>
+        <source>orvesc-cli: %1 Nothing was sent.</source>
+        <extracomment>%1 says why the record cannot be written.</extracomment>
+        <translation>orvesc-cli: %1 Es wurde nichts gesendet.</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>
@@ -741,6 +832,11 @@
         <source>Ni</source>
         <extracomment>A drop-down entry: keep it as short. Nickel batteries (NiCd, NiMH), beside &quot;2S Li&quot; and the like.</extracomment>
         <translation>Ni</translation>
+    </message>
+    <message>
+        <source>(no choice)</source>
+        <extracomment>What a list names when none of its entries is chosen.</extracomment>
+        <translation>(keine Auswahl)</translation>
     </message>
 </context>
 <context>
@@ -947,6 +1043,29 @@
     <message>
         <source>OrvESC settings (*.orvesc.json);;JSON files (*.json);;All files (*)</source>
         <translation>OrvESC-Einstellungen (*.orvesc.json);;JSON-Dateien (*.json);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>RunRecord</name>
+    <message>
+        <source>No record file is named: name one.</source>
+        <translation>Es ist keine Protokolldatei angegeben: Geben Sie eine an.</translation>
+    </message>
+    <message>
+        <source>The record file %1 is a folder: name a file.</source>
+        <translation>Die Protokolldatei %1 ist ein Ordner: Geben Sie eine Datei an.</translation>
+    </message>
+    <message>
+        <source>The record file %1 cannot be read: %2.</source>
+        <translation>Die Protokolldatei %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a record of OrvESC&apos;s runs (its first line differs): name another file.</source>
+        <translation>%1 ist kein Protokoll von OrvESC-Durchläufen (die erste Zeile weicht ab): Geben Sie eine andere Datei an.</translation>
+    </message>
+    <message>
+        <source>The record file %1 cannot be written: %2.</source>
+        <translation>Die Protokolldatei %1 kann nicht geschrieben werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -1388,6 +1507,41 @@
     </message>
 </context>
 <context>
+    <name>StationProgramming</name>
+    <message>
+        <source>Refused: this is a %1, the settings are for a %2. Nothing was written.</source>
+        <translation>Abgelehnt: Dies ist ein %1, die Einstellungen sind für einen %2. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Not programmed: its settings could not be backed up (%1).</source>
+        <translation>Nicht programmiert: Seine Einstellungen konnten nicht gesichert werden (%1).</translation>
+    </message>
+    <message>
+        <source>no backup folder</source>
+        <translation>kein Sicherungsordner</translation>
+    </message>
+    <message>
+        <source>Refused: %1. Nothing was written.</source>
+        <translation>Abgelehnt: %1. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>The ESC rejected %1: %2 (command %3 of %4).</source>
+        <translation>Der ESC hat %1 abgelehnt: %2 (Befehl %3 von %4).</translation>
+    </message>
+    <message>
+        <source>No answer to %1: %2 (command %3 of %4).</source>
+        <translation>Keine Antwort auf %1: %2 (Befehl %3 von %4).</translation>
+    </message>
+    <message>
+        <source>Cut short.</source>
+        <translation>Abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The read-back differs in %1.</source>
+        <translation>Das Rücklesen weicht ab bei %1.</translation>
+    </message>
+</context>
+<context>
     <name>Store</name>
     <message>
         <source>the folder cannot be created</source>
@@ -1563,41 +1717,6 @@
     </message>
 </context>
 <context>
-    <name>orvesc</name>
-    <message>
-        <source>Refused: this is a %1, the settings are for a %2. Nothing was written.</source>
-        <translation>Abgelehnt: Dies ist ein %1, die Einstellungen sind für einen %2. Es wurde nichts geschrieben.</translation>
-    </message>
-    <message>
-        <source>Not programmed: its settings could not be backed up (%1).</source>
-        <translation>Nicht programmiert: Seine Einstellungen konnten nicht gesichert werden (%1).</translation>
-    </message>
-    <message>
-        <source>no backup folder</source>
-        <translation>kein Sicherungsordner</translation>
-    </message>
-    <message>
-        <source>Refused: %1. Nothing was written.</source>
-        <translation>Abgelehnt: %1. Es wurde nichts geschrieben.</translation>
-    </message>
-    <message>
-        <source>The ESC rejected %1: %2 (command %3 of %4).</source>
-        <translation>Der ESC hat %1 abgelehnt: %2 (Befehl %3 von %4).</translation>
-    </message>
-    <message>
-        <source>No answer to %1: %2 (command %3 of %4).</source>
-        <translation>Keine Antwort auf %1: %2 (Befehl %3 von %4).</translation>
-    </message>
-    <message>
-        <source>Cut short.</source>
-        <translation>Abgebrochen.</translation>
-    </message>
-    <message>
-        <source>The read-back differs in %1.</source>
-        <translation>Das Rücklesen weicht ab bei %1.</translation>
-    </message>
-</context>
-<context>
     <name>orvesc::Form1</name>
     <message>
         <source>%1 - &quot;%2&quot; will be opened after CONNECT</source>
@@ -1622,29 +1741,6 @@
         <source>Orvantis ESC PC Interface</source>
         <extracomment>The window&apos;s title; Orvantis is the maker&apos;s name and stays.</extracomment>
         <translation>Orvantis ESC PC-Schnittstelle</translation>
-    </message>
-</context>
-<context>
-    <name>orvesc::RunRecord</name>
-    <message>
-        <source>No record file is named: name one.</source>
-        <translation>Es ist keine Protokolldatei angegeben: Geben Sie eine an.</translation>
-    </message>
-    <message>
-        <source>The record file %1 is a folder: name a file.</source>
-        <translation>Die Protokolldatei %1 ist ein Ordner: Geben Sie eine Datei an.</translation>
-    </message>
-    <message>
-        <source>The record file %1 cannot be read: %2.</source>
-        <translation>Die Protokolldatei %1 kann nicht gelesen werden: %2.</translation>
-    </message>
-    <message>
-        <source>%1 is not a record of OrvESC&apos;s runs (its first line differs): name another file.</source>
-        <translation>%1 ist kein Protokoll von OrvESC-Durchläufen (die erste Zeile weicht ab): Geben Sie eine andere Datei an.</translation>
-    </message>
-    <message>
-        <source>The record file %1 cannot be written: %2.</source>
-        <translation>Die Protokolldatei %1 kann nicht geschrieben werden: %2.</translation>
     </message>
 </context>
 <context>

@@ -567,6 +567,97 @@
         <source>The ESC rejected %1: it answered %2 instead of 0x01; the settings before it were programmed, the ones after it were not.</source>
         <translation>El ESC rechazó %1: respondió %2 en lugar de 0x01; los ajustes anteriores se programaron, los posteriores no.</translation>
     </message>
+    <message>
+        <source>orvesc-cli: %1
+Try &apos;%2&apos;.
+</source>
+        <extracomment>%1 says what is wrong, %2 is the help command to run.</extracomment>
+        <translation>orvesc-cli: %1
+Pruebe &apos;%2&apos;.
+</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;: did you mean %2?</source>
+        <translation>comando desconocido &quot;%1&quot;: ¿quiso decir %2?</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;: the commands are %2.</source>
+        <translation>comando desconocido &quot;%1&quot;: los comandos son %2.</translation>
+    </message>
+    <message>
+        <source>unknown option %1%2.</source>
+        <translation>opción desconocida %1%2.</translation>
+    </message>
+    <message>
+        <source>unknown option %1%2: did you mean --%3?</source>
+        <translation>opción desconocida %1%2: ¿quiso decir --%3?</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;.</source>
+        <translation>argumento inesperado &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 does not apply to %2.</source>
+        <translation>%1 no se aplica a %2.</translation>
+    </message>
+    <message>
+        <source>%1 applies only to %2.</source>
+        <translation>%1 solo se aplica a %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a port: give a COM number (COM3 or 3, 1 to 255) or a device path such as /dev/ttyUSB0.</source>
+        <translation>&quot;%1&quot; no es un puerto: indique un número COM (COM3 o 3, de 1 a 255) o una ruta de dispositivo como /dev/ttyUSB0.</translation>
+    </message>
+    <message>
+        <source>--expect takes the number of ESCs that must answer, such as --expect 4; &quot;%1&quot; is none.</source>
+        <translation>--expect recibe el número de ESC que deben responder, por ejemplo --expect 4; &quot;%1&quot; no es un número.</translation>
+    </message>
+    <message>
+        <source>--expect counts the ESCs that --all finds: add --all.</source>
+        <translation>--expect cuenta los ESC que encuentra --all: añada --all.</translation>
+    </message>
+    <message>
+        <source>give either --port or --all, not both.</source>
+        <translation>indique --port o --all, no ambos.</translation>
+    </message>
+    <message>
+        <source>verify needs a settings file: orvesc-cli verify FILE.</source>
+        <translation>verify necesita un archivo de ajustes: orvesc-cli verify FILE.</translation>
+    </message>
+    <message>
+        <source>write needs a settings file, --set KEY=ENTRY, or both: nothing to write.</source>
+        <translation>write necesita un archivo de ajustes, --set KEY=ENTRY o ambos: no hay nada que escribir.</translation>
+    </message>
+    <message>
+        <source>-o writes one ESC&apos;s settings: give one --port, or use --json.</source>
+        <translation>-o escribe los ajustes de un solo ESC: indique un solo --port o use --json.</translation>
+    </message>
+    <message>
+        <source>--station works on one cable: give at most one --port, and no --all.</source>
+        <translation>--station trabaja con un solo cable: indique como máximo un --port y no use --all.</translation>
+    </message>
+    <message>
+        <source>--record keeps the record of a station&apos;s run: add --station.</source>
+        <translation>--record guarda el registro de una ejecución de la estación: añada --station.</translation>
+    </message>
+    <message>
+        <source>--station programs every ESC it meets: drop --dry-run.</source>
+        <translation>--station programa todos los ESC que se conectan: quite --dry-run.</translation>
+    </message>
+    <message>
+        <source>--dry-run sends nothing, so there is nothing to verify: drop --no-verify.</source>
+        <translation>--dry-run no envía nada, así que no hay nada que verificar: quite --no-verify.</translation>
+    </message>
+    <message>
+        <source>(linked as %1)</source>
+        <extracomment>%1 is the file the port is linked as.</extracomment>
+        <translation>(enlazado como %1)</translation>
+    </message>
+    <message>
+        <source>orvesc-cli: %1 Nothing was sent.</source>
+        <extracomment>%1 says why the record cannot be written.</extracomment>
+        <translation>orvesc-cli: %1 No se envió nada.</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>
@@ -741,6 +832,11 @@
         <source>Ni</source>
         <extracomment>A drop-down entry: keep it as short. Nickel batteries (NiCd, NiMH), beside &quot;2S Li&quot; and the like.</extracomment>
         <translation>Ni</translation>
+    </message>
+    <message>
+        <source>(no choice)</source>
+        <extracomment>What a list names when none of its entries is chosen.</extracomment>
+        <translation>(ninguna opción)</translation>
     </message>
 </context>
 <context>
@@ -947,6 +1043,29 @@
     <message>
         <source>OrvESC settings (*.orvesc.json);;JSON files (*.json);;All files (*)</source>
         <translation>Ajustes de OrvESC (*.orvesc.json);;Archivos JSON (*.json);;Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>RunRecord</name>
+    <message>
+        <source>No record file is named: name one.</source>
+        <translation>No se ha indicado ningún archivo de registro: indique uno.</translation>
+    </message>
+    <message>
+        <source>The record file %1 is a folder: name a file.</source>
+        <translation>El archivo de registro %1 es una carpeta: indique un archivo.</translation>
+    </message>
+    <message>
+        <source>The record file %1 cannot be read: %2.</source>
+        <translation>No se puede leer el archivo de registro %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a record of OrvESC&apos;s runs (its first line differs): name another file.</source>
+        <translation>%1 no es un registro de ejecuciones de OrvESC (su primera línea es distinta): indique otro archivo.</translation>
+    </message>
+    <message>
+        <source>The record file %1 cannot be written: %2.</source>
+        <translation>No se puede escribir el archivo de registro %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1388,6 +1507,41 @@
     </message>
 </context>
 <context>
+    <name>StationProgramming</name>
+    <message>
+        <source>Refused: this is a %1, the settings are for a %2. Nothing was written.</source>
+        <translation>Rechazado: este es un %1, los ajustes son para un %2. No se escribió nada.</translation>
+    </message>
+    <message>
+        <source>Not programmed: its settings could not be backed up (%1).</source>
+        <translation>No programado: no se pudo hacer copia de seguridad de sus ajustes (%1).</translation>
+    </message>
+    <message>
+        <source>no backup folder</source>
+        <translation>no hay carpeta de copias de seguridad</translation>
+    </message>
+    <message>
+        <source>Refused: %1. Nothing was written.</source>
+        <translation>Rechazado: %1. No se escribió nada.</translation>
+    </message>
+    <message>
+        <source>The ESC rejected %1: %2 (command %3 of %4).</source>
+        <translation>El ESC rechazó %1: %2 (comando %3 de %4).</translation>
+    </message>
+    <message>
+        <source>No answer to %1: %2 (command %3 of %4).</source>
+        <translation>Sin respuesta a %1: %2 (comando %3 de %4).</translation>
+    </message>
+    <message>
+        <source>Cut short.</source>
+        <translation>Interrumpido.</translation>
+    </message>
+    <message>
+        <source>The read-back differs in %1.</source>
+        <translation>La relectura difiere en %1.</translation>
+    </message>
+</context>
+<context>
     <name>Store</name>
     <message>
         <source>the folder cannot be created</source>
@@ -1563,41 +1717,6 @@
     </message>
 </context>
 <context>
-    <name>orvesc</name>
-    <message>
-        <source>Refused: this is a %1, the settings are for a %2. Nothing was written.</source>
-        <translation>Rechazado: este es un %1, los ajustes son para un %2. No se escribió nada.</translation>
-    </message>
-    <message>
-        <source>Not programmed: its settings could not be backed up (%1).</source>
-        <translation>No programado: no se pudo hacer copia de seguridad de sus ajustes (%1).</translation>
-    </message>
-    <message>
-        <source>no backup folder</source>
-        <translation>no hay carpeta de copias de seguridad</translation>
-    </message>
-    <message>
-        <source>Refused: %1. Nothing was written.</source>
-        <translation>Rechazado: %1. No se escribió nada.</translation>
-    </message>
-    <message>
-        <source>The ESC rejected %1: %2 (command %3 of %4).</source>
-        <translation>El ESC rechazó %1: %2 (comando %3 de %4).</translation>
-    </message>
-    <message>
-        <source>No answer to %1: %2 (command %3 of %4).</source>
-        <translation>Sin respuesta a %1: %2 (comando %3 de %4).</translation>
-    </message>
-    <message>
-        <source>Cut short.</source>
-        <translation>Interrumpido.</translation>
-    </message>
-    <message>
-        <source>The read-back differs in %1.</source>
-        <translation>La relectura difiere en %1.</translation>
-    </message>
-</context>
-<context>
     <name>orvesc::Form1</name>
     <message>
         <source>%1 - &quot;%2&quot; will be opened after CONNECT</source>
@@ -1622,29 +1741,6 @@
         <source>Orvantis ESC PC Interface</source>
         <extracomment>The window&apos;s title; Orvantis is the maker&apos;s name and stays.</extracomment>
         <translation>Interfaz PC para ESC Orvantis</translation>
-    </message>
-</context>
-<context>
-    <name>orvesc::RunRecord</name>
-    <message>
-        <source>No record file is named: name one.</source>
-        <translation>No se ha indicado ningún archivo de registro: indique uno.</translation>
-    </message>
-    <message>
-        <source>The record file %1 is a folder: name a file.</source>
-        <translation>El archivo de registro %1 es una carpeta: indique un archivo.</translation>
-    </message>
-    <message>
-        <source>The record file %1 cannot be read: %2.</source>
-        <translation>No se puede leer el archivo de registro %1: %2.</translation>
-    </message>
-    <message>
-        <source>%1 is not a record of OrvESC&apos;s runs (its first line differs): name another file.</source>
-        <translation>%1 no es un registro de ejecuciones de OrvESC (su primera línea es distinta): indique otro archivo.</translation>
-    </message>
-    <message>
-        <source>The record file %1 cannot be written: %2.</source>
-        <translation>No se puede escribir el archivo de registro %1: %2.</translation>
     </message>
 </context>
 <context>

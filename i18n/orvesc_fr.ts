@@ -567,6 +567,97 @@
         <source>The ESC rejected %1: it answered %2 instead of 0x01; the settings before it were programmed, the ones after it were not.</source>
         <translation>L&apos;ESC a rejeté %1&#xa0;: il a répondu %2 au lieu de 0x01&#xa0;; les réglages qui la précèdent ont été programmés, ceux qui la suivent non.</translation>
     </message>
+    <message>
+        <source>orvesc-cli: %1
+Try &apos;%2&apos;.
+</source>
+        <extracomment>%1 says what is wrong, %2 is the help command to run.</extracomment>
+        <translation>orvesc-cli&#xa0;: %1
+Essayez &apos;%2&apos;.
+</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;: did you mean %2?</source>
+        <translation>commande inconnue &quot;%1&quot;&#xa0;: vouliez-vous dire %2&#xa0;?</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;: the commands are %2.</source>
+        <translation>commande inconnue &quot;%1&quot;&#xa0;: les commandes sont %2.</translation>
+    </message>
+    <message>
+        <source>unknown option %1%2.</source>
+        <translation>option inconnue %1%2.</translation>
+    </message>
+    <message>
+        <source>unknown option %1%2: did you mean --%3?</source>
+        <translation>option inconnue %1%2&#xa0;: vouliez-vous dire --%3&#xa0;?</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;.</source>
+        <translation>argument inattendu &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 does not apply to %2.</source>
+        <translation>%1 ne s&apos;applique pas à %2.</translation>
+    </message>
+    <message>
+        <source>%1 applies only to %2.</source>
+        <translation>%1 ne s&apos;applique qu&apos;à %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a port: give a COM number (COM3 or 3, 1 to 255) or a device path such as /dev/ttyUSB0.</source>
+        <translation>&quot;%1&quot; n&apos;est pas un port&#xa0;: indiquez un numéro COM (COM3 ou 3, de 1 à 255) ou un chemin de périphérique tel que /dev/ttyUSB0.</translation>
+    </message>
+    <message>
+        <source>--expect takes the number of ESCs that must answer, such as --expect 4; &quot;%1&quot; is none.</source>
+        <translation>--expect prend le nombre d&apos;ESC qui doivent répondre, par exemple --expect 4&#xa0;; &quot;%1&quot; n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>--expect counts the ESCs that --all finds: add --all.</source>
+        <translation>--expect compte les ESC que --all trouve&#xa0;: ajoutez --all.</translation>
+    </message>
+    <message>
+        <source>give either --port or --all, not both.</source>
+        <translation>indiquez soit --port, soit --all, mais pas les deux.</translation>
+    </message>
+    <message>
+        <source>verify needs a settings file: orvesc-cli verify FILE.</source>
+        <translation>verify nécessite un fichier de réglages&#xa0;: orvesc-cli verify FILE.</translation>
+    </message>
+    <message>
+        <source>write needs a settings file, --set KEY=ENTRY, or both: nothing to write.</source>
+        <translation>write nécessite un fichier de réglages, --set KEY=ENTRY, ou les deux&#xa0;: rien à écrire.</translation>
+    </message>
+    <message>
+        <source>-o writes one ESC&apos;s settings: give one --port, or use --json.</source>
+        <translation>-o écrit les réglages d&apos;un seul ESC&#xa0;: indiquez un seul --port, ou utilisez --json.</translation>
+    </message>
+    <message>
+        <source>--station works on one cable: give at most one --port, and no --all.</source>
+        <translation>--station fonctionne avec un seul câble&#xa0;: indiquez au plus un --port, et pas de --all.</translation>
+    </message>
+    <message>
+        <source>--record keeps the record of a station&apos;s run: add --station.</source>
+        <translation>--record conserve le journal d&apos;une série de la station&#xa0;: ajoutez --station.</translation>
+    </message>
+    <message>
+        <source>--station programs every ESC it meets: drop --dry-run.</source>
+        <translation>--station programme chaque ESC branché&#xa0;: retirez --dry-run.</translation>
+    </message>
+    <message>
+        <source>--dry-run sends nothing, so there is nothing to verify: drop --no-verify.</source>
+        <translation>--dry-run n&apos;envoie rien, il n&apos;y a donc rien à vérifier&#xa0;: retirez --no-verify.</translation>
+    </message>
+    <message>
+        <source>(linked as %1)</source>
+        <extracomment>%1 is the file the port is linked as.</extracomment>
+        <translation>(lien %1)</translation>
+    </message>
+    <message>
+        <source>orvesc-cli: %1 Nothing was sent.</source>
+        <extracomment>%1 says why the record cannot be written.</extracomment>
+        <translation>orvesc-cli&#xa0;: %1 Rien n&apos;a été envoyé.</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>
@@ -741,6 +832,11 @@
         <source>Ni</source>
         <extracomment>A drop-down entry: keep it as short. Nickel batteries (NiCd, NiMH), beside &quot;2S Li&quot; and the like.</extracomment>
         <translation>Ni</translation>
+    </message>
+    <message>
+        <source>(no choice)</source>
+        <extracomment>What a list names when none of its entries is chosen.</extracomment>
+        <translation>(aucun choix)</translation>
     </message>
 </context>
 <context>
@@ -947,6 +1043,29 @@
     <message>
         <source>OrvESC settings (*.orvesc.json);;JSON files (*.json);;All files (*)</source>
         <translation>Réglages OrvESC (*.orvesc.json);;Fichiers JSON (*.json);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>RunRecord</name>
+    <message>
+        <source>No record file is named: name one.</source>
+        <translation>Aucun fichier journal n&apos;est indiqué&#xa0;: indiquez-en un.</translation>
+    </message>
+    <message>
+        <source>The record file %1 is a folder: name a file.</source>
+        <translation>Le fichier journal %1 est un dossier&#xa0;: indiquez un fichier.</translation>
+    </message>
+    <message>
+        <source>The record file %1 cannot be read: %2.</source>
+        <translation>Le fichier journal %1 ne peut pas être lu&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a record of OrvESC&apos;s runs (its first line differs): name another file.</source>
+        <translation>%1 n&apos;est pas un journal des séries d&apos;OrvESC (sa première ligne diffère)&#xa0;: indiquez un autre fichier.</translation>
+    </message>
+    <message>
+        <source>The record file %1 cannot be written: %2.</source>
+        <translation>Le fichier journal %1 ne peut pas être écrit&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -1388,6 +1507,41 @@
     </message>
 </context>
 <context>
+    <name>StationProgramming</name>
+    <message>
+        <source>Refused: this is a %1, the settings are for a %2. Nothing was written.</source>
+        <translation>Refusé&#xa0;: c&apos;est un %1, les réglages sont pour un %2. Rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>Not programmed: its settings could not be backed up (%1).</source>
+        <translation>Non programmé&#xa0;: ses réglages n&apos;ont pas pu être sauvegardés (%1).</translation>
+    </message>
+    <message>
+        <source>no backup folder</source>
+        <translation>aucun dossier de sauvegarde</translation>
+    </message>
+    <message>
+        <source>Refused: %1. Nothing was written.</source>
+        <translation>Refusé&#xa0;: %1. Rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>The ESC rejected %1: %2 (command %3 of %4).</source>
+        <translation>L&apos;ESC a rejeté %1&#xa0;: %2 (commande %3 sur %4).</translation>
+    </message>
+    <message>
+        <source>No answer to %1: %2 (command %3 of %4).</source>
+        <translation>Pas de réponse à %1&#xa0;: %2 (commande %3 sur %4).</translation>
+    </message>
+    <message>
+        <source>Cut short.</source>
+        <translation>Interrompu.</translation>
+    </message>
+    <message>
+        <source>The read-back differs in %1.</source>
+        <translation>La relecture diffère sur %1.</translation>
+    </message>
+</context>
+<context>
     <name>Store</name>
     <message>
         <source>the folder cannot be created</source>
@@ -1563,41 +1717,6 @@
     </message>
 </context>
 <context>
-    <name>orvesc</name>
-    <message>
-        <source>Refused: this is a %1, the settings are for a %2. Nothing was written.</source>
-        <translation>Refusé&#xa0;: c&apos;est un %1, les réglages sont pour un %2. Rien n&apos;a été écrit.</translation>
-    </message>
-    <message>
-        <source>Not programmed: its settings could not be backed up (%1).</source>
-        <translation>Non programmé&#xa0;: ses réglages n&apos;ont pas pu être sauvegardés (%1).</translation>
-    </message>
-    <message>
-        <source>no backup folder</source>
-        <translation>aucun dossier de sauvegarde</translation>
-    </message>
-    <message>
-        <source>Refused: %1. Nothing was written.</source>
-        <translation>Refusé&#xa0;: %1. Rien n&apos;a été écrit.</translation>
-    </message>
-    <message>
-        <source>The ESC rejected %1: %2 (command %3 of %4).</source>
-        <translation>L&apos;ESC a rejeté %1&#xa0;: %2 (commande %3 sur %4).</translation>
-    </message>
-    <message>
-        <source>No answer to %1: %2 (command %3 of %4).</source>
-        <translation>Pas de réponse à %1&#xa0;: %2 (commande %3 sur %4).</translation>
-    </message>
-    <message>
-        <source>Cut short.</source>
-        <translation>Interrompu.</translation>
-    </message>
-    <message>
-        <source>The read-back differs in %1.</source>
-        <translation>La relecture diffère sur %1.</translation>
-    </message>
-</context>
-<context>
     <name>orvesc::Form1</name>
     <message>
         <source>%1 - &quot;%2&quot; will be opened after CONNECT</source>
@@ -1622,29 +1741,6 @@
         <source>Orvantis ESC PC Interface</source>
         <extracomment>The window&apos;s title; Orvantis is the maker&apos;s name and stays.</extracomment>
         <translation>Interface PC pour ESC Orvantis</translation>
-    </message>
-</context>
-<context>
-    <name>orvesc::RunRecord</name>
-    <message>
-        <source>No record file is named: name one.</source>
-        <translation>Aucun fichier journal n&apos;est indiqué&#xa0;: indiquez-en un.</translation>
-    </message>
-    <message>
-        <source>The record file %1 is a folder: name a file.</source>
-        <translation>Le fichier journal %1 est un dossier&#xa0;: indiquez un fichier.</translation>
-    </message>
-    <message>
-        <source>The record file %1 cannot be read: %2.</source>
-        <translation>Le fichier journal %1 ne peut pas être lu&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>%1 is not a record of OrvESC&apos;s runs (its first line differs): name another file.</source>
-        <translation>%1 n&apos;est pas un journal des séries d&apos;OrvESC (sa première ligne diffère)&#xa0;: indiquez un autre fichier.</translation>
-    </message>
-    <message>
-        <source>The record file %1 cannot be written: %2.</source>
-        <translation>Le fichier journal %1 ne peut pas être écrit&#xa0;: %2.</translation>
     </message>
 </context>
 <context>

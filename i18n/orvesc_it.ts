@@ -567,6 +567,97 @@
         <source>The ESC rejected %1: it answered %2 instead of 0x01; the settings before it were programmed, the ones after it were not.</source>
         <translation>L&apos;ESC ha rifiutato %1: ha risposto %2 invece di 0x01; le impostazioni precedenti sono state programmate, quelle successive no.</translation>
     </message>
+    <message>
+        <source>orvesc-cli: %1
+Try &apos;%2&apos;.
+</source>
+        <extracomment>%1 says what is wrong, %2 is the help command to run.</extracomment>
+        <translation>orvesc-cli: %1
+Prova &apos;%2&apos;.
+</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;: did you mean %2?</source>
+        <translation>comando sconosciuto &quot;%1&quot;: forse intendevi %2?</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;: the commands are %2.</source>
+        <translation>comando sconosciuto &quot;%1&quot;: i comandi sono %2.</translation>
+    </message>
+    <message>
+        <source>unknown option %1%2.</source>
+        <translation>opzione sconosciuta %1%2.</translation>
+    </message>
+    <message>
+        <source>unknown option %1%2: did you mean --%3?</source>
+        <translation>opzione sconosciuta %1%2: forse intendevi --%3?</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;.</source>
+        <translation>argomento inatteso &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 does not apply to %2.</source>
+        <translation>%1 non si applica a %2.</translation>
+    </message>
+    <message>
+        <source>%1 applies only to %2.</source>
+        <translation>%1 si applica solo a %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a port: give a COM number (COM3 or 3, 1 to 255) or a device path such as /dev/ttyUSB0.</source>
+        <translation>&quot;%1&quot; non è una porta: indica un numero COM (COM3 o 3, da 1 a 255) o un percorso di dispositivo come /dev/ttyUSB0.</translation>
+    </message>
+    <message>
+        <source>--expect takes the number of ESCs that must answer, such as --expect 4; &quot;%1&quot; is none.</source>
+        <translation>--expect richiede il numero di ESC che devono rispondere, ad esempio --expect 4; &quot;%1&quot; non è un numero.</translation>
+    </message>
+    <message>
+        <source>--expect counts the ESCs that --all finds: add --all.</source>
+        <translation>--expect conta gli ESC trovati da --all: aggiungi --all.</translation>
+    </message>
+    <message>
+        <source>give either --port or --all, not both.</source>
+        <translation>indica --port oppure --all, non entrambi.</translation>
+    </message>
+    <message>
+        <source>verify needs a settings file: orvesc-cli verify FILE.</source>
+        <translation>verify richiede un file di impostazioni: orvesc-cli verify FILE.</translation>
+    </message>
+    <message>
+        <source>write needs a settings file, --set KEY=ENTRY, or both: nothing to write.</source>
+        <translation>write richiede un file di impostazioni, --set KEY=ENTRY o entrambi: non c&apos;è nulla da scrivere.</translation>
+    </message>
+    <message>
+        <source>-o writes one ESC&apos;s settings: give one --port, or use --json.</source>
+        <translation>-o scrive le impostazioni di un solo ESC: indica un solo --port, oppure usa --json.</translation>
+    </message>
+    <message>
+        <source>--station works on one cable: give at most one --port, and no --all.</source>
+        <translation>--station funziona con un solo cavo: indica al massimo un --port e non usare --all.</translation>
+    </message>
+    <message>
+        <source>--record keeps the record of a station&apos;s run: add --station.</source>
+        <translation>--record conserva il registro di una sessione della stazione: aggiungi --station.</translation>
+    </message>
+    <message>
+        <source>--station programs every ESC it meets: drop --dry-run.</source>
+        <translation>--station programma ogni ESC che viene collegato: togli --dry-run.</translation>
+    </message>
+    <message>
+        <source>--dry-run sends nothing, so there is nothing to verify: drop --no-verify.</source>
+        <translation>--dry-run non invia nulla, quindi non c&apos;è nulla da verificare: togli --no-verify.</translation>
+    </message>
+    <message>
+        <source>(linked as %1)</source>
+        <extracomment>%1 is the file the port is linked as.</extracomment>
+        <translation>(collegamento %1)</translation>
+    </message>
+    <message>
+        <source>orvesc-cli: %1 Nothing was sent.</source>
+        <extracomment>%1 says why the record cannot be written.</extracomment>
+        <translation>orvesc-cli: %1 Non è stato inviato nulla.</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>
@@ -741,6 +832,11 @@
         <source>Ni</source>
         <extracomment>A drop-down entry: keep it as short. Nickel batteries (NiCd, NiMH), beside &quot;2S Li&quot; and the like.</extracomment>
         <translation>Ni</translation>
+    </message>
+    <message>
+        <source>(no choice)</source>
+        <extracomment>What a list names when none of its entries is chosen.</extracomment>
+        <translation>(nessuna scelta)</translation>
     </message>
 </context>
 <context>
@@ -947,6 +1043,29 @@
     <message>
         <source>OrvESC settings (*.orvesc.json);;JSON files (*.json);;All files (*)</source>
         <translation>Impostazioni OrvESC (*.orvesc.json);;File JSON (*.json);;Tutti i file (*)</translation>
+    </message>
+</context>
+<context>
+    <name>RunRecord</name>
+    <message>
+        <source>No record file is named: name one.</source>
+        <translation>Nessun file di registro indicato: indicane uno.</translation>
+    </message>
+    <message>
+        <source>The record file %1 is a folder: name a file.</source>
+        <translation>Il file di registro %1 è una cartella: indica un file.</translation>
+    </message>
+    <message>
+        <source>The record file %1 cannot be read: %2.</source>
+        <translation>Impossibile leggere il file di registro %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a record of OrvESC&apos;s runs (its first line differs): name another file.</source>
+        <translation>%1 non è un registro delle sessioni di OrvESC (la prima riga è diversa): indica un altro file.</translation>
+    </message>
+    <message>
+        <source>The record file %1 cannot be written: %2.</source>
+        <translation>Impossibile scrivere il file di registro %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1388,6 +1507,41 @@
     </message>
 </context>
 <context>
+    <name>StationProgramming</name>
+    <message>
+        <source>Refused: this is a %1, the settings are for a %2. Nothing was written.</source>
+        <translation>Rifiutato: questo è un %1, le impostazioni sono per un %2. Non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>Not programmed: its settings could not be backed up (%1).</source>
+        <translation>Non programmato: impossibile salvare una copia delle sue impostazioni (%1).</translation>
+    </message>
+    <message>
+        <source>no backup folder</source>
+        <translation>nessuna cartella di backup</translation>
+    </message>
+    <message>
+        <source>Refused: %1. Nothing was written.</source>
+        <translation>Rifiutato: %1. Non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>The ESC rejected %1: %2 (command %3 of %4).</source>
+        <translation>L&apos;ESC ha rifiutato %1: %2 (comando %3 di %4).</translation>
+    </message>
+    <message>
+        <source>No answer to %1: %2 (command %3 of %4).</source>
+        <translation>Nessuna risposta a %1: %2 (comando %3 di %4).</translation>
+    </message>
+    <message>
+        <source>Cut short.</source>
+        <translation>Interrotto.</translation>
+    </message>
+    <message>
+        <source>The read-back differs in %1.</source>
+        <translation>La rilettura differisce in %1.</translation>
+    </message>
+</context>
+<context>
     <name>Store</name>
     <message>
         <source>the folder cannot be created</source>
@@ -1563,41 +1717,6 @@
     </message>
 </context>
 <context>
-    <name>orvesc</name>
-    <message>
-        <source>Refused: this is a %1, the settings are for a %2. Nothing was written.</source>
-        <translation>Rifiutato: questo è un %1, le impostazioni sono per un %2. Non è stato scritto nulla.</translation>
-    </message>
-    <message>
-        <source>Not programmed: its settings could not be backed up (%1).</source>
-        <translation>Non programmato: impossibile salvare una copia delle sue impostazioni (%1).</translation>
-    </message>
-    <message>
-        <source>no backup folder</source>
-        <translation>nessuna cartella di backup</translation>
-    </message>
-    <message>
-        <source>Refused: %1. Nothing was written.</source>
-        <translation>Rifiutato: %1. Non è stato scritto nulla.</translation>
-    </message>
-    <message>
-        <source>The ESC rejected %1: %2 (command %3 of %4).</source>
-        <translation>L&apos;ESC ha rifiutato %1: %2 (comando %3 di %4).</translation>
-    </message>
-    <message>
-        <source>No answer to %1: %2 (command %3 of %4).</source>
-        <translation>Nessuna risposta a %1: %2 (comando %3 di %4).</translation>
-    </message>
-    <message>
-        <source>Cut short.</source>
-        <translation>Interrotto.</translation>
-    </message>
-    <message>
-        <source>The read-back differs in %1.</source>
-        <translation>La rilettura differisce in %1.</translation>
-    </message>
-</context>
-<context>
     <name>orvesc::Form1</name>
     <message>
         <source>%1 - &quot;%2&quot; will be opened after CONNECT</source>
@@ -1622,29 +1741,6 @@
         <source>Orvantis ESC PC Interface</source>
         <extracomment>The window&apos;s title; Orvantis is the maker&apos;s name and stays.</extracomment>
         <translation>Interfaccia PC per ESC Orvantis</translation>
-    </message>
-</context>
-<context>
-    <name>orvesc::RunRecord</name>
-    <message>
-        <source>No record file is named: name one.</source>
-        <translation>Nessun file di registro indicato: indicane uno.</translation>
-    </message>
-    <message>
-        <source>The record file %1 is a folder: name a file.</source>
-        <translation>Il file di registro %1 è una cartella: indica un file.</translation>
-    </message>
-    <message>
-        <source>The record file %1 cannot be read: %2.</source>
-        <translation>Impossibile leggere il file di registro %1: %2.</translation>
-    </message>
-    <message>
-        <source>%1 is not a record of OrvESC&apos;s runs (its first line differs): name another file.</source>
-        <translation>%1 non è un registro delle sessioni di OrvESC (la prima riga è diversa): indica un altro file.</translation>
-    </message>
-    <message>
-        <source>The record file %1 cannot be written: %2.</source>
-        <translation>Impossibile scrivere il file di registro %1: %2.</translation>
     </message>
 </context>
 <context>

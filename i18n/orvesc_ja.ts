@@ -545,6 +545,97 @@
         <source>The ESC rejected %1: it answered %2 instead of 0x01; the settings before it were programmed, the ones after it were not.</source>
         <translation>ESC は %1 を拒否しました：0x01 ではなく %2 を返しました。それより前の設定は書き込まれ、それ以降の設定は書き込まれていません。</translation>
     </message>
+    <message>
+        <source>orvesc-cli: %1
+Try &apos;%2&apos;.
+</source>
+        <extracomment>%1 says what is wrong, %2 is the help command to run.</extracomment>
+        <translation>orvesc-cli：%1
+&apos;%2&apos; を実行してみてください。
+</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;: did you mean %2?</source>
+        <translation>不明なコマンド &quot;%1&quot;：%2 のことですか？</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;: the commands are %2.</source>
+        <translation>不明なコマンド &quot;%1&quot;：コマンドは %2 です。</translation>
+    </message>
+    <message>
+        <source>unknown option %1%2.</source>
+        <translation>不明なオプション %1%2。</translation>
+    </message>
+    <message>
+        <source>unknown option %1%2: did you mean --%3?</source>
+        <translation>不明なオプション %1%2：--%3 のことですか？</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;.</source>
+        <translation>予期しない引数 &quot;%1&quot;。</translation>
+    </message>
+    <message>
+        <source>%1 does not apply to %2.</source>
+        <translation>%1 は %2 には適用されません。</translation>
+    </message>
+    <message>
+        <source>%1 applies only to %2.</source>
+        <translation>%1 は %2 にのみ適用されます。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a port: give a COM number (COM3 or 3, 1 to 255) or a device path such as /dev/ttyUSB0.</source>
+        <translation>&quot;%1&quot; はポートではありません：COM 番号 (COM3 または 3、1～255) か、/dev/ttyUSB0 などのデバイスパスを指定してください。</translation>
+    </message>
+    <message>
+        <source>--expect takes the number of ESCs that must answer, such as --expect 4; &quot;%1&quot; is none.</source>
+        <translation>--expect には応答すべき ESC の数を指定します (例：--expect 4)。&quot;%1&quot; は数ではありません。</translation>
+    </message>
+    <message>
+        <source>--expect counts the ESCs that --all finds: add --all.</source>
+        <translation>--expect は --all で見つかった ESC を数えます：--all を追加してください。</translation>
+    </message>
+    <message>
+        <source>give either --port or --all, not both.</source>
+        <translation>--port と --all はどちらか一方だけを指定してください。</translation>
+    </message>
+    <message>
+        <source>verify needs a settings file: orvesc-cli verify FILE.</source>
+        <translation>verify には設定ファイルが必要です：orvesc-cli verify FILE。</translation>
+    </message>
+    <message>
+        <source>write needs a settings file, --set KEY=ENTRY, or both: nothing to write.</source>
+        <translation>write には設定ファイル、--set KEY=ENTRY、またはその両方が必要です：書き込むものがありません。</translation>
+    </message>
+    <message>
+        <source>-o writes one ESC&apos;s settings: give one --port, or use --json.</source>
+        <translation>-o は 1 台の ESC の設定を書き出します：--port を 1 つだけ指定するか、--json を使用してください。</translation>
+    </message>
+    <message>
+        <source>--station works on one cable: give at most one --port, and no --all.</source>
+        <translation>--station は 1 本のケーブルで動作します：--port は 1 つまでとし、--all は指定しないでください。</translation>
+    </message>
+    <message>
+        <source>--record keeps the record of a station&apos;s run: add --station.</source>
+        <translation>--record はステーションの実行記録を残します：--station を追加してください。</translation>
+    </message>
+    <message>
+        <source>--station programs every ESC it meets: drop --dry-run.</source>
+        <translation>--station は接続されたすべての ESC に書き込みます：--dry-run を外してください。</translation>
+    </message>
+    <message>
+        <source>--dry-run sends nothing, so there is nothing to verify: drop --no-verify.</source>
+        <translation>--dry-run は何も送信しないため、検証するものがありません：--no-verify を外してください。</translation>
+    </message>
+    <message>
+        <source>(linked as %1)</source>
+        <extracomment>%1 is the file the port is linked as.</extracomment>
+        <translation>(リンク名 %1)</translation>
+    </message>
+    <message>
+        <source>orvesc-cli: %1 Nothing was sent.</source>
+        <extracomment>%1 says why the record cannot be written.</extracomment>
+        <translation>orvesc-cli：%1 何も送信していません。</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>
@@ -719,6 +810,11 @@
         <source>Ni</source>
         <extracomment>A drop-down entry: keep it as short. Nickel batteries (NiCd, NiMH), beside &quot;2S Li&quot; and the like.</extracomment>
         <translation>Ni</translation>
+    </message>
+    <message>
+        <source>(no choice)</source>
+        <extracomment>What a list names when none of its entries is chosen.</extracomment>
+        <translation>(未選択)</translation>
     </message>
 </context>
 <context>
@@ -924,6 +1020,29 @@
     <message>
         <source>OrvESC settings (*.orvesc.json);;JSON files (*.json);;All files (*)</source>
         <translation>OrvESC 設定 (*.orvesc.json);;JSON ファイル (*.json);;すべてのファイル (*)</translation>
+    </message>
+</context>
+<context>
+    <name>RunRecord</name>
+    <message>
+        <source>No record file is named: name one.</source>
+        <translation>記録ファイルが指定されていません：指定してください。</translation>
+    </message>
+    <message>
+        <source>The record file %1 is a folder: name a file.</source>
+        <translation>記録ファイル %1 はフォルダーです：ファイルを指定してください。</translation>
+    </message>
+    <message>
+        <source>The record file %1 cannot be read: %2.</source>
+        <translation>記録ファイル %1 を読み取れません：%2。</translation>
+    </message>
+    <message>
+        <source>%1 is not a record of OrvESC&apos;s runs (its first line differs): name another file.</source>
+        <translation>%1 は OrvESC の実行記録ではありません (1 行目が異なります)：別のファイルを指定してください。</translation>
+    </message>
+    <message>
+        <source>The record file %1 cannot be written: %2.</source>
+        <translation>記録ファイル %1 に書き込めません：%2。</translation>
     </message>
 </context>
 <context>
@@ -1365,6 +1484,41 @@
     </message>
 </context>
 <context>
+    <name>StationProgramming</name>
+    <message>
+        <source>Refused: this is a %1, the settings are for a %2. Nothing was written.</source>
+        <translation>拒否しました：これは %1 ですが、設定は %2 用です。何も書き込んでいません。</translation>
+    </message>
+    <message>
+        <source>Not programmed: its settings could not be backed up (%1).</source>
+        <translation>書き込んでいません：設定をバックアップできませんでした (%1)。</translation>
+    </message>
+    <message>
+        <source>no backup folder</source>
+        <translation>バックアップフォルダーがありません</translation>
+    </message>
+    <message>
+        <source>Refused: %1. Nothing was written.</source>
+        <translation>拒否しました：%1。何も書き込んでいません。</translation>
+    </message>
+    <message>
+        <source>The ESC rejected %1: %2 (command %3 of %4).</source>
+        <translation>ESC が %1 を拒否しました：%2 (コマンド %3/%4)。</translation>
+    </message>
+    <message>
+        <source>No answer to %1: %2 (command %3 of %4).</source>
+        <translation>%1 に応答がありません：%2 (コマンド %3/%4)。</translation>
+    </message>
+    <message>
+        <source>Cut short.</source>
+        <translation>中断されました。</translation>
+    </message>
+    <message>
+        <source>The read-back differs in %1.</source>
+        <translation>読み戻した値が %1 で異なります。</translation>
+    </message>
+</context>
+<context>
     <name>Store</name>
     <message>
         <source>the folder cannot be created</source>
@@ -1540,41 +1694,6 @@
     </message>
 </context>
 <context>
-    <name>orvesc</name>
-    <message>
-        <source>Refused: this is a %1, the settings are for a %2. Nothing was written.</source>
-        <translation>拒否しました：これは %1 ですが、設定は %2 用です。何も書き込んでいません。</translation>
-    </message>
-    <message>
-        <source>Not programmed: its settings could not be backed up (%1).</source>
-        <translation>書き込んでいません：設定をバックアップできませんでした (%1)。</translation>
-    </message>
-    <message>
-        <source>no backup folder</source>
-        <translation>バックアップフォルダーがありません</translation>
-    </message>
-    <message>
-        <source>Refused: %1. Nothing was written.</source>
-        <translation>拒否しました：%1。何も書き込んでいません。</translation>
-    </message>
-    <message>
-        <source>The ESC rejected %1: %2 (command %3 of %4).</source>
-        <translation>ESC が %1 を拒否しました：%2 (コマンド %3/%4)。</translation>
-    </message>
-    <message>
-        <source>No answer to %1: %2 (command %3 of %4).</source>
-        <translation>%1 に応答がありません：%2 (コマンド %3/%4)。</translation>
-    </message>
-    <message>
-        <source>Cut short.</source>
-        <translation>中断されました。</translation>
-    </message>
-    <message>
-        <source>The read-back differs in %1.</source>
-        <translation>読み戻した値が %1 で異なります。</translation>
-    </message>
-</context>
-<context>
     <name>orvesc::Form1</name>
     <message>
         <source>%1 - &quot;%2&quot; will be opened after CONNECT</source>
@@ -1599,29 +1718,6 @@
         <source>Orvantis ESC PC Interface</source>
         <extracomment>The window&apos;s title; Orvantis is the maker&apos;s name and stays.</extracomment>
         <translation>Orvantis ESC PC インターフェース</translation>
-    </message>
-</context>
-<context>
-    <name>orvesc::RunRecord</name>
-    <message>
-        <source>No record file is named: name one.</source>
-        <translation>記録ファイルが指定されていません：指定してください。</translation>
-    </message>
-    <message>
-        <source>The record file %1 is a folder: name a file.</source>
-        <translation>記録ファイル %1 はフォルダーです：ファイルを指定してください。</translation>
-    </message>
-    <message>
-        <source>The record file %1 cannot be read: %2.</source>
-        <translation>記録ファイル %1 を読み取れません：%2。</translation>
-    </message>
-    <message>
-        <source>%1 is not a record of OrvESC&apos;s runs (its first line differs): name another file.</source>
-        <translation>%1 は OrvESC の実行記録ではありません (1 行目が異なります)：別のファイルを指定してください。</translation>
-    </message>
-    <message>
-        <source>The record file %1 cannot be written: %2.</source>
-        <translation>記録ファイル %1 に書き込めません：%2。</translation>
     </message>
 </context>
 <context>

@@ -589,6 +589,97 @@
         <source>The ESC rejected %1: it answered %2 instead of 0x01; the settings before it were programmed, the ones after it were not.</source>
         <translation>ESC odrzucił %1: odpowiedział %2 zamiast 0x01; ustawienia przed nim zostały zaprogramowane, a następne nie.</translation>
     </message>
+    <message>
+        <source>orvesc-cli: %1
+Try &apos;%2&apos;.
+</source>
+        <extracomment>%1 says what is wrong, %2 is the help command to run.</extracomment>
+        <translation>orvesc-cli: %1
+Spróbuj &apos;%2&apos;.
+</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;: did you mean %2?</source>
+        <translation>nieznane polecenie &quot;%1&quot;: czy chodziło o %2?</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;: the commands are %2.</source>
+        <translation>nieznane polecenie &quot;%1&quot;: dostępne polecenia to %2.</translation>
+    </message>
+    <message>
+        <source>unknown option %1%2.</source>
+        <translation>nieznana opcja %1%2.</translation>
+    </message>
+    <message>
+        <source>unknown option %1%2: did you mean --%3?</source>
+        <translation>nieznana opcja %1%2: czy chodziło o --%3?</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;.</source>
+        <translation>nieoczekiwany argument &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 does not apply to %2.</source>
+        <translation>%1 nie dotyczy %2.</translation>
+    </message>
+    <message>
+        <source>%1 applies only to %2.</source>
+        <translation>%1 dotyczy tylko %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a port: give a COM number (COM3 or 3, 1 to 255) or a device path such as /dev/ttyUSB0.</source>
+        <translation>&quot;%1&quot; nie jest portem: podaj numer COM (COM3 lub 3, od 1 do 255) albo ścieżkę urządzenia, np. /dev/ttyUSB0.</translation>
+    </message>
+    <message>
+        <source>--expect takes the number of ESCs that must answer, such as --expect 4; &quot;%1&quot; is none.</source>
+        <translation>--expect przyjmuje liczbę ESC, które muszą odpowiedzieć, np. --expect 4; &quot;%1&quot; nie jest liczbą.</translation>
+    </message>
+    <message>
+        <source>--expect counts the ESCs that --all finds: add --all.</source>
+        <translation>--expect liczy ESC znalezione przez --all: dodaj --all.</translation>
+    </message>
+    <message>
+        <source>give either --port or --all, not both.</source>
+        <translation>podaj --port albo --all, nie oba naraz.</translation>
+    </message>
+    <message>
+        <source>verify needs a settings file: orvesc-cli verify FILE.</source>
+        <translation>verify wymaga pliku ustawień: orvesc-cli verify FILE.</translation>
+    </message>
+    <message>
+        <source>write needs a settings file, --set KEY=ENTRY, or both: nothing to write.</source>
+        <translation>write wymaga pliku ustawień, --set KEY=ENTRY albo obu: nie ma nic do zapisania.</translation>
+    </message>
+    <message>
+        <source>-o writes one ESC&apos;s settings: give one --port, or use --json.</source>
+        <translation>-o zapisuje ustawienia jednego ESC: podaj jeden --port albo użyj --json.</translation>
+    </message>
+    <message>
+        <source>--station works on one cable: give at most one --port, and no --all.</source>
+        <translation>--station działa z jednym kablem: podaj co najwyżej jeden --port i nie używaj --all.</translation>
+    </message>
+    <message>
+        <source>--record keeps the record of a station&apos;s run: add --station.</source>
+        <translation>--record zachowuje dziennik przebiegu stacji: dodaj --station.</translation>
+    </message>
+    <message>
+        <source>--station programs every ESC it meets: drop --dry-run.</source>
+        <translation>--station programuje każdy podłączony ESC: usuń --dry-run.</translation>
+    </message>
+    <message>
+        <source>--dry-run sends nothing, so there is nothing to verify: drop --no-verify.</source>
+        <translation>--dry-run niczego nie wysyła, więc nie ma czego weryfikować: usuń --no-verify.</translation>
+    </message>
+    <message>
+        <source>(linked as %1)</source>
+        <extracomment>%1 is the file the port is linked as.</extracomment>
+        <translation>(dowiązany jako %1)</translation>
+    </message>
+    <message>
+        <source>orvesc-cli: %1 Nothing was sent.</source>
+        <extracomment>%1 says why the record cannot be written.</extracomment>
+        <translation>orvesc-cli: %1 Nic nie wysłano.</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>
@@ -763,6 +854,11 @@
         <source>Ni</source>
         <extracomment>A drop-down entry: keep it as short. Nickel batteries (NiCd, NiMH), beside &quot;2S Li&quot; and the like.</extracomment>
         <translation>Ni</translation>
+    </message>
+    <message>
+        <source>(no choice)</source>
+        <extracomment>What a list names when none of its entries is chosen.</extracomment>
+        <translation>(nie wybrano)</translation>
     </message>
 </context>
 <context>
@@ -970,6 +1066,29 @@
     <message>
         <source>OrvESC settings (*.orvesc.json);;JSON files (*.json);;All files (*)</source>
         <translation>Ustawienia OrvESC (*.orvesc.json);;Pliki JSON (*.json);;Wszystkie pliki (*)</translation>
+    </message>
+</context>
+<context>
+    <name>RunRecord</name>
+    <message>
+        <source>No record file is named: name one.</source>
+        <translation>Nie wskazano pliku dziennika: podaj jego nazwę.</translation>
+    </message>
+    <message>
+        <source>The record file %1 is a folder: name a file.</source>
+        <translation>Plik dziennika %1 jest folderem: wskaż plik.</translation>
+    </message>
+    <message>
+        <source>The record file %1 cannot be read: %2.</source>
+        <translation>Nie można odczytać pliku dziennika %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a record of OrvESC&apos;s runs (its first line differs): name another file.</source>
+        <translation>%1 nie jest dziennikiem przebiegów OrvESC (jego pierwszy wiersz jest inny): wskaż inny plik.</translation>
+    </message>
+    <message>
+        <source>The record file %1 cannot be written: %2.</source>
+        <translation>Nie można zapisać pliku dziennika %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1411,6 +1530,41 @@
     </message>
 </context>
 <context>
+    <name>StationProgramming</name>
+    <message>
+        <source>Refused: this is a %1, the settings are for a %2. Nothing was written.</source>
+        <translation>Odrzucono: to jest %1, a ustawienia są dla %2. Nic nie zapisano.</translation>
+    </message>
+    <message>
+        <source>Not programmed: its settings could not be backed up (%1).</source>
+        <translation>Nie zaprogramowano: nie udało się zrobić kopii zapasowej jego ustawień (%1).</translation>
+    </message>
+    <message>
+        <source>no backup folder</source>
+        <translation>brak folderu kopii zapasowych</translation>
+    </message>
+    <message>
+        <source>Refused: %1. Nothing was written.</source>
+        <translation>Odrzucono: %1. Nic nie zapisano.</translation>
+    </message>
+    <message>
+        <source>The ESC rejected %1: %2 (command %3 of %4).</source>
+        <translation>ESC odrzucił %1: %2 (polecenie %3 z %4).</translation>
+    </message>
+    <message>
+        <source>No answer to %1: %2 (command %3 of %4).</source>
+        <translation>Brak odpowiedzi na %1: %2 (polecenie %3 z %4).</translation>
+    </message>
+    <message>
+        <source>Cut short.</source>
+        <translation>Przerwano.</translation>
+    </message>
+    <message>
+        <source>The read-back differs in %1.</source>
+        <translation>Odczyt kontrolny różni się w: %1.</translation>
+    </message>
+</context>
+<context>
     <name>Store</name>
     <message>
         <source>the folder cannot be created</source>
@@ -1586,41 +1740,6 @@
     </message>
 </context>
 <context>
-    <name>orvesc</name>
-    <message>
-        <source>Refused: this is a %1, the settings are for a %2. Nothing was written.</source>
-        <translation>Odrzucono: to jest %1, a ustawienia są dla %2. Nic nie zapisano.</translation>
-    </message>
-    <message>
-        <source>Not programmed: its settings could not be backed up (%1).</source>
-        <translation>Nie zaprogramowano: nie udało się zrobić kopii zapasowej jego ustawień (%1).</translation>
-    </message>
-    <message>
-        <source>no backup folder</source>
-        <translation>brak folderu kopii zapasowych</translation>
-    </message>
-    <message>
-        <source>Refused: %1. Nothing was written.</source>
-        <translation>Odrzucono: %1. Nic nie zapisano.</translation>
-    </message>
-    <message>
-        <source>The ESC rejected %1: %2 (command %3 of %4).</source>
-        <translation>ESC odrzucił %1: %2 (polecenie %3 z %4).</translation>
-    </message>
-    <message>
-        <source>No answer to %1: %2 (command %3 of %4).</source>
-        <translation>Brak odpowiedzi na %1: %2 (polecenie %3 z %4).</translation>
-    </message>
-    <message>
-        <source>Cut short.</source>
-        <translation>Przerwano.</translation>
-    </message>
-    <message>
-        <source>The read-back differs in %1.</source>
-        <translation>Odczyt kontrolny różni się w: %1.</translation>
-    </message>
-</context>
-<context>
     <name>orvesc::Form1</name>
     <message>
         <source>%1 - &quot;%2&quot; will be opened after CONNECT</source>
@@ -1645,29 +1764,6 @@
         <source>Orvantis ESC PC Interface</source>
         <extracomment>The window&apos;s title; Orvantis is the maker&apos;s name and stays.</extracomment>
         <translation>Interfejs PC dla ESC Orvantis</translation>
-    </message>
-</context>
-<context>
-    <name>orvesc::RunRecord</name>
-    <message>
-        <source>No record file is named: name one.</source>
-        <translation>Nie wskazano pliku dziennika: podaj jego nazwę.</translation>
-    </message>
-    <message>
-        <source>The record file %1 is a folder: name a file.</source>
-        <translation>Plik dziennika %1 jest folderem: wskaż plik.</translation>
-    </message>
-    <message>
-        <source>The record file %1 cannot be read: %2.</source>
-        <translation>Nie można odczytać pliku dziennika %1: %2.</translation>
-    </message>
-    <message>
-        <source>%1 is not a record of OrvESC&apos;s runs (its first line differs): name another file.</source>
-        <translation>%1 nie jest dziennikiem przebiegów OrvESC (jego pierwszy wiersz jest inny): wskaż inny plik.</translation>
-    </message>
-    <message>
-        <source>The record file %1 cannot be written: %2.</source>
-        <translation>Nie można zapisać pliku dziennika %1: %2.</translation>
     </message>
 </context>
 <context>

@@ -567,6 +567,97 @@
         <source>The ESC rejected %1: it answered %2 instead of 0x01; the settings before it were programmed, the ones after it were not.</source>
         <translation>O ESC rejeitou %1: respondeu %2 em vez de 0x01; as configurações anteriores foram programadas, as seguintes não.</translation>
     </message>
+    <message>
+        <source>orvesc-cli: %1
+Try &apos;%2&apos;.
+</source>
+        <extracomment>%1 says what is wrong, %2 is the help command to run.</extracomment>
+        <translation>orvesc-cli: %1
+Tente &apos;%2&apos;.
+</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;: did you mean %2?</source>
+        <translation>comando desconhecido &quot;%1&quot;: você quis dizer %2?</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;: the commands are %2.</source>
+        <translation>comando desconhecido &quot;%1&quot;: os comandos são %2.</translation>
+    </message>
+    <message>
+        <source>unknown option %1%2.</source>
+        <translation>opção desconhecida %1%2.</translation>
+    </message>
+    <message>
+        <source>unknown option %1%2: did you mean --%3?</source>
+        <translation>opção desconhecida %1%2: você quis dizer --%3?</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;.</source>
+        <translation>argumento inesperado &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 does not apply to %2.</source>
+        <translation>%1 não se aplica a %2.</translation>
+    </message>
+    <message>
+        <source>%1 applies only to %2.</source>
+        <translation>%1 só se aplica a %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a port: give a COM number (COM3 or 3, 1 to 255) or a device path such as /dev/ttyUSB0.</source>
+        <translation>&quot;%1&quot; não é uma porta: indique um número COM (COM3 ou 3, de 1 a 255) ou um caminho de dispositivo como /dev/ttyUSB0.</translation>
+    </message>
+    <message>
+        <source>--expect takes the number of ESCs that must answer, such as --expect 4; &quot;%1&quot; is none.</source>
+        <translation>--expect recebe o número de ESCs que devem responder, por exemplo --expect 4; &quot;%1&quot; não é um número.</translation>
+    </message>
+    <message>
+        <source>--expect counts the ESCs that --all finds: add --all.</source>
+        <translation>--expect conta os ESCs que --all encontra: adicione --all.</translation>
+    </message>
+    <message>
+        <source>give either --port or --all, not both.</source>
+        <translation>indique --port ou --all, não ambos.</translation>
+    </message>
+    <message>
+        <source>verify needs a settings file: orvesc-cli verify FILE.</source>
+        <translation>verify precisa de um arquivo de configurações: orvesc-cli verify FILE.</translation>
+    </message>
+    <message>
+        <source>write needs a settings file, --set KEY=ENTRY, or both: nothing to write.</source>
+        <translation>write precisa de um arquivo de configurações, --set KEY=ENTRY ou ambos: nada a gravar.</translation>
+    </message>
+    <message>
+        <source>-o writes one ESC&apos;s settings: give one --port, or use --json.</source>
+        <translation>-o grava as configurações de um só ESC: indique um só --port ou use --json.</translation>
+    </message>
+    <message>
+        <source>--station works on one cable: give at most one --port, and no --all.</source>
+        <translation>--station trabalha com um só cabo: indique no máximo um --port e não use --all.</translation>
+    </message>
+    <message>
+        <source>--record keeps the record of a station&apos;s run: add --station.</source>
+        <translation>--record guarda o registro de uma execução da estação: adicione --station.</translation>
+    </message>
+    <message>
+        <source>--station programs every ESC it meets: drop --dry-run.</source>
+        <translation>--station programa todo ESC conectado: remova --dry-run.</translation>
+    </message>
+    <message>
+        <source>--dry-run sends nothing, so there is nothing to verify: drop --no-verify.</source>
+        <translation>--dry-run não envia nada, então não há nada a verificar: remova --no-verify.</translation>
+    </message>
+    <message>
+        <source>(linked as %1)</source>
+        <extracomment>%1 is the file the port is linked as.</extracomment>
+        <translation>(vinculado como %1)</translation>
+    </message>
+    <message>
+        <source>orvesc-cli: %1 Nothing was sent.</source>
+        <extracomment>%1 says why the record cannot be written.</extracomment>
+        <translation>orvesc-cli: %1 Nada foi enviado.</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>
@@ -741,6 +832,11 @@
         <source>Ni</source>
         <extracomment>A drop-down entry: keep it as short. Nickel batteries (NiCd, NiMH), beside &quot;2S Li&quot; and the like.</extracomment>
         <translation>Ni</translation>
+    </message>
+    <message>
+        <source>(no choice)</source>
+        <extracomment>What a list names when none of its entries is chosen.</extracomment>
+        <translation>(nenhuma opção)</translation>
     </message>
 </context>
 <context>
@@ -947,6 +1043,29 @@
     <message>
         <source>OrvESC settings (*.orvesc.json);;JSON files (*.json);;All files (*)</source>
         <translation>Configurações OrvESC (*.orvesc.json);;Arquivos JSON (*.json);;Todos os arquivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>RunRecord</name>
+    <message>
+        <source>No record file is named: name one.</source>
+        <translation>Nenhum arquivo de registro indicado: indique um.</translation>
+    </message>
+    <message>
+        <source>The record file %1 is a folder: name a file.</source>
+        <translation>O arquivo de registro %1 é uma pasta: indique um arquivo.</translation>
+    </message>
+    <message>
+        <source>The record file %1 cannot be read: %2.</source>
+        <translation>O arquivo de registro %1 não pode ser lido: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a record of OrvESC&apos;s runs (its first line differs): name another file.</source>
+        <translation>%1 não é um registro de execuções do OrvESC (sua primeira linha é diferente): indique outro arquivo.</translation>
+    </message>
+    <message>
+        <source>The record file %1 cannot be written: %2.</source>
+        <translation>O arquivo de registro %1 não pode ser gravado: %2.</translation>
     </message>
 </context>
 <context>
@@ -1388,6 +1507,41 @@
     </message>
 </context>
 <context>
+    <name>StationProgramming</name>
+    <message>
+        <source>Refused: this is a %1, the settings are for a %2. Nothing was written.</source>
+        <translation>Recusado: este é um %1, as configurações são para um %2. Nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>Not programmed: its settings could not be backed up (%1).</source>
+        <translation>Não programado: não foi possível fazer backup das configurações (%1).</translation>
+    </message>
+    <message>
+        <source>no backup folder</source>
+        <translation>nenhuma pasta de backup</translation>
+    </message>
+    <message>
+        <source>Refused: %1. Nothing was written.</source>
+        <translation>Recusado: %1. Nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>The ESC rejected %1: %2 (command %3 of %4).</source>
+        <translation>O ESC rejeitou %1: %2 (comando %3 de %4).</translation>
+    </message>
+    <message>
+        <source>No answer to %1: %2 (command %3 of %4).</source>
+        <translation>Sem resposta a %1: %2 (comando %3 de %4).</translation>
+    </message>
+    <message>
+        <source>Cut short.</source>
+        <translation>Interrompido.</translation>
+    </message>
+    <message>
+        <source>The read-back differs in %1.</source>
+        <translation>A releitura difere em %1.</translation>
+    </message>
+</context>
+<context>
     <name>Store</name>
     <message>
         <source>the folder cannot be created</source>
@@ -1563,41 +1717,6 @@
     </message>
 </context>
 <context>
-    <name>orvesc</name>
-    <message>
-        <source>Refused: this is a %1, the settings are for a %2. Nothing was written.</source>
-        <translation>Recusado: este é um %1, as configurações são para um %2. Nada foi gravado.</translation>
-    </message>
-    <message>
-        <source>Not programmed: its settings could not be backed up (%1).</source>
-        <translation>Não programado: não foi possível fazer backup das configurações (%1).</translation>
-    </message>
-    <message>
-        <source>no backup folder</source>
-        <translation>nenhuma pasta de backup</translation>
-    </message>
-    <message>
-        <source>Refused: %1. Nothing was written.</source>
-        <translation>Recusado: %1. Nada foi gravado.</translation>
-    </message>
-    <message>
-        <source>The ESC rejected %1: %2 (command %3 of %4).</source>
-        <translation>O ESC rejeitou %1: %2 (comando %3 de %4).</translation>
-    </message>
-    <message>
-        <source>No answer to %1: %2 (command %3 of %4).</source>
-        <translation>Sem resposta a %1: %2 (comando %3 de %4).</translation>
-    </message>
-    <message>
-        <source>Cut short.</source>
-        <translation>Interrompido.</translation>
-    </message>
-    <message>
-        <source>The read-back differs in %1.</source>
-        <translation>A releitura difere em %1.</translation>
-    </message>
-</context>
-<context>
     <name>orvesc::Form1</name>
     <message>
         <source>%1 - &quot;%2&quot; will be opened after CONNECT</source>
@@ -1622,29 +1741,6 @@
         <source>Orvantis ESC PC Interface</source>
         <extracomment>The window&apos;s title; Orvantis is the maker&apos;s name and stays.</extracomment>
         <translation>Interface PC de ESC Orvantis</translation>
-    </message>
-</context>
-<context>
-    <name>orvesc::RunRecord</name>
-    <message>
-        <source>No record file is named: name one.</source>
-        <translation>Nenhum arquivo de registro indicado: indique um.</translation>
-    </message>
-    <message>
-        <source>The record file %1 is a folder: name a file.</source>
-        <translation>O arquivo de registro %1 é uma pasta: indique um arquivo.</translation>
-    </message>
-    <message>
-        <source>The record file %1 cannot be read: %2.</source>
-        <translation>O arquivo de registro %1 não pode ser lido: %2.</translation>
-    </message>
-    <message>
-        <source>%1 is not a record of OrvESC&apos;s runs (its first line differs): name another file.</source>
-        <translation>%1 não é um registro de execuções do OrvESC (sua primeira linha é diferente): indique outro arquivo.</translation>
-    </message>
-    <message>
-        <source>The record file %1 cannot be written: %2.</source>
-        <translation>O arquivo de registro %1 não pode ser gravado: %2.</translation>
     </message>
 </context>
 <context>

@@ -589,6 +589,97 @@
         <source>The ESC rejected %1: it answered %2 instead of 0x01; the settings before it were programmed, the ones after it were not.</source>
         <translation>Регулятор отклонил %1: ответил %2 вместо 0x01; предшествующие настройки записаны, следующие — нет.</translation>
     </message>
+    <message>
+        <source>orvesc-cli: %1
+Try &apos;%2&apos;.
+</source>
+        <extracomment>%1 says what is wrong, %2 is the help command to run.</extracomment>
+        <translation>orvesc-cli: %1
+Попробуйте &apos;%2&apos;.
+</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;: did you mean %2?</source>
+        <translation>неизвестная команда &quot;%1&quot;: возможно, имелась в виду %2?</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;: the commands are %2.</source>
+        <translation>неизвестная команда &quot;%1&quot;: доступные команды: %2.</translation>
+    </message>
+    <message>
+        <source>unknown option %1%2.</source>
+        <translation>неизвестный параметр %1%2.</translation>
+    </message>
+    <message>
+        <source>unknown option %1%2: did you mean --%3?</source>
+        <translation>неизвестный параметр %1%2: возможно, имелся в виду --%3?</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;.</source>
+        <translation>неожиданный аргумент &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 does not apply to %2.</source>
+        <translation>%1 не применяется к %2.</translation>
+    </message>
+    <message>
+        <source>%1 applies only to %2.</source>
+        <translation>%1 применяется только к %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a port: give a COM number (COM3 or 3, 1 to 255) or a device path such as /dev/ttyUSB0.</source>
+        <translation>&quot;%1&quot; — не порт: укажите номер COM (COM3 или 3, от 1 до 255) или путь к устройству, например /dev/ttyUSB0.</translation>
+    </message>
+    <message>
+        <source>--expect takes the number of ESCs that must answer, such as --expect 4; &quot;%1&quot; is none.</source>
+        <translation>--expect принимает число регуляторов, которые должны ответить, например --expect 4; &quot;%1&quot; — не число.</translation>
+    </message>
+    <message>
+        <source>--expect counts the ESCs that --all finds: add --all.</source>
+        <translation>--expect считает регуляторы, найденные через --all: добавьте --all.</translation>
+    </message>
+    <message>
+        <source>give either --port or --all, not both.</source>
+        <translation>укажите либо --port, либо --all, но не оба.</translation>
+    </message>
+    <message>
+        <source>verify needs a settings file: orvesc-cli verify FILE.</source>
+        <translation>для verify нужен файл настроек: orvesc-cli verify FILE.</translation>
+    </message>
+    <message>
+        <source>write needs a settings file, --set KEY=ENTRY, or both: nothing to write.</source>
+        <translation>для write нужен файл настроек, --set KEY=ENTRY или и то и другое: записывать нечего.</translation>
+    </message>
+    <message>
+        <source>-o writes one ESC&apos;s settings: give one --port, or use --json.</source>
+        <translation>-o записывает настройки одного регулятора: укажите один --port или используйте --json.</translation>
+    </message>
+    <message>
+        <source>--station works on one cable: give at most one --port, and no --all.</source>
+        <translation>--station работает с одним кабелем: укажите не более одного --port и не используйте --all.</translation>
+    </message>
+    <message>
+        <source>--record keeps the record of a station&apos;s run: add --station.</source>
+        <translation>--record сохраняет журнал сеанса станции: добавьте --station.</translation>
+    </message>
+    <message>
+        <source>--station programs every ESC it meets: drop --dry-run.</source>
+        <translation>--station программирует каждый подключённый регулятор: уберите --dry-run.</translation>
+    </message>
+    <message>
+        <source>--dry-run sends nothing, so there is nothing to verify: drop --no-verify.</source>
+        <translation>--dry-run ничего не отправляет, поэтому проверять нечего: уберите --no-verify.</translation>
+    </message>
+    <message>
+        <source>(linked as %1)</source>
+        <extracomment>%1 is the file the port is linked as.</extracomment>
+        <translation>(ссылка %1)</translation>
+    </message>
+    <message>
+        <source>orvesc-cli: %1 Nothing was sent.</source>
+        <extracomment>%1 says why the record cannot be written.</extracomment>
+        <translation>orvesc-cli: %1 Ничего не отправлено.</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>
@@ -763,6 +854,11 @@
         <source>Ni</source>
         <extracomment>A drop-down entry: keep it as short. Nickel batteries (NiCd, NiMH), beside &quot;2S Li&quot; and the like.</extracomment>
         <translation>Ni</translation>
+    </message>
+    <message>
+        <source>(no choice)</source>
+        <extracomment>What a list names when none of its entries is chosen.</extracomment>
+        <translation>(не выбрано)</translation>
     </message>
 </context>
 <context>
@@ -970,6 +1066,29 @@
     <message>
         <source>OrvESC settings (*.orvesc.json);;JSON files (*.json);;All files (*)</source>
         <translation>Настройки OrvESC (*.orvesc.json);;Файлы JSON (*.json);;Все файлы (*)</translation>
+    </message>
+</context>
+<context>
+    <name>RunRecord</name>
+    <message>
+        <source>No record file is named: name one.</source>
+        <translation>Файл журнала не указан: укажите его.</translation>
+    </message>
+    <message>
+        <source>The record file %1 is a folder: name a file.</source>
+        <translation>Файл журнала %1 — это папка: укажите файл.</translation>
+    </message>
+    <message>
+        <source>The record file %1 cannot be read: %2.</source>
+        <translation>Не удаётся прочитать файл журнала %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a record of OrvESC&apos;s runs (its first line differs): name another file.</source>
+        <translation>%1 не является журналом сеансов OrvESC (его первая строка отличается): укажите другой файл.</translation>
+    </message>
+    <message>
+        <source>The record file %1 cannot be written: %2.</source>
+        <translation>Не удаётся записать файл журнала %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1411,6 +1530,41 @@
     </message>
 </context>
 <context>
+    <name>StationProgramming</name>
+    <message>
+        <source>Refused: this is a %1, the settings are for a %2. Nothing was written.</source>
+        <translation>Отказано: это %1, а настройки предназначены для %2. Ничего не записано.</translation>
+    </message>
+    <message>
+        <source>Not programmed: its settings could not be backed up (%1).</source>
+        <translation>Не записано: не удалось сохранить резервную копию настроек (%1).</translation>
+    </message>
+    <message>
+        <source>no backup folder</source>
+        <translation>нет папки резервных копий</translation>
+    </message>
+    <message>
+        <source>Refused: %1. Nothing was written.</source>
+        <translation>Отказано: %1. Ничего не записано.</translation>
+    </message>
+    <message>
+        <source>The ESC rejected %1: %2 (command %3 of %4).</source>
+        <translation>Регулятор отклонил %1: %2 (команда %3 из %4).</translation>
+    </message>
+    <message>
+        <source>No answer to %1: %2 (command %3 of %4).</source>
+        <translation>Нет ответа на %1: %2 (команда %3 из %4).</translation>
+    </message>
+    <message>
+        <source>Cut short.</source>
+        <translation>Прервано.</translation>
+    </message>
+    <message>
+        <source>The read-back differs in %1.</source>
+        <translation>Контрольное чтение: расхождения в %1.</translation>
+    </message>
+</context>
+<context>
     <name>Store</name>
     <message>
         <source>the folder cannot be created</source>
@@ -1586,41 +1740,6 @@
     </message>
 </context>
 <context>
-    <name>orvesc</name>
-    <message>
-        <source>Refused: this is a %1, the settings are for a %2. Nothing was written.</source>
-        <translation>Отказано: это %1, а настройки предназначены для %2. Ничего не записано.</translation>
-    </message>
-    <message>
-        <source>Not programmed: its settings could not be backed up (%1).</source>
-        <translation>Не записано: не удалось сохранить резервную копию настроек (%1).</translation>
-    </message>
-    <message>
-        <source>no backup folder</source>
-        <translation>нет папки резервных копий</translation>
-    </message>
-    <message>
-        <source>Refused: %1. Nothing was written.</source>
-        <translation>Отказано: %1. Ничего не записано.</translation>
-    </message>
-    <message>
-        <source>The ESC rejected %1: %2 (command %3 of %4).</source>
-        <translation>Регулятор отклонил %1: %2 (команда %3 из %4).</translation>
-    </message>
-    <message>
-        <source>No answer to %1: %2 (command %3 of %4).</source>
-        <translation>Нет ответа на %1: %2 (команда %3 из %4).</translation>
-    </message>
-    <message>
-        <source>Cut short.</source>
-        <translation>Прервано.</translation>
-    </message>
-    <message>
-        <source>The read-back differs in %1.</source>
-        <translation>Контрольное чтение: расхождения в %1.</translation>
-    </message>
-</context>
-<context>
     <name>orvesc::Form1</name>
     <message>
         <source>%1 - &quot;%2&quot; will be opened after CONNECT</source>
@@ -1645,29 +1764,6 @@
         <source>Orvantis ESC PC Interface</source>
         <extracomment>The window&apos;s title; Orvantis is the maker&apos;s name and stays.</extracomment>
         <translation>Orvantis ESC — интерфейс ПК</translation>
-    </message>
-</context>
-<context>
-    <name>orvesc::RunRecord</name>
-    <message>
-        <source>No record file is named: name one.</source>
-        <translation>Файл журнала не указан: укажите его.</translation>
-    </message>
-    <message>
-        <source>The record file %1 is a folder: name a file.</source>
-        <translation>Файл журнала %1 — это папка: укажите файл.</translation>
-    </message>
-    <message>
-        <source>The record file %1 cannot be read: %2.</source>
-        <translation>Не удаётся прочитать файл журнала %1: %2.</translation>
-    </message>
-    <message>
-        <source>%1 is not a record of OrvESC&apos;s runs (its first line differs): name another file.</source>
-        <translation>%1 не является журналом сеансов OrvESC (его первая строка отличается): укажите другой файл.</translation>
-    </message>
-    <message>
-        <source>The record file %1 cannot be written: %2.</source>
-        <translation>Не удаётся записать файл журнала %1: %2.</translation>
     </message>
 </context>
 <context>

@@ -545,6 +545,97 @@
         <source>The ESC rejected %1: it answered %2 instead of 0x01; the settings before it were programmed, the ones after it were not.</source>
         <translation>电调拒绝了 %1：应答为 %2 而不是 0x01；其前的设置已写入，其后的设置未写入。</translation>
     </message>
+    <message>
+        <source>orvesc-cli: %1
+Try &apos;%2&apos;.
+</source>
+        <extracomment>%1 says what is wrong, %2 is the help command to run.</extracomment>
+        <translation>orvesc-cli：%1
+请尝试运行 &apos;%2&apos;。
+</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;: did you mean %2?</source>
+        <translation>未知命令 &quot;%1&quot;：您是指 %2 吗？</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;: the commands are %2.</source>
+        <translation>未知命令 &quot;%1&quot;：可用命令为 %2。</translation>
+    </message>
+    <message>
+        <source>unknown option %1%2.</source>
+        <translation>未知选项 %1%2。</translation>
+    </message>
+    <message>
+        <source>unknown option %1%2: did you mean --%3?</source>
+        <translation>未知选项 %1%2：您是指 --%3 吗？</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;.</source>
+        <translation>意外的参数 &quot;%1&quot;。</translation>
+    </message>
+    <message>
+        <source>%1 does not apply to %2.</source>
+        <translation>%1 不适用于 %2。</translation>
+    </message>
+    <message>
+        <source>%1 applies only to %2.</source>
+        <translation>%1 仅适用于 %2。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a port: give a COM number (COM3 or 3, 1 to 255) or a device path such as /dev/ttyUSB0.</source>
+        <translation>&quot;%1&quot; 不是端口：请指定 COM 编号（COM3 或 3，1 至 255）或设备路径，例如 /dev/ttyUSB0。</translation>
+    </message>
+    <message>
+        <source>--expect takes the number of ESCs that must answer, such as --expect 4; &quot;%1&quot; is none.</source>
+        <translation>--expect 需要指定必须应答的电调数量，例如 --expect 4；&quot;%1&quot; 不是数字。</translation>
+    </message>
+    <message>
+        <source>--expect counts the ESCs that --all finds: add --all.</source>
+        <translation>--expect 统计的是 --all 找到的电调：请添加 --all。</translation>
+    </message>
+    <message>
+        <source>give either --port or --all, not both.</source>
+        <translation>请指定 --port 或 --all，不能同时指定两者。</translation>
+    </message>
+    <message>
+        <source>verify needs a settings file: orvesc-cli verify FILE.</source>
+        <translation>verify 需要一个设置文件：orvesc-cli verify FILE。</translation>
+    </message>
+    <message>
+        <source>write needs a settings file, --set KEY=ENTRY, or both: nothing to write.</source>
+        <translation>write 需要一个设置文件、--set KEY=ENTRY 或两者兼有：没有可写入的内容。</translation>
+    </message>
+    <message>
+        <source>-o writes one ESC&apos;s settings: give one --port, or use --json.</source>
+        <translation>-o 只写出一个电调的设置：请只指定一个 --port，或使用 --json。</translation>
+    </message>
+    <message>
+        <source>--station works on one cable: give at most one --port, and no --all.</source>
+        <translation>--station 只能用于一条连接线：请最多指定一个 --port，且不要使用 --all。</translation>
+    </message>
+    <message>
+        <source>--record keeps the record of a station&apos;s run: add --station.</source>
+        <translation>--record 用于保存工作站运行的记录：请添加 --station。</translation>
+    </message>
+    <message>
+        <source>--station programs every ESC it meets: drop --dry-run.</source>
+        <translation>--station 会写入接入的每个电调：请去掉 --dry-run。</translation>
+    </message>
+    <message>
+        <source>--dry-run sends nothing, so there is nothing to verify: drop --no-verify.</source>
+        <translation>--dry-run 不发送任何内容，因此没有可校验的内容：请去掉 --no-verify。</translation>
+    </message>
+    <message>
+        <source>(linked as %1)</source>
+        <extracomment>%1 is the file the port is linked as.</extracomment>
+        <translation>（链接为 %1）</translation>
+    </message>
+    <message>
+        <source>orvesc-cli: %1 Nothing was sent.</source>
+        <extracomment>%1 says why the record cannot be written.</extracomment>
+        <translation>orvesc-cli：%1 未发送任何内容。</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>
@@ -719,6 +810,11 @@
         <source>Ni</source>
         <extracomment>A drop-down entry: keep it as short. Nickel batteries (NiCd, NiMH), beside &quot;2S Li&quot; and the like.</extracomment>
         <translation>Ni</translation>
+    </message>
+    <message>
+        <source>(no choice)</source>
+        <extracomment>What a list names when none of its entries is chosen.</extracomment>
+        <translation>（未选择）</translation>
     </message>
 </context>
 <context>
@@ -924,6 +1020,29 @@
     <message>
         <source>OrvESC settings (*.orvesc.json);;JSON files (*.json);;All files (*)</source>
         <translation>OrvESC 设置 (*.orvesc.json);;JSON 文件 (*.json);;所有文件 (*)</translation>
+    </message>
+</context>
+<context>
+    <name>RunRecord</name>
+    <message>
+        <source>No record file is named: name one.</source>
+        <translation>未指定记录文件：请指定一个。</translation>
+    </message>
+    <message>
+        <source>The record file %1 is a folder: name a file.</source>
+        <translation>记录文件 %1 是文件夹：请指定一个文件。</translation>
+    </message>
+    <message>
+        <source>The record file %1 cannot be read: %2.</source>
+        <translation>无法读取记录文件 %1：%2。</translation>
+    </message>
+    <message>
+        <source>%1 is not a record of OrvESC&apos;s runs (its first line differs): name another file.</source>
+        <translation>%1 不是 OrvESC 的运行记录（首行不同）：请指定其他文件。</translation>
+    </message>
+    <message>
+        <source>The record file %1 cannot be written: %2.</source>
+        <translation>无法写入记录文件 %1：%2。</translation>
     </message>
 </context>
 <context>
@@ -1365,6 +1484,41 @@
     </message>
 </context>
 <context>
+    <name>StationProgramming</name>
+    <message>
+        <source>Refused: this is a %1, the settings are for a %2. Nothing was written.</source>
+        <translation>已拒绝：这是 %1，而设置适用于 %2。未写入任何内容。</translation>
+    </message>
+    <message>
+        <source>Not programmed: its settings could not be backed up (%1).</source>
+        <translation>未写入：无法备份其设置（%1）。</translation>
+    </message>
+    <message>
+        <source>no backup folder</source>
+        <translation>无备份文件夹</translation>
+    </message>
+    <message>
+        <source>Refused: %1. Nothing was written.</source>
+        <translation>已拒绝：%1。未写入任何内容。</translation>
+    </message>
+    <message>
+        <source>The ESC rejected %1: %2 (command %3 of %4).</source>
+        <translation>电调拒绝了 %1：%2（第 %3 条命令，共 %4 条）。</translation>
+    </message>
+    <message>
+        <source>No answer to %1: %2 (command %3 of %4).</source>
+        <translation>%1 无应答：%2（第 %3 条命令，共 %4 条）。</translation>
+    </message>
+    <message>
+        <source>Cut short.</source>
+        <translation>已中断。</translation>
+    </message>
+    <message>
+        <source>The read-back differs in %1.</source>
+        <translation>回读结果在 %1 上不一致。</translation>
+    </message>
+</context>
+<context>
     <name>Store</name>
     <message>
         <source>the folder cannot be created</source>
@@ -1540,41 +1694,6 @@
     </message>
 </context>
 <context>
-    <name>orvesc</name>
-    <message>
-        <source>Refused: this is a %1, the settings are for a %2. Nothing was written.</source>
-        <translation>已拒绝：这是 %1，而设置适用于 %2。未写入任何内容。</translation>
-    </message>
-    <message>
-        <source>Not programmed: its settings could not be backed up (%1).</source>
-        <translation>未写入：无法备份其设置（%1）。</translation>
-    </message>
-    <message>
-        <source>no backup folder</source>
-        <translation>无备份文件夹</translation>
-    </message>
-    <message>
-        <source>Refused: %1. Nothing was written.</source>
-        <translation>已拒绝：%1。未写入任何内容。</translation>
-    </message>
-    <message>
-        <source>The ESC rejected %1: %2 (command %3 of %4).</source>
-        <translation>电调拒绝了 %1：%2（第 %3 条命令，共 %4 条）。</translation>
-    </message>
-    <message>
-        <source>No answer to %1: %2 (command %3 of %4).</source>
-        <translation>%1 无应答：%2（第 %3 条命令，共 %4 条）。</translation>
-    </message>
-    <message>
-        <source>Cut short.</source>
-        <translation>已中断。</translation>
-    </message>
-    <message>
-        <source>The read-back differs in %1.</source>
-        <translation>回读结果在 %1 上不一致。</translation>
-    </message>
-</context>
-<context>
     <name>orvesc::Form1</name>
     <message>
         <source>%1 - &quot;%2&quot; will be opened after CONNECT</source>
@@ -1599,29 +1718,6 @@
         <source>Orvantis ESC PC Interface</source>
         <extracomment>The window&apos;s title; Orvantis is the maker&apos;s name and stays.</extracomment>
         <translation>Orvantis 电调 PC 接口</translation>
-    </message>
-</context>
-<context>
-    <name>orvesc::RunRecord</name>
-    <message>
-        <source>No record file is named: name one.</source>
-        <translation>未指定记录文件：请指定一个。</translation>
-    </message>
-    <message>
-        <source>The record file %1 is a folder: name a file.</source>
-        <translation>记录文件 %1 是文件夹：请指定一个文件。</translation>
-    </message>
-    <message>
-        <source>The record file %1 cannot be read: %2.</source>
-        <translation>无法读取记录文件 %1：%2。</translation>
-    </message>
-    <message>
-        <source>%1 is not a record of OrvESC&apos;s runs (its first line differs): name another file.</source>
-        <translation>%1 不是 OrvESC 的运行记录（首行不同）：请指定其他文件。</translation>
-    </message>
-    <message>
-        <source>The record file %1 cannot be written: %2.</source>
-        <translation>无法写入记录文件 %1：%2。</translation>
     </message>
 </context>
 <context>

@@ -35,6 +35,19 @@ const std::array<Language, 11> Languages{{
 }};
 
 QString g_current = QStringLiteral("en");
+thread_local bool g_english = false;
+
+// Steps aside inside an EnglishScope, so that the source text, English, comes through.
+class ScopedTranslator : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *sourceText, const char *disambiguation,
+                      int n) const override
+    {
+        return g_english ? QString() : QTranslator::translate(context, sourceText, disambiguation, n);
+    }
+};
+
 std::unique_ptr<QTranslator> g_own;
 std::unique_ptr<QTranslator> g_qt;
 
@@ -97,8 +110,8 @@ QString commandLineLanguage()
 
 bool useLanguage(const QString &language)
 {
-    auto own = std::make_unique<QTranslator>();
-    auto qt = std::make_unique<QTranslator>();
+    std::unique_ptr<QTranslator> own = std::make_unique<ScopedTranslator>();
+    std::unique_ptr<QTranslator> qt = std::make_unique<ScopedTranslator>();
     if (language != QLatin1String("en")) {
         if (!own->load(QStringLiteral(":/i18n/orvesc_%1.qm").arg(language))) {
             useLanguage(QStringLiteral("en"));
@@ -129,6 +142,27 @@ bool useLanguage(const QString &language)
 QString currentLanguage()
 {
     return g_current;
+}
+
+EnglishScope::EnglishScope()
+    : m_outer(!g_english)
+{
+    g_english = true;
+}
+
+EnglishScope::~EnglishScope()
+{
+    if (m_outer)
+        g_english = false;
+}
+
+Wording bothWordings(const std::function<QString()> &words)
+{
+    Wording wording;
+    wording.shown = words();
+    const EnglishScope english;
+    wording.english = words();
+    return wording;
 }
 
 } // namespace orvesc

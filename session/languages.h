@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace orvesc {
 
 // The languages OrvESC ships, as locale names ("de", "pt_BR"...), English first: English needs no
@@ -27,5 +29,27 @@ bool useLanguage(const QString &language);
 
 // The language last put in place by useLanguage().
 QString currentLanguage();
+
+// While one lives, every text translated on this thread comes out in English: what is written to
+// files and --json never depends on the language.
+class EnglishScope
+{
+public:
+    EnglishScope();
+    ~EnglishScope();
+    EnglishScope(const EnglishScope &) = delete;
+    EnglishScope &operator=(const EnglishScope &) = delete;
+
+private:
+    bool m_outer;
+};
+
+// A text worded twice: in the user's language to show, in English to keep.
+struct Wording
+{
+    QString shown;
+    QString english;
+};
+Wording bothWordings(const std::function<QString()> &words);
 
 } // namespace orvesc

@@ -1,6 +1,8 @@
 #include "stationprogramming.h"
 
+#include "cataloguetext.h"
 #include "failuretext.h"
+#include "languages.h"
 #include "modeltable.h"
 
 #include <QCoreApplication>
@@ -10,10 +12,10 @@ namespace orvesc {
 
 namespace {
 
-QString tr(const char *text)
+struct StationProgramming
 {
-    return QCoreApplication::translate("StationProgramming", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(StationProgramming)
+};
 
 QString name(int model)
 {
@@ -31,6 +33,14 @@ QString oneLine(QString text)
     return text.replace(QLatin1Char('\r'), QLatin1Char(' ')).simplified();
 }
 
+// The reason shown, and its English for the record, which never depends on the language.
+void say(StationOutcome &outcome, const std::function<QString()> &words)
+{
+    const Wording wording = bothWordings(words);
+    outcome.reason = wording.shown;
+    outcome.englishReason = wording.english;
+}
+
 } // namespace
 
 QString chosenRefusal(const ChosenSettings &chosen)
@@ -38,35 +48,40 @@ QString chosenRefusal(const ChosenSettings &chosen)
     std::array<std::int16_t, 12> factory{};
     const auto codes = factoryCodes(chosen.model);
     std::copy(codes.begin(), codes.end(), factory.begin());
-    return QString::fromStdString(planFor(chosen, factory).refusal);
+    return translated(planFor(chosen, factory).refusalText);
 }
 
 StationOutcome programChosen(EscSession &engine, const ChosenSettings &chosen, const EscSession::Connection &esc)
 {
     StationOutcome outcome;
     if (!esc.ok()) {
-        outcome.reason = oneLine(failureText(esc.failure, FrontEnd::Window));
-        if (outcome.reason.isEmpty())
-            outcome.reason = communicationErrorText();
+        say(outcome, [&] {
+            const QString text = oneLine(failureText(esc.failure, FrontEnd::Window));
+            return text.isEmpty() ? communicationErrorText() : text;
+        });
         return outcome;
     }
     outcome.holds = esc.report;
     if (esc.model != chosen.model) {
-        outcome.reason = tr("Refused: this is a %1, the settings are for a %2. Nothing was written.")
-                                 .arg(name(esc.model), name(chosen.model));
+        say(outcome, [&] {
+            return StationProgramming::tr("Refused: this is a %1, the settings are for a %2. Nothing was written.")
+                    .arg(name(esc.model), name(chosen.model));
+        });
         return outcome;
     }
     const BackupOutcome backup = engine.backUp(esc.report);
     outcome.backup = backup.file;
     if (!backup.error.isEmpty() || backup.file.isEmpty()) {
         outcome.backupsOff = true;
-        outcome.reason = tr("Not programmed: its settings could not be backed up (%1).")
-                                 .arg(backup.error.isEmpty() ? tr("no backup folder") : backup.error);
+        say(outcome, [&] {
+            return StationProgramming::tr("Not programmed: its settings could not be backed up (%1).")
+                    .arg(backup.error.isEmpty() ? StationProgramming::tr("no backup folder") : backup.error);
+        });
         return outcome;
     }
     const WritePlan plan = planFor(chosen, esc.report);
     if (!plan.refusal.empty()) {
-        outcome.reason = tr("Refused: %1. Nothing was written.").arg(QString::fromStdString(plan.refusal));
+        say(outcome, [&] { return StationProgramming::tr("Refused: %1. Nothing was written.").arg(translated(plan.refusalText)); });
         return outcome;
     }
     outcome.sent = plan.commands;
@@ -76,18 +91,23 @@ StationOutcome programChosen(EscSession &engine, const ChosenSettings &chosen, c
     const EscFailure &failure = run.failure;
     if (!run.programmed && failure.element >= 0 && std::size_t(failure.element) < plan.commands.size()) {
         const PlannedCommand &command = plan.commands[std::size_t(failure.element)];
-        outcome.reason = (failure.is(EscFailure::Kind::Rejected) ? tr("The ESC rejected %1: %2 (command %3 of %4).")
-                                                                 : tr("No answer to %1: %2 (command %3 of %4)."))
-                                 .arg(QString::fromStdString(command.caption), QString::fromStdString(command.entry))
-                                 .arg(failure.element + 1)
-                                 .arg(run.count);
+        say(outcome, [&] {
+            return (failure.is(EscFailure::Kind::Rejected) ? StationProgramming::tr("The ESC rejected %1: %2 (command %3 of %4).")
+                                                           : StationProgramming::tr("No answer to %1: %2 (command %3 of %4)."))
+                    .arg(QString::fromStdString(command.caption), QString::fromStdString(command.entry))
+                    .arg(failure.element + 1)
+                    .arg(run.count);
+        });
         outcome.holds.reset();
         return outcome;
     }
     if (failure) {
-        outcome.reason = oneLine(failureText(failure, FrontEnd::Window));
-        if (outcome.reason.isEmpty())
-            outcome.reason = failure.is(EscFailure::Kind::Cancelled) ? tr("Cut short.") : communicationErrorText();
+        say(outcome, [&] {
+            const QString text = oneLine(failureText(failure, FrontEnd::Window));
+            if (!text.isEmpty())
+                return text;
+            return failure.is(EscFailure::Kind::Cancelled) ? StationProgramming::tr("Cut short.") : communicationErrorText();
+        });
         outcome.holds.reset();
         return outcome;
     }
@@ -96,7 +116,7 @@ StationOutcome programChosen(EscSession &engine, const ChosenSettings &chosen, c
         QStringList settings;
         for (const SettingDifference &difference : run.differences)
             settings << QString::fromStdString(difference.caption);
-        outcome.reason = tr("The read-back differs in %1.").arg(settings.join(QStringLiteral(", ")));
+        say(outcome, [&] { return StationProgramming::tr("The read-back differs in %1.").arg(settings.join(QStringLiteral(", "))); });
         return outcome;
     }
     outcome.pass = true;

@@ -26,6 +26,7 @@ struct StationOutcome
 {
     bool pass = false;
     QString reason;  // why it failed, in the window's words; empty for a pass
+    QString englishReason;  // the same in English, for the record
     QString backup;  // the file keeping what the ESC held, or empty
     // The backups could not be kept: the ESC was not programmed, and the run must stop.
     bool backupsOff = false;

@@ -36,10 +36,6 @@ QStringList keyNames()
     return names;
 }
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RunRecord", text);
-}
 
 } // namespace
 

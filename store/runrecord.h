@@ -2,6 +2,7 @@
 
 #include "settingsplan.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 
@@ -31,6 +32,8 @@ std::vector<std::pair<QString, QString>> writtenSettings(int escType, const std:
 // only ever added; the file is never left with half a line.
 class RunRecord
 {
+    Q_DECLARE_TR_FUNCTIONS(RunRecord)
+
 public:
     // "station-record.csv" in the backups' folder.
     static QString defaultFile(const QString &backupFolder);

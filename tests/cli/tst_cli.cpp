@@ -204,13 +204,13 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("german");  // text stderr holds in German
         QTest::newRow("result line") << "write --set brake=on --no-verify" << 0
-                                     << "COM1: fertig: QUORL R5 3S programmiert (nicht geprüft), 1 Einstellung geändert\n";
+                                     << "COM1: fertig: QUORL R5 3S programmiert (nicht geprüft), 1 Einstellung geändert";
         QTest::newRow("error line") << "identify --all --expect 2" << 2
                                     << "orvesc-cli: Fehler 2: Ein ESC antwortete an 1 von 1 gelisteten Port, 2 erwartet "
                                        "(--expect 2).";
         QTest::newRow("json") << "write --set brake=on --dry-run --json" << 0
                               << "COM1: Probelauf: 9 Befehlsbytes für den QUORL R5 3S ausgegeben (1 Einstellung würde "
-                                 "sich ändern), nichts gesendet\n";
+                                 "sich ändern), nichts gesendet";
     }
     void followsTheLocale()
     {

@@ -1,4 +1,6 @@
 #include "escsession.h"
+#include "languages.h"
+#include "stationprogramming.h"
 #include "failuretext.h"
 #include "escsimulator.h"
 #include "portmap.h"
@@ -284,6 +286,19 @@ private slots:
         QFETCH(EscFailure, failure);
         QTEST(failureText(failure, FrontEnd::Window), "window");
         QTEST(failureText(failure, FrontEnd::CommandLine), "commandLine");
+    }
+
+    // A run's reason is shown in the user's language and kept in English for its record.
+    void runReasonKeptInEnglish()
+    {
+        plug(Row{183});
+        const EscSession::Connection esc = m_session->connect({1}, {});
+        QVERIFY(useLanguage(QStringLiteral("de")));
+        const StationOutcome outcome = programChosen(*m_session, ChosenSettings{38, true, {}}, esc);
+        useLanguage(QStringLiteral("en"));
+        QVERIFY2(outcome.reason.startsWith(QLatin1String("Abgelehnt")), qPrintable(outcome.reason));
+        QCOMPARE(outcome.englishReason, QStringLiteral("Refused: this is a QUORL R9 12S, the settings are for a QUORL R5 "
+                                                       "3S. Nothing was written."));
     }
 };
 
