@@ -1,7 +1,8 @@
-// Every text of the window and the About box whole on screen in every shipped language, every text a
+// Every text of the window, the About box and the run of several ESCs whole on screen in every shipped language, every text a
 // person reads passing through translation, and a change of language that keeps the lists as they are.
 #include "escbench.h"
 #include "frmabout.h"
+#include "severalescsdialog.h"
 #include "languages.h"
 #include "modeltable.h"
 #include "settingkeys.h"
@@ -235,12 +236,15 @@ private slots:
         Form1 &window = bench.start();
         frmAbout about(&window);
         about.show();
+        bench.trigger("mnuSeveral");
+        auto *several = window.findChild<SeveralEscsDialog *>();
+        QVERIFY(several);
         QList<QComboBox *> lists;
         for (const char *name : ListNames)
             lists << bench.widget<QComboBox>(name);
 
         QStringList problems;
-        const QList<Shown> shown = captions(&window) + captions(&about) + entries(lists);
+        const QList<Shown> shown = captions(&window) + captions(&about) + captions(several) + entries(lists);
         for (const Shown &text : shown) {
             // The pseudo-language proves coverage; its lengths are no language's, so only real ones must fit.
             if (measured && text.needed > text.room)
@@ -256,7 +260,7 @@ private slots:
                     problems << QStringLiteral("menu entry \"%1\" is not translated").arg(action->text());
             }
         }
-        for (const QString &pair : measured ? overlaps(&window) + overlaps(&about) : QStringList())
+        for (const QString &pair : measured ? overlaps(&window) + overlaps(&about) + overlaps(several) : QStringList())
             problems << pair + QStringLiteral(" overlap");
         QCoreApplication::removeTranslator(&pseudo);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
