@@ -6,6 +6,7 @@
 #include "messenger.h"
 #include "settingsform.h"
 #include "settingsview.h"
+#include "windowtexts.h"
 
 #include <QSettings>
 
@@ -15,12 +16,22 @@ namespace {
 
 const QString VerifyKey = QStringLiteral("verifyAfterProgram");
 
-// One line per difference, each in the current language.
-std::string differencesText(const std::vector<SettingDifference> &differences)
+// An entry as the lists show it, or the code no entry stands for.
+QString shownValue(const CatalogueText &code, const std::string &entry)
+{
+    return code.empty() ? displayEntry(entry) : translated(code);
+}
+
+// One line per difference, each in the current language and named by the list's caption.
+std::string differencesText(const SettingsView &view, const std::vector<SettingDifference> &differences)
 {
     QStringList lines;
-    for (const SettingDifference &difference : differences)
-        lines << translated(differenceText(difference));
+    for (const SettingDifference &difference : differences) {
+        lines << QCoreApplication::translate("SettingsCompare", "%1: the ESC has %2, the list shows %3")
+                         .arg(QString::fromStdString(view.listCaption(difference.list)),
+                              shownValue(difference.reportedText, difference.reported),
+                              shownValue(difference.expectedText, difference.expected));
+    }
     return lines.join(QLatin1Char('\r')).toStdString();
 }
 
@@ -67,7 +78,7 @@ void Verification::compareWithEsc()
         return;
     }
     m_messenger.beepAndShow(compared.differences.empty() ? tr("The ESC holds the settings shown.").toStdString()
-                                                         : differencesText(compared.differences));
+                                                         : differencesText(m_view, compared.differences));
 }
 
 void Verification::tell(const EscFailure &failure)
@@ -86,7 +97,7 @@ bool Verification::tellReadBack(const EscSession::Programming &run)
         return true;
     m_messenger.beepAndShow(
         tr("The ESC accepted every command, but reading its settings back shows differences:").toStdString()
-        + "\r" + differencesText(run.differences));
+        + "\r" + differencesText(m_view, run.differences));
     return false;
 }
 
