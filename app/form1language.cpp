@@ -42,7 +42,7 @@ QString explained(const char *text)
 
 QString chosenLanguage()
 {
-    const QString remembered = QSettings().value(LanguageKey).toString();
+    QString remembered = QSettings().value(LanguageKey).toString();
     if (shippedLanguages().contains(remembered))
         return remembered;
     return matchLanguage(QLocale::system().uiLanguages());
@@ -89,8 +89,8 @@ void Form1::retranslate()
     mnuLanguage->setTitle(language);
     for (QAction *action : mnuLanguage->actions())
         action->setChecked(action->data().toString() == currentLanguage());
-    for (const auto &list : m_lists)
-        list->retranslate();
+    for (const auto &choices : m_lists)
+        choices->retranslate();
     explainSettings();
     showTitle();
 }

@@ -39,12 +39,12 @@ std::string lines(const std::vector<std::string> &items)
 // One line per change, the entries as the lists show them.
 std::string changesText(const std::vector<SettingChange> &changes)
 {
-    QStringList lines;
+    QStringList shown;
     for (const SettingChange &change : changes) {
-        lines << QStringLiteral("%1: %2 -> %3")
+        shown << QStringLiteral("%1: %2 -> %3")
                      .arg(QString::fromStdString(change.caption), displayEntry(change.from), displayEntry(change.to));
     }
-    return text(lines.join(QLatin1Char('\r')));
+    return text(shown.join(QLatin1Char('\r')));
 }
 
 } // namespace

@@ -27,6 +27,7 @@ DocumentResult failed(CatalogueText error)
 DocumentResult succeeded(SettingsDocument document, std::vector<CatalogueText> warnings = {})
 {
     std::vector<std::string> english;
+    english.reserve(warnings.size());
     for (const CatalogueText &warning : warnings)
         english.push_back(warning.english());
     return { std::move(document), {}, std::move(english), {}, std::move(warnings) };

@@ -25,8 +25,11 @@ struct CatalogueText
     std::vector<CatalogueText> arguments;
 
     CatalogueText() = default;
-    // A plain text: never translated, "%1" in it is no placeholder.
+    // A plain text: never translated, "%1" in it is no placeholder. Implicit, so that plain
+    // arguments stand in a format's braced list as they are.
+    // cppcheck-suppress noExplicitConstructor
     CatalogueText(std::string plain);
+    // cppcheck-suppress noExplicitConstructor
     CatalogueText(const char *plain);
     // `format` as QT_TRANSLATE_NOOP marks it, with its arguments.
     CatalogueText(const char *context, const char *format, std::vector<CatalogueText> arguments = {});

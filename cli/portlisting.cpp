@@ -60,11 +60,13 @@ int listPorts(const PortMap &map, bool json, Console &console)
     QString text;
     for (const auto &[number, device] : listedPorts(map)) {
         // --json keeps its texts in English; only one of the two is printed, so the port opens once.
-        const QString problem = json ? [&] {
+        QString problem;
+        if (json) {
             const EnglishScope english;
-            return openProblem(component, number);
-        }()
-                                     : openProblem(component, number);
+            problem = openProblem(component, number);
+        } else {
+            problem = openProblem(component, number);
+        }
         QJsonObject object{{QStringLiteral("port"), QStringLiteral("COM%1").arg(number)},
                            {QStringLiteral("device"), device},
                            {QStringLiteral("link"), map.link(number)},
@@ -87,9 +89,10 @@ int listPorts(const PortMap &map, bool json, Console &console)
             object.insert(QStringLiteral("problem"), problem);
         array.append(object);
         QStringList columns{QStringLiteral("COM%1").arg(number), device};
-        if (!map.link(number).isEmpty())
+        if (!map.link(number).isEmpty()) {
             //: %1 is the file the port is linked as.
             columns << CommandLine::tr("(linked as %1)").arg(map.link(number));
+        }
         if (!usb.isEmpty())
             columns << usb;
         if (const QString note = latency ? latencyNote(*latency, device) : QString(); !note.isEmpty())

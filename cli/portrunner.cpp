@@ -130,7 +130,7 @@ int PortRunner::summarizeAll(const std::vector<PortResult> &results, const PortC
         else if (result.escFound)
             ++answered;
     }
-    const qsizetype ports = qsizetype(listed.usable.size() + listed.refused.size());
+    const qsizetype ports = qsizetype(listed.usable.size()) + qsizetype(listed.refused.size());
     const QString silentPorts = silent.join(QStringLiteral(", "));
     // Each case one sentence, so that a language can order its parts.
     QString line;

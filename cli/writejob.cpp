@@ -146,11 +146,11 @@ void tellNotOffered(const JobSetup &setup, int model, const WritePlan &plan, Por
     const bool verify = setup.request->command == CliRequest::Command::Verify;
     const bool one = notOffered.size() == 1;
     //: %1 is the model's name, %2 the file's settings it lacks ("CAPTION: entry", comma-separated).
-    const QString text = verify ? (one ? CommandLine::tr("the %1 does not offer %2; it was not compared")
+    const QString words = verify ? (one ? CommandLine::tr("the %1 does not offer %2; it was not compared")
                                        : CommandLine::tr("the %1 does not offer %2; they were not compared"))
                                 : (one ? CommandLine::tr("the %1 does not offer %2; it keeps its value")
                                        : CommandLine::tr("the %1 does not offer %2; they keep their value"));
-    progress(setup, result.port, text.arg(modelText(model), notOffered.join(QStringLiteral(", "))));
+    progress(setup, result.port, words.arg(modelText(model), notOffered.join(QStringLiteral(", "))));
     result.json.insert(QStringLiteral("not_offered"), QJsonArray::fromStringList(notOffered));
 }
 

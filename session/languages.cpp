@@ -82,12 +82,12 @@ QString matchLanguage(const QStringList &uiLanguages)
 {
     const QStringList shipped = shippedLanguages();
     for (const QString &wanted : uiLanguages) {
-        const QString name = normalised(wanted);
+        QString name = normalised(wanted);
         if (shipped.contains(name))
             return name;
         // "de_AT" takes German; "pt_PT" and "zh_TW" take nothing rather than a neighbour's script
         // or spelling they did not ask for.
-        const QString base = name.section(QLatin1Char('_'), 0, 0);
+        QString base = name.section(QLatin1Char('_'), 0, 0);
         if (shipped.contains(base))
             return base;
     }

@@ -103,7 +103,7 @@ StationOutcome programChosen(EscSession &engine, const ChosenSettings &chosen, c
     }
     if (failure) {
         say(outcome, [&] {
-            const QString text = oneLine(failureText(failure, FrontEnd::Window));
+            QString text = oneLine(failureText(failure, FrontEnd::Window));
             if (!text.isEmpty())
                 return text;
             return failure.is(EscFailure::Kind::Cancelled) ? StationProgramming::tr("Cut short.") : communicationErrorText();

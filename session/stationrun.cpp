@@ -109,8 +109,6 @@ void StationRun::run(const Hooks &hooks)
                 tell(Step::AnotherEsc);
         }
         m_programming = false;
-        if (m_cutShort)
-            return;
         if (!m_stopped)
             tell(Step::NextEsc);
         m_roundStart = monotonicMs();

@@ -105,10 +105,10 @@ QString RunRecord::start()
         QDir().mkpath(QFileInfo(m_file).absolutePath());
         return write({});
     }
-    QFile file(m_file);
-    if (!file.open(QIODevice::ReadOnly))
-        return tr("The record file %1 cannot be read: %2.").arg(QDir::toNativeSeparators(m_file), file.errorString());
-    if (file.readLine().trimmed() != header().toUtf8()) {
+    QFile record(m_file);
+    if (!record.open(QIODevice::ReadOnly))
+        return tr("The record file %1 cannot be read: %2.").arg(QDir::toNativeSeparators(m_file), record.errorString());
+    if (record.readLine().trimmed() != header().toUtf8()) {
         return tr("%1 is not a record of OrvESC's runs (its first line differs): name another file.")
                 .arg(QDir::toNativeSeparators(m_file));
     }
@@ -136,10 +136,10 @@ QString RunRecord::write(const QByteArray &tail)
     } else {
         content = (header() + QStringLiteral("\r\n")).toUtf8();
     }
-    QSaveFile file(m_file);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content + tail) != content.size() + tail.size()
-        || !file.commit()) {
-        return tr("The record file %1 cannot be written: %2.").arg(QDir::toNativeSeparators(m_file), file.errorString());
+    QSaveFile saved(m_file);
+    if (!saved.open(QIODevice::WriteOnly) || saved.write(content + tail) != content.size() + tail.size()
+        || !saved.commit()) {
+        return tr("The record file %1 cannot be written: %2.").arg(QDir::toNativeSeparators(m_file), saved.errorString());
     }
     return QString();
 }
