@@ -2,7 +2,10 @@
 """Fails when a translation would ship incomplete: a text of the sources that a language's file
 lacks (the files are older than the code), or a message left unfinished or empty.
 
-    check_translations.py LUPDATE PROJECT_JSON TS_FILE...
+    check_translations.py CMAKE GENERATOR PROJECT_CMAKE LUPDATE TS_FILE...
+
+GENERATOR is Qt's GenerateLUpdateProject.cmake, which turns the build's PROJECT_CMAKE into the
+project description lupdate reads, as the update_translations target does.
 """
 import os
 import shutil
@@ -27,9 +30,11 @@ def problems(path):
 
 
 def main():
-    lupdate, project, ts_files = sys.argv[1], sys.argv[2], sys.argv[3:]
+    cmake, generator, project_cmake, lupdate, ts_files = sys.argv[1], sys.argv[2], sys.argv[3], sys.argv[4], sys.argv[5:]
     failed = False
     with tempfile.TemporaryDirectory() as work:
+        project = os.path.join(work, "project.json")
+        subprocess.run([cmake, f"-DIN_FILE={project_cmake}", f"-DOUT_FILE={project}", "-P", generator], check=True)
         copies = []
         for ts in ts_files:
             copy = os.path.join(work, os.path.basename(ts))
