@@ -1,8 +1,7 @@
-#include "cli.h"
+#include "clirig.h"
 #include "clisetup.h"
 #include "console.h"
 #include "documentfile.h"
-#include "languages.h"
 #include "settingkeys.h"
 #include "systemserialport.h"
 #include "simfolder.h"
@@ -16,55 +15,14 @@
 #include <thread>
 
 using namespace orvesc;
+using orvesc::test::CliRig;
+using orvesc::test::CliRun;
 using orvesc::test::faults;
 
 namespace {
 
 // The bytes CONNECT and the settings read send: probe, identify, read.
 const QString ConnectBytes = QStringLiteral("00 00 02");
-
-struct CliRun
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-// The command line run in-process on the folder's simulated ESCs.
-class CliRig : public test::SimFolder
-{
-public:
-    QString backupFolder() const { return path() + QStringLiteral("/backups"); }
-
-    CliRun run(const QString &arguments) const
-    {
-        QBuffer out;
-        QBuffer err;
-        out.open(QIODevice::WriteOnly);
-        err.open(QIODevice::WriteOnly);
-        cli::Console console(out, err);
-        const int code = cli::runCli(QStringList{QStringLiteral("orvesc-cli")} + QProcess::splitCommand(arguments),
-                                     cli::CliSetup{path(), systemList(), backupFolder()}, console);
-        return {code, QString::fromUtf8(out.data()), QString::fromUtf8(err.data())};
-    }
-
-    // The executable itself, in the locale LANG names.
-    CliRun runExecutable(const QString &arguments, const QString &language) const
-    {
-        QProcess cli;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("LC_ALL"));
-        environment.remove(QStringLiteral("LC_MESSAGES"));
-        environment.insert(QStringLiteral("LANG"), language);
-        environment.insert(QStringLiteral("ORVESC_PORT_LINKS"), path());
-        environment.insert(QStringLiteral("ORVESC_SYSTEM_PORTS"), QString());
-        environment.insert(QStringLiteral("ORVESC_BACKUPS"), backupFolder());
-        cli.setProcessEnvironment(environment);
-        cli.start(QStringLiteral(ORVESC_CLI_EXECUTABLE), QProcess::splitCommand(arguments));
-        cli.waitForFinished(60000);
-        return {cli.exitCode(), QString::fromUtf8(cli.readAllStandardOutput()), QString::fromUtf8(cli.readAllStandardError())};
-    }
-};
 
 // The bytes an ESC received, as hex pairs: "00 00 02 a1 ...".
 QString receivedHex(const sim::EscSimulator &esc)
@@ -195,51 +153,6 @@ private slots:
         QVERIFY2(run.out.contains(row.output), qPrintable(run.out));
         QVERIFY2(run.err.contains(row.message), qPrintable(run.err));
         QCOMPARE(receivedHex(esc), row.bytes);
-    }
-
-    // Messages follow LANG; --json stays what the English run prints, byte for byte.
-    void followsTheLocale_data()
-    {
-        QTest::addColumn<QString>("arguments");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("german");  // text stderr holds in German
-        QTest::newRow("result line") << "write --set brake=on --no-verify" << 0
-                                     << "COM1: fertig: QUORL R5 3S programmiert (nicht geprüft), 1 Einstellung geändert";
-        QTest::newRow("error line") << "identify --all --expect 2" << 2
-                                    << "orvesc-cli: Fehler 2: Ein ESC antwortete an 1 von 1 gelisteten Port, 2 erwartet "
-                                       "(--expect 2).";
-        QTest::newRow("json") << "write --set brake=on --dry-run --json" << 0
-                              << "COM1: Probelauf: 9 Befehlsbytes für den QUORL R5 3S ausgegeben (1 Einstellung würde "
-                                 "sich ändern), nichts gesendet";
-    }
-    void followsTheLocale()
-    {
-        QFETCH(QString, arguments);
-        QFETCH(int, exitCode);
-        QFETCH(QString, german);
-        const bool translated = useLanguage(QStringLiteral("de"));
-        useLanguage(QStringLiteral("en"));
-        if (!translated)
-            QSKIP("No German translation is built in.");
-        CliRig rig;
-        rig.addEsc(1, 38);
-        const CliRun run = rig.runExecutable(arguments, QStringLiteral("de_DE.UTF-8"));
-        QCOMPARE(run.exitCode, exitCode);
-        QVERIFY2(run.err.contains(german), qPrintable(run.err));
-        if (arguments.contains(QLatin1String("--json")))
-            QCOMPARE(run.out, rig.runExecutable(arguments, QStringLiteral("C")).out);
-    }
-
-    // help settings names every key, its entries per model and what it does.
-    void explainsTheSettings()
-    {
-        CliRig rig;
-        const CliRun run = rig.runExecutable(QStringLiteral("help settings"), QStringLiteral("C"));
-        QCOMPARE(run.exitCode, 0);
-        for (int k = int(SettingKey::Brake); k <= int(SettingKey::AccelerationDelay); ++k)
-            QVERIFY2(run.out.contains(QStringLiteral("\n%1 (").arg(QLatin1String(settingKeyName(SettingKey(k))))), qPrintable(run.out));
-        QVERIFY2(run.out.contains(QStringLiteral("  QUORL R9W 12S, QUORL R9 12S, QUORL R9 10S: LEVEL1, LEVEL2")), qPrintable(run.out));
-        QVERIFY2(run.out.contains(QStringLiteral("A brake and RPM control exclude each other")), qPrintable(run.out));
     }
 
     // read -o then write of that file puts one ESC's settings on another, keeping a backup; verify
