@@ -35,6 +35,15 @@ HeldPort::~HeldPort()
     }
 }
 
+void HeldPort::release()
+{
+    m_open = false;
+    try {
+        m_inner.setPortOpen(false);
+    } catch (const SerialError &) {
+    }
+}
+
 void HeldPort::setCommPort(int number)
 {
     if (m_open) {

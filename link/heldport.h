@@ -17,6 +17,9 @@ public:
     explicit HeldPort(SerialPort &inner, std::unique_ptr<SerialPort> owned = {});
     ~HeldPort() override;
 
+    // Closes the port for real, so that the next open finds the device anew.
+    void release();
+
     void setCommPort(int number) override;
     void setPortOpen(bool open) override;
     bool portOpen() const override;

@@ -33,6 +33,25 @@ QString EscSession::portDevice() const
     return m_pin->pinnedDevice();
 }
 
+QString EscSession::portIdentity(int number) const
+{
+    if (const QString link = m_map.link(number); !link.isEmpty())
+        return QStringLiteral("link ") + link;
+    const QString device = m_map.device(number);
+    return device.isEmpty() ? QString() : QStringLiteral("device ") + device;
+}
+
+bool EscSession::portPresent(int number) const
+{
+    return m_map.present(number);
+}
+
+void EscSession::releasePort()
+{
+    if (m_held)
+        static_cast<HeldPort &>(*m_held).release();
+}
+
 void EscSession::portsChanged()
 {
     if (m_pin->isPinned() && m_pin->currentNumber() == 0)

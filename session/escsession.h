@@ -131,6 +131,14 @@ public:
     // The port watcher saw ports come or go: a pinned device that has vanished stays gone, even
     // if a device of that name comes back (it may be another adapter).
     void portsChanged();
+    // What COMn is now: the link that gives it the number, else the device the system lists as
+    // it; empty when nothing has the number. A run bound to one port probes only while this stays
+    // what it was, so a number that passed to another device is never sent a byte.
+    QString portIdentity(int number) const;
+    // Closes a port held open for real (a no-op otherwise).
+    void releasePort();
+    // Whether the device COMn names is there now, found without opening it.
+    bool portPresent(int number) const;
 
     std::int16_t model() const { return m_model; }
     // The connected port as CONNECT found it.

@@ -25,8 +25,17 @@ qint64 monotonicMs()
 StationRun::StationRun(EscSession &engine, Waiter &waiter, int number)
     : m_engine(engine),
       m_waiter(waiter),
-      m_number(number)
+      m_number(number),
+      m_port(engine.portIdentity(number))
 {
+}
+
+bool StationRun::portIsOurs()
+{
+    if (!m_port.isEmpty() && m_engine.portIdentity(m_number) == m_port && m_engine.portPresent(m_number))
+        return true;
+    m_engine.releasePort();
+    return false;
 }
 
 void StationRun::stopNow()
@@ -68,7 +77,12 @@ EscSession::Connection StationRun::awaitRemoval(const Hooks &hooks, const EscSes
         pause();
         if (m_stopped)
             break;
-        EscSession::Connection now = connectHere(hooks);
+        // A port that is gone or names another device is as silent as a cable without an ESC.
+        EscSession::Connection now;
+        if (portIsOurs())
+            now = connectHere(hooks);
+        else
+            now.failure = EscFailure::of(EscFailure::Kind::NotFound);
         if (!now.ok()) {
             ++silent;
             continue;
@@ -89,7 +103,7 @@ void StationRun::run(const Hooks &hooks)
     };
     m_roundStart = monotonicMs();
     while (!m_stopped) {
-        if (!m_engine.probe(m_number)) {
+        if (!portIsOurs() || !m_engine.probe(m_number)) {
             pause();
             continue;
         }

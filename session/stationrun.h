@@ -51,6 +51,9 @@ public:
     bool cutShort() const { return m_cutShort; }
 
 private:
+    // Whether the run's number still names the port it started on, which is there: otherwise the
+    // port is let go and nothing is sent.
+    bool portIsOurs();
     EscSession::Connection connectHere(const Hooks &hooks);
     void pause();
     EscSession::Connection awaitRemoval(const Hooks &hooks, const EscSession::Connection &handled,
@@ -59,6 +62,7 @@ private:
     EscSession &m_engine;
     Waiter &m_waiter;
     int m_number;
+    QString m_port;  // the port's identity when the run began
     bool m_stopped = false;
     bool m_programming = false;
     bool m_cutShort = false;

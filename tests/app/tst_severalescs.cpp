@@ -51,6 +51,11 @@ private slots:
         QTemporaryDir backups;
         EscBench bench;
         sim::EscSimulator *esc = &bench.connectedEsc();
+        // A device the system lists: while the cable's link is gone, COM1 names it, and the run
+        // must not send it a byte.
+        sim::EscSimulator &bystander = bench.sims.addEsc(9, 38);
+        QFile::remove(bench.sims.comLink(9));
+        bench.systemPorts << QString::fromStdString(bystander.devicePath());
         bench.form->setBackupFolder(backups.path());
         bench.trigger("mnuSeveral");
         auto *dialog = bench.form->findChild<SeveralEscsDialog *>();
@@ -124,6 +129,7 @@ private slots:
                  run == QLatin1String("other") ? 0 : log.size());
         dialog->close();
         QTRY_VERIFY(bench.widget("Connect")->isEnabled());
+        QCOMPARE(test::received(bystander).size(), 0);
         // Another ESC may be on the cable now: nothing is written to it before a new CONNECT.
         QVERIFY(!bench.widget("Program")->isEnabled() && !bench.widget("CmdReset")->isEnabled());
     }
