@@ -180,6 +180,8 @@ void Form1::mnuSeveral_Click()
     // PROGRAM and DEFAULT stay off afterwards: the ESC on the cable is most likely not the one the
     // lists were read from, so only a new CONNECT may write to it.
     connect(m_several, &QObject::destroyed, this, [this, couldConnect] {
+        // The dialog is half destroyed by now: let go of it before anything looks at it.
+        m_several = nullptr;
         Connect->setEnabled(couldConnect);
         updateSettingsMenu();
         emit runEnded();
