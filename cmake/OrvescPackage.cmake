@@ -18,6 +18,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The window needs a platform plugin, which the Qt libraries only recommend.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# Qt's own texts (the standard buttons' OK, Cancel...) in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 # cpack puts the summary above this as the package's synopsis.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 "OrvESC reads and programs the settings of Orvantis brushless-motor speed
