@@ -1,6 +1,7 @@
 #include "severalescsdialog.h"
 
 #include "backupkeeper.h"
+#include "cataloguetext.h"
 #include "documentfile.h"
 #include "eventloopwaiter.h"
 #include "portlist.h"
@@ -47,11 +48,6 @@ void sound(bool pass)
         QTimer::singleShot(400, qApp, [] { QApplication::beep(); });
     }
 #endif
-}
-
-QString modelText(int model)
-{
-    return QString::fromStdString(modelName(model));
 }
 
 } // namespace
@@ -156,6 +152,11 @@ void SeveralEscsDialog::setRunning(bool running)
     m_fromLists->setEnabled(!running && m_setup.listsModel > 0);
     m_fromFactory->setEnabled(!running && m_setup.listsModel > 0);
     m_stop->setEnabled(running);
+    showCounts();
+}
+
+void SeveralEscsDialog::showCounts()
+{
     m_counts->setText(tr("Passed: %1  Failed: %2").arg(m_passed).arg(m_failed));
 }
 
@@ -182,7 +183,7 @@ std::optional<ChosenSettings> SeveralEscsDialog::chosen()
         }
         const DocumentResult read = readDocumentFile(path);
         if (!read.document) {
-            say(tr("%1 cannot be used: %2").arg(QDir::toNativeSeparators(path), QString::fromStdString(read.error)));
+            say(tr("%1 cannot be used: %2").arg(QDir::toNativeSeparators(path), translated(read.reason())));
             return std::nullopt;
         }
         settings.model = read.document->modelCode;
@@ -284,7 +285,7 @@ void SeveralEscsDialog::handled(const QString &port, const EscSession::Connectio
                                                      outcome.reason);
     m_log->addItem(line);
     m_log->scrollToBottom();
-    m_counts->setText(tr("Passed: %1  Failed: %2").arg(m_passed).arg(m_failed));
+    showCounts();
     sound(outcome.pass);
 }
 

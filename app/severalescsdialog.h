@@ -55,6 +55,7 @@ private:
     void Start_Click();
     void Stop_Click();
     void showChosen();
+    void showCounts();
     // The settings the choice stands for, or nullopt with the reason shown.
     std::optional<ChosenSettings> chosen();
     void handled(const QString &port, const EscSession::Connection &esc, const StationOutcome &outcome);

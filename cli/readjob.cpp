@@ -37,7 +37,7 @@ PortResult connectionResult(const PortSession &session, const EscSession::Connec
     }
     result.port = session.target();
     result.json.insert(QStringLiteral("model_code"), found.model);
-    result.json.insert(QStringLiteral("model"), modelText(found.model));
+    result.json.insert(QStringLiteral("model"), QString::fromStdString(modelName(found.model)));
     if (found.failure)
         result.setSummary([&] { return readProblem(found.failure, result.port); });
     return result;

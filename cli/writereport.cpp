@@ -29,11 +29,6 @@ QString hexByte(int code)
     return QStringLiteral("0x") + QString::number(code & 0xFF, 16).toUpper().rightJustified(2, QLatin1Char('0'));
 }
 
-QString modelText(int model)
-{
-    return text(modelName(model));
-}
-
 QStringList changeLines(const std::vector<SettingChange> &changes)
 {
     // The window's preview breaks its lines with CR.

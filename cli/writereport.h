@@ -19,7 +19,6 @@ namespace orvesc::cli {
 // A byte as --trace and --dry-run show it: "0x38".
 QString hexByte(int code);
 // The model's name as the model table gives it.
-QString modelText(int model);
 
 // "BRAKE: OFF* -> ON", one line per change, as the window's preview words it.
 QStringList changeLines(const std::vector<SettingChange> &changes);

@@ -1,5 +1,7 @@
 #include "cataloguetext.h"
 
+#include "settingsapply.h"
+
 #include <QCoreApplication>
 
 namespace orvesc {
@@ -15,6 +17,11 @@ QString translated(const CatalogueText &text)
     // would be taken for the next placeholder.
     const QString format = QCoreApplication::translate(text.context.c_str(), text.format.c_str());
     return QString::fromStdString(substituted(format.toStdString(), arguments));
+}
+
+QString modelText(int model)
+{
+    return translated(modelNameText(model));
 }
 
 } // namespace orvesc

@@ -11,4 +11,7 @@ namespace orvesc {
 // entries, numbers, names) stand as they are.
 QString translated(const CatalogueText &text);
 
+// A model's name as the tool shows it, or its code where the tool knows no name for it.
+QString modelText(int model);
+
 } // namespace orvesc

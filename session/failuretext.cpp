@@ -12,12 +12,6 @@ namespace {
 
 constexpr QChar CR(u'\r');
 
-// A box breaks lines with CR; a terminal line does not.
-QString oneLine(const QString &text)
-{
-    return QString(text).replace(CR, QLatin1Char(' ')).simplified();
-}
-
 // The ports a search could not open, so never searched.
 QString unopenedNote(const EscFailure &failure)
 {
@@ -84,6 +78,11 @@ QString windowText(const EscFailure &failure)
 }
 
 } // namespace
+
+QString oneLine(const QString &text)
+{
+    return QString(text).replace(CR, QLatin1Char(' ')).simplified();
+}
 
 QString notFoundText()
 {

@@ -23,4 +23,7 @@ QString notFoundText();
 QString communicationErrorText();
 QString noPortText();
 
+// A box breaks lines with CR; a terminal line, or a run's line, does not.
+QString oneLine(const QString &text);
+
 } // namespace orvesc

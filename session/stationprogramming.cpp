@@ -17,20 +17,9 @@ struct StationProgramming
     Q_DECLARE_TR_FUNCTIONS(StationProgramming)
 };
 
-QString name(int model)
-{
-    return QString::fromStdString(modelName(model));
-}
-
 WritePlan planFor(const ChosenSettings &chosen, const std::array<std::int16_t, 12> &reported)
 {
     return chosen.factory ? planDefault(chosen.model, reported) : planWrite(chosen.model, reported, chosen.requests);
-}
-
-// A box breaks lines with CR; the run's line is one line.
-QString oneLine(QString text)
-{
-    return text.replace(QLatin1Char('\r'), QLatin1Char(' ')).simplified();
 }
 
 // The reason shown, and its English for the record, which never depends on the language.
@@ -65,7 +54,7 @@ StationOutcome programChosen(EscSession &engine, const ChosenSettings &chosen, c
     if (esc.model != chosen.model) {
         say(outcome, [&] {
             return StationProgramming::tr("Refused: this is a %1, the settings are for a %2. Nothing was written.")
-                    .arg(name(esc.model), name(chosen.model));
+                    .arg(modelText(esc.model), modelText(chosen.model));
         });
         return outcome;
     }
